@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Vertex names are Windows-1252 bytes; everything shown to the user is
+// UTF-8 (or QString, converted from it).
+
+// The Unicode code point of one Windows-1252 byte. The five bytes the code
+// page leaves undefined map to the C1 control of the same value.
+char32_t Cp1252VersUnicode(unsigned char octet);
+// The Windows-1252 byte of a code point, or -1 when the code page lacks it.
+int UnicodeVersCp1252(char32_t point);
+
+std::string Cp1252VersUtf8(std::string_view octets);
+bool EstUtf8Valide(std::string_view octets);
+// A stored path as shown in a caption: its own UTF-8 when valid, otherwise
+// read as Windows-1252 (a file saved on another machine).
+std::string CheminAffichable(std::string_view chemin);

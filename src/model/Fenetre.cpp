@@ -1,0 +1,41 @@
+#include "model/TGraphe.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+constexpr int64_t kMarge = 50;
+
+int TailleClient(int64_t maximum)
+{
+    // Coordinates read from a file may sit at the very top of the int range.
+    return static_cast<int>(std::min<int64_t>(maximum + kMarge, std::numeric_limits<int>::max()));
+}
+}  // namespace
+
+void TGraphe::AjusterFenetre()
+{
+    FixerTailleSelonSommets();
+    fenetre.Redessiner();
+}
+
+void TGraphe::FixerTailleSelonSommets()
+{
+    int64_t maxX = 0;
+    int64_t maxY = 0;
+    for (const Sommet* s = premierSommet; s != nullptr; s = s->sommetSuivant) {
+        maxX = std::max<int64_t>(maxX, s->x);
+        maxY = std::max<int64_t>(maxY, s->y);
+    }
+    fenetre.FixerTailleClient(TailleClient(maxX), TailleClient(maxY));
+}
+
+void TGraphe::InverserPoids()
+{
+    for (Sommet* s = premierSommet; s != nullptr; s = s->sommetSuivant) {
+        for (Arc* a = s->arcSuivant; a != nullptr; a = a->arcSuivant)
+            // Wrapping negation: -INT32_MIN stays itself, as the machine does.
+            a->valeur = static_cast<int32_t>(0u - static_cast<uint32_t>(a->valeur));
+    }
+    poidsInverses = !poidsInverses;
+}

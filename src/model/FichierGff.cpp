@@ -1,0 +1,189 @@
+#include "model/Cp1252.h"
+#include "model/FichierVerrouille.h"
+#include "model/FormatGff.h"
+#include "model/TGraphe.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <string_view>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+constexpr std::string_view kNonSauvegarde = "Le fichier ne peut être sauvegardé.";
+constexpr std::string_view kTitreEcriture = "Erreur d'écriture";
+constexpr std::string_view kIntrouvable = "Le fichier spécifié n'est pas atteignable.";
+constexpr std::string_view kTitreIntrouvable = "Fichier introuvable";
+constexpr std::string_view kNonOuvert =
+    "Le fichier spécifié ne peut être ouvert, cela est peut être dû au fait qu'il est déjà "
+    "utilisé par un autre programme";
+constexpr std::string_view kTitreNonOuvert = "Ouverture impossible";
+constexpr std::string_view kPasGff = "Le fichier spécifié n'est pas au format GFF.";
+constexpr std::string_view kTitrePasGff = "Format incompatible";
+constexpr std::string_view kIncomplet =
+    "Le fichier spécifié est incomplet : seule sa partie lisible a été chargée.";
+constexpr std::string_view kTitreIncomplet = "Fichier incomplet";
+
+int32_t LongueurChaine(const Sommet& sommet)
+{
+    int32_t longueur = 0;
+    for (const Arc* a = sommet.arcSuivant; a != nullptr; a = a->arcSuivant)
+        ++longueur;
+    return longueur;
+}
+
+std::vector<unsigned char> ContenuGff(const TGraphe& graphe)
+{
+    using namespace gff;
+    std::vector<unsigned char> octets;
+    octets.reserve(kTailleEntete + 36 * size_t(graphe.nbSommets) + 32 * size_t(graphe.nbArcs));
+    octets.insert(octets.end(), kSignature, kSignature + kTailleSignature);
+    AjouterEntier(octets, graphe.nbSommets);
+    AjouterEntier(octets, graphe.nbArcs);
+    octets.push_back(graphe.oriente ? 1 : 0);
+    // A path that does not fit is left out rather than cut: a cut path could
+    // name another, existing file that a later save would overwrite.
+    const bool tient = graphe.nomFichier.size() < kTailleChemin;
+    AjouterTexte(octets, tient ? graphe.nomFichier.c_str() : "", kTailleChemin);
+    for (const Sommet* s = graphe.premierSommet; s != nullptr; s = s->sommetSuivant) {
+        // The chain's own length: with homonyms read from a file, a count by
+        // name would describe another vertex's chain.
+        AjouterEntier(octets, LongueurChaine(*s));
+        AjouterEnregistrement(octets, *s);
+        for (const Arc* a = s->arcSuivant; a != nullptr; a = a->arcSuivant)
+            AjouterEnregistrement(octets, *a);
+    }
+    return octets;
+}
+
+// Writes a temporary file beside the target and renames it over the target,
+// so that a failed save never destroys the previous file.
+bool RemplacerFichier(const std::string& chemin, const std::vector<unsigned char>& octets)
+{
+    FichierVerrouille cible(chemin, FichierVerrouille::Mode::Ecriture);
+    if (!cible.Ouvert())
+        return false;
+    std::string modele = chemin + ".XXXXXX";
+    const int temporaire = ::mkstemp(modele.data());
+    bool reussi = temporaire >= 0;
+    if (reussi) {
+        struct stat info {};
+        reussi = ::fstat(cible.Descripteur(), &info) == 0 && ::fchmod(temporaire, info.st_mode & 07777) == 0 &&
+                 EcrireTout(temporaire, octets.data(), octets.size()) && ::fsync(temporaire) == 0;
+        reussi = ::close(temporaire) == 0 && reussi;
+        reussi = reussi && ::rename(modele.c_str(), chemin.c_str()) == 0;
+        if (!reussi)
+            ::unlink(modele.c_str());
+    }
+    if (!reussi && cible.ACree())
+        ::unlink(chemin.c_str());
+    return reussi;
+}
+
+std::vector<unsigned char> LireTout(FichierVerrouille& fichier)
+{
+    std::vector<unsigned char> octets;
+    unsigned char bloc[65536];
+    while (const size_t lus = fichier.Lire(bloc, sizeof bloc)) {
+        octets.insert(octets.end(), bloc, bloc + lus);
+        if (lus < sizeof bloc)
+            break;
+    }
+    return octets;
+}
+
+bool EstSignatureGff(const unsigned char* octets)
+{
+    return octets != nullptr && std::memcmp(octets, gff::kSignature, gff::kTailleSignature) == 0;
+}
+
+bool EstFichierOrdinaire(const std::string& chemin)
+{
+    struct stat info {};
+    return ::stat(chemin.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+}  // namespace
+
+void TGraphe::Sauvegarder(const std::string& chemin)
+{
+    if (!RemplacerFichier(chemin, ContenuGff(*this)))
+        fenetre.AfficherMessage(kNonSauvegarde, kTitreEcriture);
+}
+
+void TGraphe::Charger(const std::string& chemin)
+{
+    if (!EstFichierOrdinaire(chemin)) {
+        fenetre.AfficherMessage(kIntrouvable, kTitreIntrouvable);
+        return;
+    }
+    FichierVerrouille fichier(chemin, FichierVerrouille::Mode::Lecture);
+    if (!fichier.Ouvert()) {
+        fenetre.AfficherMessage(kNonOuvert, kTitreNonOuvert);
+        return;
+    }
+    const std::vector<unsigned char> octets = LireTout(fichier);
+    gff::Curseur curseur(octets);
+    if (!EstSignatureGff(curseur.Prendre(gff::kTailleSignature))) {
+        fenetre.AfficherMessage(kPasGff, kTitrePasGff);
+        return;
+    }
+    LibererTout();
+    if (!LireGraphe(curseur, chemin))
+        fenetre.AfficherMessage(kIncomplet, kTitreIncomplet);
+}
+
+bool TGraphe::LireGraphe(gff::Curseur& curseur, const std::string& chemin)
+{
+    using namespace gff;
+    const unsigned char* entete = curseur.Prendre(kTailleEntete - kTailleSignature);
+    if (entete == nullptr)
+        return false;
+    const int32_t annonces = LireEntier(entete);
+    oriente = entete[8] != 0;
+    nomFichier = LireTexte(entete + 9, kTailleChemin);
+    // A path too long for the field was saved empty: the file itself is then
+    // the place it was last saved to.
+    if (nomFichier.empty())
+        nomFichier = chemin;
+    if (annonces <= 0)
+        return true;
+
+    // Counts come from the records actually read, never from the header, and
+    // nothing is allocated ahead of the bytes that back it.
+    Sommet* dernier = nullptr;
+    bool complet = true;
+    for (int32_t i = 0; i < annonces && complet; ++i) {
+        const unsigned char* degre = curseur.Prendre(4);
+        const unsigned char* enregistrement = curseur.Prendre(kTailleEnregistrement);
+        if (degre == nullptr || enregistrement == nullptr) {
+            complet = false;
+            break;
+        }
+        auto* sommet = new Sommet;
+        LireEnregistrement(enregistrement, *sommet);
+        (dernier != nullptr ? dernier->sommetSuivant : premierSommet) = sommet;
+        dernier = sommet;
+        ++nbSommets;
+        complet = LireChaine(curseur, *sommet, LireEntier(degre));
+    }
+    FixerTailleSelonSommets();
+    fenetre.FixerTitre(CheminAffichable(nomFichier));
+    return complet;
+}
+
+bool TGraphe::LireChaine(gff::Curseur& curseur, Sommet& sommet, int32_t degre)
+{
+    Arc* dernier = &sommet;
+    for (int32_t k = 0; k < degre; ++k) {
+        const unsigned char* enregistrement = curseur.Prendre(gff::kTailleEnregistrement);
+        if (enregistrement == nullptr)
+            return false;
+        auto* arc = new Arc;
+        gff::LireEnregistrement(enregistrement, *arc);
+        dernier->arcSuivant = arc;
+        dernier = arc;
+        ++nbArcs;
+    }
+    return true;
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "model/Sommet.h"
+
+#include <string_view>
+
+class TGraphe;
+
+struct Point {
+    int x = 0;
+    int y = 0;
+};
+
+// Items of the two context menus, in display order.
+enum class ChoixMenuSommet { Aucun = -1, Supprimer, Deplacer, SupprimerArc, DemiDegreExterieur, DemiDegreInterieur, Information };
+enum class ChoixMenuGraphe { Aucun = -1, Information, Redimensionner };
+
+// What the core needs from the window that shows a graph. The desktop shell
+// implements it with real widgets, the batch tool on the console, and the
+// tests with a scripted fake. Texts are UTF-8; answers written into name
+// buffers are Windows-1252, at most 19 bytes, empty when the user gave none.
+class ServicesFenetre {
+public:
+    virtual ~ServicesFenetre() = default;
+
+    // Modal message box, OK button only, no icon.
+    virtual void AfficherMessage(std::string_view texte, std::string_view titre) = 0;
+    // Modal Yes/No question; true only for Yes.
+    virtual bool PoserQuestion(std::string_view texte, std::string_view titre) = 0;
+
+    // The one-field prompt under the given caption.
+    virtual void SaisirNom(std::string_view titre, char (&reponse)[kTailleNom]) = 0;
+    // The two-field prompt with its default caption; a non-empty `depart`
+    // pre-fills the departure field.
+    virtual void SaisirArcASupprimer(char (&depart)[kTailleNom], char (&arrivee)[kTailleNom]) = 0;
+    // The two-field prompt under the given caption, both fields empty.
+    virtual void SaisirExtremites(std::string_view titre, char (&depart)[kTailleNom],
+                                  char (&arrivee)[kTailleNom]) = 0;
+
+    virtual void FixerTailleClient(int largeur, int hauteur) = 0;
+    virtual int LargeurClient() const = 0;
+    virtual void FixerTitre(std::string_view titre) = 0;
+    // Erases the client area and paints the graph before returning.
+    virtual void Redessiner() = 0;
+    // The rubber band of an arc being drawn, over the picture just painted.
+    virtual void TracerElastique(Point depuis, Point vers) = 0;
+
+    // Context menus at a screen point; they return the item chosen.
+    virtual ChoixMenuSommet OuvrirMenuSommet(Point ecran) = 0;
+    virtual ChoixMenuGraphe OuvrirMenuGraphe(Point ecran) = 0;
+    // Top-left corner of the graph window inside the frame.
+    virtual Point PositionDansCadre() const = 0;
+
+    // A new graph window owned by this one, shown in front; it closes with
+    // its owner. Its graph starts empty and oriented.
+    virtual TGraphe& CreerFenetreResultat() = 0;
+};

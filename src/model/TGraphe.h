@@ -1,0 +1,117 @@
+#pragma once
+
+#include "model/ServicesFenetre.h"
+#include "model/Sommet.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// The graph of one graph window: its vertex list, each vertex's chain of
+// outgoing arcs, the counters and flags beside them, and every operation on
+// them. Operations are defined in the folder of their subsystem: store and
+// file in model/, algorithms in algorithms/, drawing in render/.
+namespace gff {
+class Curseur;
+}
+
+class TGraphe {
+public:
+    // Owner only: the frame position cells are the graph's own, holding 0.
+    explicit TGraphe(ServicesFenetre& fenetre);
+    // With references to the frame's left and top screen coordinates.
+    TGraphe(ServicesFenetre& fenetre, const int& refGauche, const int& refHaut);
+    ~TGraphe();
+    TGraphe(const TGraphe&) = delete;
+    TGraphe& operator=(const TGraphe&) = delete;
+
+    // ---- Store -------------------------------------------------------------
+    const std::string& NomFichier() const { return nomFichier; }
+    void FixerNomFichier(std::string_view chemin);
+    void FixerOriente(bool valeur) { oriente = valeur; }
+
+    // The vertex number: `valeur` when non-zero, else the 0-based list
+    // position; -1 when no vertex bears the name.
+    int32_t NumeroSommet(const char* nom) const;
+    Sommet* ChercherSommet(const char* nom) const;
+    // The first vertex, in list order, whose number is `numero`.
+    Sommet* SommetNumero(int32_t numero) const;
+    // The first arc from a vertex named `origine` to `cible`, or null.
+    Arc* ChercherArc(const char* origine, const char* cible) const;
+    bool ExisteArc(const char* origine, const char* cible) const;
+
+    void AjouterSommet(const char* nom, int32_t x, int32_t y);
+    // In a non-oriented graph adds both directions.
+    void AjouterArc(const char* origine, const char* cible, int32_t poids);
+    // Removes the vertex, its chain and every arc that ends at it.
+    void SupprimerSommet(const char* nom);
+    // Removes every arc from `origine` to `cible` (both ways when non-oriented).
+    void SupprimerArc(const char* origine, const char* cible);
+
+    // Counts of arc records; -1 for a name no vertex bears.
+    int32_t DemiDegreExterieur(const char* nom) const;
+    int32_t DemiDegreInterieur(const char* nom) const;
+    int32_t Degre(const char* nom) const;
+
+    // Client area 50 pixels beyond the largest coordinates, then a repaint.
+    void AjusterFenetre();
+    bool PoidsInverses() const { return poidsInverses; }
+    // Negates every arc weight and toggles `poidsInverses`.
+    void InverserPoids();
+
+    // ---- File (".gff") -----------------------------------------------------
+    // Both report their failures in message boxes.
+    void Sauvegarder(const std::string& chemin);
+    void Charger(const std::string& chemin);
+
+    // ---- Numbering and circuits --------------------------------------------
+
+    // ---- Structure tests ---------------------------------------------------
+
+    // ---- Shortest paths and path window ------------------------------------
+
+    // ---- Spanning trees ----------------------------------------------------
+
+    // ---- Report ------------------------------------------------------------
+
+    // ---- Drawing and page --------------------------------------------------
+
+    // ---- Mouse editing and context menus -----------------------------------
+
+    // ---- Fields ------------------------------------------------------------
+    int32_t nbSommets = 0;
+    int32_t nbArcs = 0;
+    bool oriente = true;  // also the guard of the mirrored call for non-oriented edges
+    bool poidsInverses = false;
+    // The path of the last save or load, as the operating system gives it;
+    // unbounded in memory, written to the file only when it fits its field.
+    std::string nomFichier;
+    Sommet* premierSommet = nullptr;
+    const int& refGauche;
+    const int& refHaut;
+
+    // Editing state of the window.
+    Sommet* sommetOrigineArc = nullptr;
+    Sommet* sommetCible = nullptr;
+    bool traceArcEnCours = false;
+    bool deplacementEnCours = false;
+
+    ServicesFenetre& fenetre;
+
+private:
+    int celluleGauche = 0;
+    int celluleHaut = 0;
+
+    void LibererTout();
+    // Client area 50 pixels beyond the largest coordinates (never below 50).
+    void FixerTailleSelonSommets();
+    Sommet* DernierSommet() const;
+    // True when a vertex before `sommet` in the list bears its name.
+    bool NomPorteAvant(const Sommet* sommet) const;
+    // Builds the graph from the bytes after the signature; false when the
+    // file ends before the records it announces.
+    bool LireGraphe(gff::Curseur& curseur, const std::string& chemin);
+    bool LireChaine(gff::Curseur& curseur, Sommet& sommet, int32_t degre);
+    // Removes from `sommet`'s chain every arc named `cible`; returns how many.
+    int32_t RetirerArcsVers(Sommet& sommet, const char* cible);
+};

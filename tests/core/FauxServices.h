@@ -1,0 +1,111 @@
+#pragma once
+
+#include "model/ServicesFenetre.h"
+#include "model/TGraphe.h"
+
+#include <cstring>
+#include <deque>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+// A scripted window: records every request of the core and answers prompts,
+// questions and menus from queues filled by the test (empty answers when a
+// queue runs dry: a cancelled prompt, No, no menu item).
+class FauxServices : public ServicesFenetre {
+public:
+    struct Message {
+        std::string texte;
+        std::string titre;
+    };
+    struct FenetreResultat {
+        std::unique_ptr<FauxServices> services;
+        std::unique_ptr<TGraphe> graphe;
+    };
+
+    std::vector<Message> messages;
+    std::vector<Message> questions;
+    std::deque<bool> reponsesQuestions;
+    std::vector<std::string> titresSaisies;
+    std::deque<std::string> reponsesNoms;
+    std::vector<std::string> departsProposes;
+    std::deque<std::pair<std::string, std::string>> reponsesExtremites;
+    std::deque<ChoixMenuSommet> choixSommet;
+    std::deque<ChoixMenuGraphe> choixGraphe;
+    std::vector<Point> menusSommet;
+    std::vector<Point> menusGraphe;
+    std::vector<std::pair<int, int>> tailles;
+    std::vector<std::pair<Point, Point>> elastiques;
+    std::string titre;
+    int redessins = 0;
+    Point position;
+    std::vector<FenetreResultat> resultats;
+
+    void AfficherMessage(std::string_view texte, std::string_view titreBoite) override
+    {
+        messages.push_back({std::string(texte), std::string(titreBoite)});
+    }
+    bool PoserQuestion(std::string_view texte, std::string_view titreBoite) override
+    {
+        questions.push_back({std::string(texte), std::string(titreBoite)});
+        return Prendre(reponsesQuestions, false);
+    }
+    void SaisirNom(std::string_view titreBoite, char (&reponse)[kTailleNom]) override
+    {
+        titresSaisies.emplace_back(titreBoite);
+        CopierNom(reponse, Prendre(reponsesNoms, std::string()).c_str());
+    }
+    void SaisirArcASupprimer(char (&depart)[kTailleNom], char (&arrivee)[kTailleNom]) override
+    {
+        titresSaisies.emplace_back("Supression d'un arc");
+        departsProposes.emplace_back(depart);
+        Repondre(depart, arrivee);
+    }
+    void SaisirExtremites(std::string_view titreBoite, char (&depart)[kTailleNom],
+                          char (&arrivee)[kTailleNom]) override
+    {
+        titresSaisies.emplace_back(titreBoite);
+        Repondre(depart, arrivee);
+    }
+    void FixerTailleClient(int largeur, int hauteur) override { tailles.emplace_back(largeur, hauteur); }
+    int LargeurClient() const override { return tailles.empty() ? 359 : tailles.back().first; }
+    void FixerTitre(std::string_view texte) override { titre = texte; }
+    void Redessiner() override { ++redessins; }
+    void TracerElastique(Point depuis, Point vers) override { elastiques.emplace_back(depuis, vers); }
+    ChoixMenuSommet OuvrirMenuSommet(Point ecran) override
+    {
+        menusSommet.push_back(ecran);
+        return Prendre(choixSommet, ChoixMenuSommet::Aucun);
+    }
+    ChoixMenuGraphe OuvrirMenuGraphe(Point ecran) override
+    {
+        menusGraphe.push_back(ecran);
+        return Prendre(choixGraphe, ChoixMenuGraphe::Aucun);
+    }
+    Point PositionDansCadre() const override { return position; }
+    TGraphe& CreerFenetreResultat() override
+    {
+        auto services = std::make_unique<FauxServices>();
+        auto graphe = std::make_unique<TGraphe>(*services);
+        resultats.push_back({std::move(services), std::move(graphe)});
+        return *resultats.back().graphe;
+    }
+
+private:
+    template <typename T>
+    static T Prendre(std::deque<T>& file, T parDefaut)
+    {
+        if (file.empty())
+            return parDefaut;
+        T valeur = file.front();
+        file.pop_front();
+        return valeur;
+    }
+    void Repondre(char (&depart)[kTailleNom], char (&arrivee)[kTailleNom])
+    {
+        const auto reponse = Prendre(reponsesExtremites, {});
+        CopierNom(depart, reponse.first.c_str());
+        CopierNom(arrivee, reponse.second.c_str());
+    }
+};
