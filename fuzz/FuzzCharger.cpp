@@ -1,0 +1,118 @@
+// libFuzzer target: any byte string, written as a ".gff" file, is loaded,
+// then every menu command runs on what was loaded, and the result must save
+// and load back unchanged. A crash, a sanitizer report, a hang or an abort
+// below is a finding.
+
+#include "FauxServices.h"
+#include "Invariants.h"
+#include "algorithms/Commandes.h"
+#include "model/TGraphe.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+#include <utility>
+#include <vector>
+
+namespace {
+
+constexpr Commande kCommandes[] = {
+    Commande::NumerotationTopologique, Commande::Circuit,     Commande::Connexite,   Commande::ForteConnexite,
+    Commande::Arbre,                   Commande::Arborescence, Commande::Eulerien,   Commande::Dijkstra,
+    Commande::BellmanMin,              Commande::BellmanMax,  Commande::FordMin,     Commande::FordMax,
+    Commande::Kruskal1Min,             Commande::Kruskal1Max, Commande::Kruskal2Min, Commande::Kruskal2Max,
+};
+
+std::string CheminTemporaire(const char* suffixe)
+{
+    // Shared memory keeps the writes of every input, and the save's fsync,
+    // off the disk.
+    static const std::string dossier =
+        std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : std::filesystem::temp_directory_path().string();
+    return dossier + "/quorvalent-fuzz-" + std::to_string(::getpid()) + suffixe;
+}
+
+[[noreturn]] void Echouer(const char* quoi, const std::string& detail)
+{
+    std::fprintf(stderr, "%s\n%s\n", quoi, detail.c_str());
+    std::abort();
+}
+
+void VerifierCompteurs(const TGraphe& g, const char* etape)
+{
+    const std::string ecarts = EcartsInvariants(g, false);
+    if (!ecarts.empty())
+        Echouer(etape, ecarts + PhotoGraphe(g));
+}
+
+// The answers a user could give to the prompts: real names of the loaded
+// graph in both orders, the same vertex twice, an unknown name, a cancel.
+std::vector<std::pair<std::string, std::string>> Reponses(const TGraphe& g)
+{
+    std::string premier;
+    std::string dernier;
+    for (const Sommet* s = g.premierSommet; s != nullptr; s = s->sommetSuivant) {
+        if (premier.empty())
+            premier = s->nom;
+        dernier = s->nom;
+    }
+    return {{premier, dernier}, {dernier, premier}, {dernier, dernier}, {"\x01inconnu", premier}, {"", ""}};
+}
+
+void ExecuterToutesCommandes(TGraphe& g, FauxServices& fenetre)
+{
+    const auto reponses = Reponses(g);
+    for (const Commande commande : kCommandes) {
+        for (const auto& reponse : reponses) {
+            fenetre.reponsesExtremites = {reponse};
+            fenetre.reponsesNoms = {reponse.first, reponse.second};
+            ExecuterCommande(g, commande);
+            VerifierCompteurs(g, "apres une commande");
+        }
+    }
+    for (const auto& resultat : fenetre.resultats)
+        VerifierCompteurs(*resultat.graphe, "fenetre de resultat");
+}
+
+void VerifierRelecture(TGraphe& g, FauxServices& fenetre)
+{
+    const std::string chemin = CheminTemporaire("-sauve.gff");
+    const size_t messagesAvant = fenetre.messages.size();
+    g.Sauvegarder(chemin);
+    if (fenetre.messages.size() != messagesAvant)
+        Echouer("sauvegarde refusee", fenetre.messages.back().texte);
+    FauxServices autre;
+    TGraphe relu(autre);
+    relu.Charger(chemin);
+    if (!autre.messages.empty())
+        Echouer("relecture avec message", autre.messages.back().texte);
+    if (PhotoGraphe(relu) != PhotoGraphe(g))
+        Echouer("relecture differente", PhotoGraphe(g) + "--- relu ---\n" + PhotoGraphe(relu));
+    // A path that is empty or too long for its field comes back as the
+    // path the file was read from.
+    const std::string& attendu = g.NomFichier().empty() || g.NomFichier().size() >= 80 ? chemin : g.NomFichier();
+    if (relu.NomFichier() != attendu)
+        Echouer("chemin relu different", g.NomFichier() + " / " + relu.NomFichier());
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille)
+{
+    const std::string chemin = CheminTemporaire(".gff");
+    {
+        std::ofstream fichier(chemin, std::ios::binary | std::ios::trunc);
+        fichier.write(reinterpret_cast<const char*>(donnees), static_cast<std::streamsize>(taille));
+    }
+    FauxServices fenetre;
+    TGraphe g(fenetre);
+    g.Charger(chemin);
+    VerifierCompteurs(g, "apres Charger");
+    ExecuterToutesCommandes(g, fenetre);
+    VerifierRelecture(g, fenetre);
+    return 0;
+}
