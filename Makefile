@@ -7,6 +7,7 @@ BUILD ?= build
 BUILD_ASAN ?= build-asan
 BUILD_FUZZ ?= build-fuzz
 FUZZ_SECONDS ?= 60
+FUZZ_CXX ?= clang++
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 .PHONY: run test test-asan fuzz bench build deps
@@ -31,17 +32,17 @@ test-asan: deps
 # Fuzzes the file reader, and everything that runs on what it loaded, for
 # FUZZ_SECONDS on one core. New inputs go to $(BUILD_FUZZ)/corpus (the
 # committed seeds in fuzz/graines are only read), findings to
-# $(BUILD_FUZZ)/trouvailles. Without clang and its libFuzzer runtime it
-# says so and succeeds.
+# $(BUILD_FUZZ)/trouvailles. Without clang (FUZZ_CXX) and its libFuzzer
+# runtime it says so and succeeds.
 fuzz:
 	@sonde=$$(mktemp -d); \
 	printf 'extern "C" int LLVMFuzzerTestOneInput(const unsigned char*, unsigned long) { return 0; }\n' \
 	  > $$sonde/sonde.cpp; \
-	if ! clang++ -fsanitize=fuzzer $$sonde/sonde.cpp -o $$sonde/sonde >/dev/null 2>&1; then \
-	  rm -rf $$sonde; echo "make fuzz: clang++ with libFuzzer not found, fuzzing skipped."; exit 0; \
+	if ! $(FUZZ_CXX) -fsanitize=fuzzer $$sonde/sonde.cpp -o $$sonde/sonde >/dev/null 2>&1; then \
+	  rm -rf $$sonde; echo "make fuzz: $(FUZZ_CXX) with libFuzzer not found, fuzzing skipped."; exit 0; \
 	fi; \
 	rm -rf $$sonde; \
-	CXX=clang++ cmake -S . -B $(BUILD_FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVALENT_FUZZ=ON >/dev/null && \
+	CXX=$(FUZZ_CXX) cmake -S . -B $(BUILD_FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVALENT_FUZZ=ON >/dev/null && \
 	cmake --build $(BUILD_FUZZ) -j$(JOBS) && \
 	mkdir -p $(BUILD_FUZZ)/corpus $(BUILD_FUZZ)/trouvailles && \
 	$(BUILD_FUZZ)/fuzz/fuzz_charger $(BUILD_FUZZ)/corpus fuzz/graines \
