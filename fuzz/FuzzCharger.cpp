@@ -1,6 +1,6 @@
 // libFuzzer target: any byte string, written as a ".gff" file, is loaded,
-// then every menu command runs on what was loaded, and the result must save
-// and load back unchanged. A crash, a sanitizer report, a hang or an abort
+// then every menu command and a few edits run on what was loaded, and the
+// result must save and load back unchanged. A crash, a sanitizer report, a hang or an abort
 // below is a finding.
 
 #include "FauxServices.h"
@@ -78,6 +78,25 @@ void ExecuterToutesCommandes(TGraphe& g, FauxServices& fenetre)
         VerifierCompteurs(*resultat.graphe, "fenetre de resultat");
 }
 
+// Files may hold homonyms and arcs to no vertex: editing them must keep the
+// counters true.
+void Editer(TGraphe& g)
+{
+    const auto reponses = Reponses(g);
+    const std::string& premier = reponses[0].first;
+    const std::string& dernier = reponses[0].second;
+    int visites = 0;
+    for (const Sommet* s = g.premierSommet; s != nullptr && visites < 16; s = s->sommetSuivant, ++visites)
+        (void)g.Degre(s->nom);
+    g.AjouterArc(dernier.c_str(), premier.c_str(), 1);
+    g.AjouterSommet(premier.c_str(), 0, 0);
+    g.InverserPoids();
+    g.SupprimerArc(premier.c_str(), dernier.c_str());
+    g.SupprimerSommet(premier.c_str());
+    g.AjusterFenetre();
+    VerifierCompteurs(g, "apres edition");
+}
+
 void VerifierRelecture(TGraphe& g, FauxServices& fenetre)
 {
     const std::string chemin = CheminTemporaire("-sauve.gff");
@@ -113,6 +132,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille)
     g.Charger(chemin);
     VerifierCompteurs(g, "apres Charger");
     ExecuterToutesCommandes(g, fenetre);
+    Editer(g);
     VerifierRelecture(g, fenetre);
     return 0;
 }
