@@ -147,58 +147,41 @@ TEST_F(Structure, Tests_nechangentQueLesMarques)
     EXPECT_EQ(fenetre.redessins, redessinsAvant);
 }
 
-struct Annonce {
-    Commande commande;
-    const char* oui;
-    const char* non;
-    const char* titre;
-};
-
-TEST_F(Structure, CommandesDetection_messagesEtTitresExacts)
+TEST(CommandesDetection, MessagesEtTitresExactsSansRedessin)
 {
-    const Annonce annonces[] = {
-        {Commande::Connexite, "Le graphe est connexe.", "Le graphe n'est pas connexe.",
+    struct Cas {
+        Commande commande;
+        const char* arcsOui;  // on "A B"; "A B C" with A>B answers no to all
+        const char* oui;
+        const char* non;
+        const char* titre;
+    };
+    const Cas tous[] = {
+        {Commande::Connexite, "A>B", "Le graphe est connexe.", "Le graphe n'est pas connexe.",
          "Détermination de la connexité"},
-        {Commande::ForteConnexite, "Le graphe est fortement connexe.", "Le graphe n'est pas fortement connexe.",
+        {Commande::ForteConnexite, "A>B", "Le graphe est fortement connexe.", "Le graphe n'est pas fortement connexe.",
          "Détermination de la forte connexité"},
-        {Commande::Arbre, "Le graphe est un arbre.", "Le graphe n'est pas un arbre.", "Reconnaissance d'arbre"},
-        {Commande::Arborescence, "Le graphe est une arborescence", "Le graphe n'est pas une arborescence",
+        {Commande::Arbre, "A>B", "Le graphe est un arbre.", "Le graphe n'est pas un arbre.", "Reconnaissance d'arbre"},
+        {Commande::Arborescence, "A>B", "Le graphe est une arborescence", "Le graphe n'est pas une arborescence",
          "Reconnaissance d'arborescence"},
-        {Commande::Eulerien, "Le graphe est eulérien.", "Le graphe n'est pas eulérien.",
+        {Commande::Eulerien, "A>B B>A", "Le graphe est eulérien.", "Le graphe n'est pas eulérien.",
          "Détermination de la contenance d'un cycle eulérien"},
     };
-    // A two-vertex cycle answers yes to all but the tree tests; two pieces
-    // answer no to all.
-    FauxServices fenetreOui;
-    TGraphe cycle{fenetreOui};
-    Construire(cycle, "A B", "A>B B>A");
-    FauxServices fenetreNon;
-    TGraphe morceaux{fenetreNon};
-    Construire(morceaux, "A B C", "A>B");
-    for (const Annonce& a : annonces) {
-        ExecuterCommande(cycle, a.commande);
-        ExecuterCommande(morceaux, a.commande);
+    for (const Cas& cas : tous) {
+        FauxServices fenetre;
+        TGraphe oui{fenetre};
+        Construire(oui, "A B", cas.arcsOui);
+        ExecuterCommande(oui, cas.commande);
+        TGraphe non{fenetre};
+        Construire(non, "A B C", "A>B");
+        ExecuterCommande(non, cas.commande);
+        ASSERT_EQ(fenetre.messages.size(), 2u) << cas.titre;
+        EXPECT_EQ(fenetre.messages[0].texte, cas.oui);
+        EXPECT_EQ(fenetre.messages[1].texte, cas.non);
+        EXPECT_EQ(fenetre.messages[0].titre, cas.titre);
+        EXPECT_EQ(fenetre.messages[1].titre, cas.titre);
+        EXPECT_EQ(fenetre.redessins, 0) << cas.titre;
     }
-    ASSERT_EQ(fenetreOui.messages.size(), 5u);
-    ASSERT_EQ(fenetreNon.messages.size(), 5u);
-    for (size_t i = 0; i < 5; ++i) {
-        const bool cycleRepondOui = annonces[i].commande != Commande::Arbre &&
-                                    annonces[i].commande != Commande::Arborescence;
-        EXPECT_EQ(fenetreOui.messages[i].texte, cycleRepondOui ? annonces[i].oui : annonces[i].non);
-        EXPECT_EQ(fenetreNon.messages[i].texte, annonces[i].non);
-        EXPECT_EQ(fenetreOui.messages[i].titre, annonces[i].titre);
-        EXPECT_EQ(fenetreNon.messages[i].titre, annonces[i].titre);
-    }
-    // Answers "yes" for the two tree commands.
-    FauxServices fenetreArbre;
-    TGraphe arbre{fenetreArbre};
-    Construire(arbre, "A B", "A>B");
-    ExecuterCommande(arbre, Commande::Arbre);
-    ExecuterCommande(arbre, Commande::Arborescence);
-    ASSERT_EQ(fenetreArbre.messages.size(), 2u);
-    EXPECT_EQ(fenetreArbre.messages[0].texte, annonces[2].oui);
-    EXPECT_EQ(fenetreArbre.messages[1].texte, annonces[3].oui);
-    EXPECT_EQ(fenetreOui.redessins + fenetreNon.redessins + fenetreArbre.redessins, 0);
 }
 
 }  // namespace
