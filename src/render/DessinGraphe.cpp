@@ -132,30 +132,34 @@ private:
         EcrirePoids(ancreX, ancreY, p2, arc.valeur);
     }
 
-    // Two strokes from the target centre back along the arc. The cosine
-    // comes from the truncated distance, so short slanted arcs get a head a
-    // few degrees off their line; long arcs a fraction of a degree.
+    // Two strokes from the target centre back along the arc, opening 45°.
     void DessinerPointe(Point p1, Point p2, int64_t distance)
     {
-        const double ecartX = std::abs(static_cast<double>(p2.x) - p1.x);
-        // Only a distance near the 32-bit limits can round below |dx|.
-        const float r = std::min(static_cast<float>(ecartX / static_cast<double>(distance)), 1.0f);
-        const double alpha = std::acos(static_cast<double>(r));
-        const bool dessous = p2.y > p1.y;
-        const bool aDroite = p2.x > p1.x;
-        float theta = 0.0f;
-        if (dessous)
-            theta = static_cast<float>(aDroite ? alpha - kPi : kDeuxPi - alpha);
-        else
-            theta = static_cast<float>(aDroite ? kPi - alpha : alpha + kDeuxPi);
+        const double theta = AngleVersLaSource(p1, p2, distance);
         const double longueur = kLongueurTrait * s;
-        const double avant = static_cast<double>(theta) - kDemiOuverture;
-        const double apres = static_cast<double>(theta) + kDemiOuverture;
+        const double avant = theta - kDemiOuverture;
+        const double apres = theta + kDemiOuverture;
         canevas.DeplacerVers(Tronquer(std::cos(avant) * longueur + p2.x),
                              Tronquer(std::sin(avant) * longueur + p2.y));
         canevas.TracerLigneVers(p2.x, p2.y);
         canevas.TracerLigneVers(Tronquer(std::cos(apres) * longueur + p2.x),
                                 Tronquer(std::sin(apres) * longueur + p2.y));
+    }
+
+    // The direction from the target back to the source, by quadrant, held
+    // in single precision. The cosine comes from the truncated distance, so
+    // short slanted arcs get a head a few degrees off their line; long arcs
+    // a fraction of a degree.
+    static float AngleVersLaSource(Point p1, Point p2, int64_t distance)
+    {
+        const double ecartX = std::abs(static_cast<double>(p2.x) - p1.x);
+        // Only a distance near the 32-bit limits can round below |dx|.
+        const float r = std::min(static_cast<float>(ecartX / static_cast<double>(distance)), 1.0f);
+        const double alpha = std::acos(static_cast<double>(r));
+        const bool aDroite = p2.x > p1.x;
+        if (p2.y > p1.y)
+            return static_cast<float>(aDroite ? alpha - kPi : kDeuxPi - alpha);
+        return static_cast<float>(aDroite ? kPi - alpha : alpha + kDeuxPi);
     }
 
     void DessinerBoucle(Point p1, Point p2)
