@@ -2,8 +2,10 @@
 
 #include "render/Canevas.h"
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // A canvas that draws nothing and logs every call, one line per call, so
