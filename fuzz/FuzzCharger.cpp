@@ -1,12 +1,13 @@
 // libFuzzer target: any byte string, written as a ".gff" file, is loaded,
-// then every menu command and a few edits run on what was loaded, and the
-// result must save and load back unchanged. A crash, a sanitizer report, a hang or an abort
+// then drawn, every menu command and a few edits run on what was loaded,
+// and the result must save and load back unchanged. A crash, a sanitizer report, a hang or an abort
 // below is a finding.
 
 #include "FauxServices.h"
 #include "Invariants.h"
 #include "algorithms/Commandes.h"
 #include "model/TGraphe.h"
+#include "render/Canevas.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -14,6 +15,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <string_view>
 #include <unistd.h>
 #include <utility>
 #include <vector>
@@ -34,6 +36,27 @@ std::string CheminTemporaire(const char* suffixe)
     static const std::string dossier =
         std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : std::filesystem::temp_directory_path().string();
     return dossier + "/quorvalent-fuzz-" + std::to_string(::getpid()) + suffixe;
+}
+
+// Draws nothing: only what the drawing computes on the way matters here.
+class CanevasMuet : public Canevas {
+public:
+    void FixerPinceauTransparent() override {}
+    void FixerCouleurPolice(CouleurRvb) override {}
+    void Ellipse(int32_t, int32_t, int32_t, int32_t) override {}
+    void DeplacerVers(int32_t, int32_t) override {}
+    void TracerLigneVers(int32_t, int32_t) override {}
+    void EcrireTexte(int32_t, int32_t, std::string_view) override {}
+    int32_t LargeurTexte(std::string_view texte) override { return 7 * static_cast<int32_t>(texte.size()); }
+};
+
+// The window's own drawing, a shifted one (the printed page) and a scaled one.
+void Dessiner(const TGraphe& g)
+{
+    CanevasMuet canevas;
+    g.DessinerGraphe(canevas, 0, 0, 1.0f);
+    g.DessinerGraphe(canevas, 300, 120, 2.5f);
+    g.DessinerGraphe(canevas, -40, 0, 0.3f);
 }
 
 [[noreturn]] void Echouer(const char* quoi, const std::string& detail)
@@ -131,7 +154,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille)
     TGraphe g(fenetre);
     g.Charger(chemin);
     VerifierCompteurs(g, "apres Charger");
+    Dessiner(g);
     ExecuterToutesCommandes(g, fenetre);
+    Dessiner(g);
     Editer(g);
     VerifierRelecture(g, fenetre);
     return 0;
