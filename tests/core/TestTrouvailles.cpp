@@ -17,7 +17,7 @@ using Noms = std::vector<std::string>;
 // A text longer than a record holds used to be stored cut but looked up
 // whole: adding it twice made two vertices of one name, and no lookup,
 // deletion or degree could reach either of them by the text that made it.
-TEST(Robustesse, NomTropLong_designePartoutLeSommetDeSesDixNeufPremiersOctets)
+TEST(Trouvailles, NomTropLong_designePartoutLeSommetDeSesDixNeufPremiersOctets)
 {
     FauxServices fenetre;
     TGraphe g(fenetre);
