@@ -1,22 +1,22 @@
-#include "algorithms/IndexNoms.h"
+#include "algorithms/IndexSommets.h"
 #include "model/ListeNoms.h"
 #include "model/TGraphe.h"
 
 namespace {
 // Walks the chain of `sommet`: true at the first arc to a vertex already
 // reached; every other target is marked and queued.
-bool AtteintUnSommetMarque(const Sommet* sommet, ListeNoms& file, const IndexNoms& index)
+bool AtteintUnSommetMarque(int32_t position, ListeNoms& file, const IndexSommets& index)
 {
-    if (sommet == nullptr)
+    if (position < 0)
         return false;
-    for (const Arc* a = sommet->arcSuivant; a != nullptr; a = a->arcSuivant) {
-        Sommet* cible = index.Premier(a->nom);
+    for (const Arc* a = index[position].arcSuivant; a != nullptr; a = a->arcSuivant) {
+        const int32_t cible = index.Position(a->nom);
         // An arc read from a file may name no vertex: it reaches nothing.
-        if (cible == nullptr)
+        if (cible < 0)
             continue;
-        if (cible->marque)
+        if (index[cible].marque)
             return true;
-        cible->marque = true;
+        index[cible].marque = true;
         file.Inserer(a->nom);
     }
     return false;
@@ -30,7 +30,7 @@ bool TGraphe::ContientCycle()
     if (premierSommet == nullptr)
         return false;
 
-    const IndexNoms index(*this);
+    const IndexSommets index(premierSommet);
     ListeNoms file;
     file.Inserer(*premierSommet);
     premierSommet->marque = true;
@@ -48,7 +48,7 @@ bool TGraphe::ContientCycle()
             }
         }
         file.Premier(nom);
-        if (AtteintUnSommetMarque(index.Premier(nom), file, index))
+        if (AtteintUnSommetMarque(index.Position(nom), file, index))
             return true;
         file.Retirer(nom);
     }

@@ -1,5 +1,5 @@
 #include "algorithms/ArcsParPoids.h"
-#include "algorithms/IndexNoms.h"
+#include "algorithms/IndexSommets.h"
 #include "algorithms/Partition.h"
 #include "model/TGraphe.h"
 
@@ -84,7 +84,7 @@ void TGraphe::Kruskal1()
     for (const ArcDuGraphe& a : arcs)
         a.arc->marque = false;
     const std::vector<int> ordre = OrdreDesChoix(arcs);
-    const IndexNoms sommets(*this);
+    const IndexSommets sommets(premierSommet);
     ForetDuResultat foret;
 
     // A run makes one step per arc of the graph; steps beyond the arcs that
@@ -99,8 +99,8 @@ void TGraphe::Kruskal1()
         if (!ajout.accepte)
             continue;
         if (ajout.origineNouvelle) {
-            const Sommet* u = sommets.Premier(origine->nom);
-            arbre.AjouterSommet(origine->nom, u->x, u->y);
+            const Sommet& u = sommets[sommets.Position(origine->nom)];
+            arbre.AjouterSommet(origine->nom, u.x, u.y);
         }
         if (ajout.cibleNouvelle)
             arbre.AjouterSommet(arc->nom, arc->x, arc->y);

@@ -1,5 +1,5 @@
 #include "algorithms/ArcsParPoids.h"
-#include "algorithms/IndexNoms.h"
+#include "algorithms/IndexSommets.h"
 #include "algorithms/Partition.h"
 #include "model/TGraphe.h"
 
@@ -17,7 +17,7 @@
 // does depend on the others, and that is settled for all steps at once.
 namespace {
 struct Etape {
-    int origine;  // name numbers of the two ends (IndexNoms)
+    int origine;  // the ends, as positions of their names' first bearers
     int cible;    // -1 when no vertex bears the target's name
     std::vector<int> arcs;  // positions in the arc table, in chain order
     bool remiseEnPlace = false;
@@ -25,20 +25,19 @@ struct Etape {
 
 struct Plan {
     std::vector<ArcDuGraphe> arcs;
-    IndexNoms noms;
-    std::vector<std::pair<int, int>> bouts;  // per arc, the name numbers of its ends
+    IndexSommets sommets;
+    std::vector<std::pair<int, int>> bouts;  // per arc, its ends as in Etape
     std::vector<int> etapeDe;                // per arc, the step taking it, or -1
     std::vector<Etape> etapes;
 
-    explicit Plan(const TGraphe& graphe) : arcs(TousLesArcs(graphe)), noms(graphe), etapeDe(arcs.size(), -1)
+    explicit Plan(const TGraphe& graphe)
+        : arcs(TousLesArcs(graphe)), sommets(graphe.premierSommet), etapeDe(arcs.size(), -1)
     {
         for (const ArcDuGraphe& a : arcs)
-            bouts.emplace_back(noms.Numero(a.origine->nom), noms.Numero(a.arc->nom));
+            bouts.emplace_back(sommets.Position(a.origine->nom), sommets.Position(a.arc->nom));
     }
 };
 
-// Homonyms, which only a file can bring, count as one vertex: arcs reach
-// vertices by name alone.
 using CleChaine = std::pair<const Sommet*, std::string_view>;
 
 void Decouper(Plan& plan, bool oriente)
@@ -68,23 +67,9 @@ void Decouper(Plan& plan, bool oriente)
         };
         prendre(a.origine, a.arc->nom);
         if (!oriente && etape.cible >= 0)
-            prendre(plan.noms.Porteur(etape.cible), a.origine->nom);
+            prendre(&plan.sommets[etape.cible], a.origine->nom);
         plan.etapes.push_back(std::move(etape));
     }
-}
-
-bool EstConnexe(Plan& plan)
-{
-    Partition classes(plan.noms.Nombre());
-    for (const auto& [origine, cible] : plan.bouts) {
-        if (cible >= 0)
-            classes.Unir(origine, cible);
-    }
-    for (int n = 1; n < classes.Taille(); ++n) {
-        if (!classes.MemeClasse(0, n))
-            return false;
-    }
-    return true;
 }
 
 // A graph that is not connected stays so whatever is removed: everything is
@@ -92,15 +77,17 @@ bool EstConnexe(Plan& plan)
 // connected exactly when its two ends are still joined by the arcs no step
 // up to it has taken: an arc put back is the only link between two parts of
 // the graph, so it lies on no other path between the ends. Adding the steps'
-// arcs back in reverse order answers every step with one union-find.
-void Decider(Plan& plan)
+// arcs back in reverse order answers every step with one union-find. The
+// ends are taken by name, as arcs reach them: homonyms, which only a file
+// can bring, count as one vertex.
+void Decider(Plan& plan, bool connexe)
 {
-    if (!EstConnexe(plan)) {
+    if (!connexe) {
         for (Etape& etape : plan.etapes)
             etape.remiseEnPlace = true;
         return;
     }
-    Partition restants(plan.noms.Nombre());
+    Partition restants(plan.sommets.Nombre());
     auto joindre = [&](int arc) {
         const auto [origine, cible] = plan.bouts[arc];
         if (cible >= 0)
@@ -158,7 +145,7 @@ void TGraphe::Kruskal2()
     for (const ArcDuGraphe& a : plan.arcs)
         a.arc->marque = false;
     Decouper(plan, oriente);
-    Decider(plan);
+    Decider(plan, EstConnexe());
 
     // Every step counts, so a run may end while arcs remain unconsidered.
     std::vector<int> devenir(plan.arcs.size(), kIntact);

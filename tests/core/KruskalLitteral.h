@@ -1,10 +1,13 @@
 #pragma once
 
-// Word-for-word versions of the cycle test, the connectivity test and the two
-// spanning-tree runs, slow on purpose, against which the runs of the program
-// are compared. They apply the same rulings where the plain steps fall short:
-// a step that can pick nothing does nothing, the arc marked is the one picked,
-// and the second run puts back every arc its removal took, in order, marked.
+// Word-for-word versions of the cycle test and of the two spanning-tree
+// runs, slow on purpose, against which the program's runs are compared. They
+// apply the same rulings where the plain steps fall short: a step that can
+// pick nothing does nothing, the arc marked is the one picked, and the second
+// run puts back every arc its removal took, in order, marked. Connectivity is
+// the word-for-word traversal of ReferenceLitterale.h.
+
+#include "ReferenceLitterale.h"
 
 #include "model/ListeNoms.h"
 #include "model/TGraphe.h"
@@ -58,44 +61,6 @@ inline bool ContientCycle(TGraphe& g)
         ++p;
     }
     return false;
-}
-
-inline bool EstConnexe(TGraphe& g)
-{
-    int32_t c = 1;
-    int32_t p = 0;
-    EffacerMarquesSommets(g);
-    ListeNoms l;
-    if (g.premierSommet != nullptr) {
-        l.Inserer(*g.premierSommet);
-        g.premierSommet->marque = true;
-    }
-    while (p != g.nbSommets) {
-        if (l.EstVide()) {
-            Sommet* s = PremierNonMarque(g);
-            l.Inserer(*s);
-            s->marque = true;
-            ++c;
-        }
-        char n[kTailleNom];
-        l.Premier(n);
-        for (Arc* a = g.ChercherSommet(n)->arcSuivant; a != nullptr; a = a->arcSuivant) {
-            Sommet* t = g.ChercherSommet(a->nom);
-            if (!t->marque) {
-                t->marque = true;
-                l.Inserer(a->nom);
-            }
-        }
-        for (Sommet* v = g.premierSommet; v != nullptr; v = v->sommetSuivant) {
-            if (!v->marque && g.ExisteArc(v->nom, n)) {
-                v->marque = true;
-                l.Inserer(*v);
-            }
-        }
-        l.Retirer(n);
-        ++p;
-    }
-    return c == 1;
 }
 
 inline void EffacerMarquesArcs(TGraphe& g)
@@ -178,7 +143,7 @@ inline void Kruskal2(TGraphe& g)
         const bool retour = !g.oriente && !MemeNom(o, t);
         const std::vector<int32_t> arrivee = retour ? PoidsVers(g, t, o) : std::vector<int32_t>{};
         g.SupprimerArc(o, t);
-        if (!EstConnexe(g)) {
+        if (DepartsLitteraux(g, true) != 1) {
             const bool oriente = g.oriente;
             g.oriente = true;
             RemettreMarques(g, o, t, aller);
