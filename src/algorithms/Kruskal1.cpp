@@ -15,7 +15,8 @@ namespace {
 // exactly when every vertex has at most one incoming arc, there is no
 // circuit, and every tree's root comes before the rest of its tree in the
 // vertex list (a tree entered below its root is met again from the root).
-// Vertices are numbered in list order, which is the order of acceptance.
+// Vertices are numbered in list order, which is the order of acceptance, so
+// a tree's root is the smallest number of its class.
 class ForetDuResultat {
 public:
     struct Ajout {
