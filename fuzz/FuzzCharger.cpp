@@ -3,11 +3,11 @@
 // and the result must save and load back unchanged. A crash, a sanitizer report, a hang or an abort
 // below is a finding.
 
+#include "CanevasMuet.h"
 #include "FauxServices.h"
 #include "Invariants.h"
 #include "algorithms/Commandes.h"
 #include "model/TGraphe.h"
-#include "render/Canevas.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -15,7 +15,6 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <string_view>
 #include <unistd.h>
 #include <utility>
 #include <vector>
@@ -37,18 +36,6 @@ std::string CheminTemporaire(const char* suffixe)
         std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : std::filesystem::temp_directory_path().string();
     return dossier + "/quorvalent-fuzz-" + std::to_string(::getpid()) + suffixe;
 }
-
-// Draws nothing: only what the drawing computes on the way matters here.
-class CanevasMuet : public Canevas {
-public:
-    void FixerPinceauTransparent() override {}
-    void FixerCouleurPolice(CouleurRvb) override {}
-    void Ellipse(int32_t, int32_t, int32_t, int32_t) override {}
-    void DeplacerVers(int32_t, int32_t) override {}
-    void TracerLigneVers(int32_t, int32_t) override {}
-    void EcrireTexte(int32_t, int32_t, std::string_view) override {}
-    int32_t LargeurTexte(std::string_view texte) override { return 7 * static_cast<int32_t>(texte.size()); }
-};
 
 // The window's own drawing, a shifted one (the printed page) and a scaled one.
 void Dessiner(const TGraphe& g)
