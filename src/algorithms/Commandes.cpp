@@ -1,5 +1,7 @@
 #include "algorithms/Commandes.h"
 
+#include "algorithms/CommandesChemins.h"
+
 #include "model/TGraphe.h"
 
 void ExecuterCommande(TGraphe& graphe, Commande commande)
@@ -10,6 +12,9 @@ void ExecuterCommande(TGraphe& graphe, Commande commande)
     // Structure tests.
 
     // Shortest paths.
+    case Commande::Dijkstra: CheminMinimal(graphe, &TGraphe::Dijkstra); break;
+    case Commande::FordMin: CheminMinimal(graphe, &TGraphe::Ford); break;
+    case Commande::FordMax: CheminMaximal(graphe, &TGraphe::Ford); break;
 
     // Spanning trees.
 

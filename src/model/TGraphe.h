@@ -4,6 +4,7 @@
 #include "model/Sommet.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -69,6 +70,17 @@ public:
     // ---- Structure tests ---------------------------------------------------
 
     // ---- Shortest paths and path window ------------------------------------
+    // Each asks for the departure and arrival names, then opens the path found
+    // in a window of its own or says why there is none.
+    void Dijkstra();
+    void Ford();
+    // The absent predecessor of a path table, and the infinite distance.
+    static constexpr int32_t kAucunSommet = 1000000;
+    // Opens a window owned by this one holding the path that ends at vertex
+    // `fin`, walked back through `predecesseur` (indexed by vertex number)
+    // until kAucunSommet, a number outside the table or a vertex met before.
+    // Negated weights are restored first.
+    void AfficherChemin(std::span<const int32_t> predecesseur, int32_t fin);
 
     // ---- Spanning trees ----------------------------------------------------
 
