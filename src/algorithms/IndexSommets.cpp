@@ -5,9 +5,9 @@
 #include <cstring>
 
 namespace {
-std::string Cle(const char* nom)
+std::string_view Cle(const char* nom)
 {
-    return std::string(nom, strnlen(nom, kTailleNom));
+    return {nom, strnlen(nom, kTailleNom)};
 }
 }  // namespace
 

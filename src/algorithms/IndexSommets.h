@@ -4,7 +4,7 @@
 
 #include <cstdint>
 #include <span>
-#include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -12,7 +12,8 @@ class TGraphe;
 
 // The lookups of the path algorithms, built once per run so that no step
 // walks the vertex list: vertex by number and number by name, with the same
-// answers as SommetNumero and NumeroSommet at the time of building.
+// answers as SommetNumero and NumeroSommet at the time of building. The graph
+// must not change while it is in use: it keeps views of the vertex names.
 class IndexSommets {
 public:
     // Indexes the numbers 0 to `taille` - 1.
@@ -27,7 +28,7 @@ public:
 
 private:
     std::vector<Sommet*> parNumero;
-    std::unordered_map<std::string, int32_t> numeroParNom;
+    std::unordered_map<std::string_view, int32_t> numeroParNom;
 };
 
 // An arc seen from its target: its origin's number and its weight.

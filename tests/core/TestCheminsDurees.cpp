@@ -72,6 +72,12 @@ TEST(CheminsDurees, DixMilleSommetsCinquanteMilleArcs_enQuelquesSecondes)
     ASSERT_EQ(fenetre.resultats.size(), 2u);
     EXPECT_EQ(NomsSommets(*fenetre.resultats[1].graphe), NomsSommets(*cheminDijkstra))
         << "both find the same least path";
+
+    // Negated, the random arcs close circuits of negative weight.
+    EXPECT_LT(Secondes(fenetre, g, Commande::FordMax), 6.0);
+    EXPECT_EQ(fenetre.resultats.size(), 2u);
+    ASSERT_EQ(fenetre.messages.size(), 1u);
+    EXPECT_EQ(fenetre.messages[0].titre, "Détection d'un circuit absorbant");
 }
 
 }  // namespace
