@@ -1,4 +1,4 @@
-#include "algorithms/IndexSommets.h"
+#include "algorithms/IndexNumeros.h"
 #include "model/TGraphe.h"
 
 #include <cstring>
@@ -11,7 +11,7 @@ namespace {
 // circuit of total weight 0 in Ford's passes): the walk stops before a vertex
 // it has already met, or a name already taken, so the window never receives
 // the same name twice.
-std::vector<const Sommet*> RemonterChemin(const IndexSommets& index, std::span<const int32_t> predecesseur,
+std::vector<const Sommet*> RemonterChemin(const IndexNumeros& index, std::span<const int32_t> predecesseur,
                                           int32_t fin)
 {
     std::vector<const Sommet*> chemin;
@@ -35,7 +35,7 @@ void TGraphe::AfficherChemin(std::span<const int32_t> predecesseur, int32_t fin)
     if (poidsInverses)
         InverserPoids();
 
-    const IndexSommets index(*this, static_cast<int32_t>(predecesseur.size()));
+    const IndexNumeros index(*this, static_cast<int32_t>(predecesseur.size()));
     const std::vector<const Sommet*> chemin = RemonterChemin(index, predecesseur, fin);
     for (const Sommet* sommet : chemin)
         fenetreChemin.AjouterSommet(sommet->nom, sommet->x, sommet->y);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "algorithms/IndexSommets.h"
+#include "algorithms/IndexNumeros.h"
 
 #include <cstdint>
 #include <optional>
@@ -14,12 +14,12 @@
 // Weights must be zero or positive. Every vertex still to settle is eligible
 // up to the distance 1000000 (unreached ones included); among equal distances
 // the highest number is settled first.
-std::vector<int32_t> PredecesseursDijkstra(const IndexSommets& index, int32_t depart);
+std::vector<int32_t> PredecesseursDijkstra(const IndexNumeros& index, int32_t depart);
 
 // The vertices carry the topological numbers 1 to `nbSommets`; distances run
 // from vertex 1, whatever the departure the user named.
-std::vector<int32_t> PredecesseursBellman(const IndexSommets& index, int32_t nbSommets);
+std::vector<int32_t> PredecesseursBellman(const IndexNumeros& index, int32_t nbSommets);
 
 // Passes that each read only the previous one, at most the table size plus
 // one; empty when they never settle (an absorbing circuit).
-std::optional<std::vector<int32_t>> PredecesseursFord(const IndexSommets& index, int32_t depart);
+std::optional<std::vector<int32_t>> PredecesseursFord(const IndexNumeros& index, int32_t depart);

@@ -16,14 +16,14 @@ constexpr int64_t kInfini = TGraphe::kAucunSommet;
 
 // A vertex that no name reaches, or whose name is empty, is never settled:
 // the empty name cannot be told apart from the end of a name list.
-bool Eligible(const IndexSommets& index, int32_t numero)
+bool Eligible(const IndexNumeros& index, int32_t numero)
 {
     const Sommet* sommet = index.SommetNumero(numero);
     return sommet != nullptr && sommet->nom[0] != '\0';
 }
 }  // namespace
 
-std::vector<int32_t> PredecesseursDijkstra(const IndexSommets& index, int32_t depart)
+std::vector<int32_t> PredecesseursDijkstra(const IndexNumeros& index, int32_t depart)
 {
     const auto n = static_cast<size_t>(index.Taille());
     std::vector<int64_t> distance(n, kInfini);
@@ -96,6 +96,6 @@ void TGraphe::Dijkstra()
             }
         }
     }
-    const IndexSommets index(*this, nbSommets);
+    const IndexNumeros index(*this, nbSommets);
     AfficherChemin(PredecesseursDijkstra(index, index.Numero(depart)), index.Numero(arrivee));
 }

@@ -44,10 +44,10 @@ bool CircuitNegatif(const std::vector<ArcRetenu>& retenus)
 }
 }  // namespace
 
-std::optional<std::vector<int32_t>> PredecesseursFord(const IndexSommets& index, int32_t depart)
+std::optional<std::vector<int32_t>> PredecesseursFord(const IndexNumeros& index, int32_t depart)
 {
     const int32_t n = index.Taille();
-    const ArcsEntrants entrants(index);
+    const ListesEntrantes entrants(index);
     std::vector<int64_t> passePrecedente(static_cast<size_t>(n), kInfini);
     std::vector<int64_t> passeCourante(static_cast<size_t>(n), 0);
     std::vector<int32_t> predecesseur(static_cast<size_t>(n), TGraphe::kAucunSommet);
@@ -92,7 +92,7 @@ void TGraphe::Ford()
         return;
     for (Sommet* s = premierSommet; s != nullptr; s = s->sommetSuivant)
         s->valeur = 0;
-    const IndexSommets index(*this, nbSommets);
+    const IndexNumeros index(*this, nbSommets);
     const auto predecesseur = PredecesseursFord(index, index.Numero(depart));
     if (!predecesseur) {
         fenetre.AfficherMessage(kCircuitAbsorbant, kTitreCircuit);

@@ -75,7 +75,7 @@ TEST(CheminsReference, Dijkstra_memesPredecesseursQueLaTranscription)
         // Weights beyond 1000000 now and then: distances that can never be chosen.
         RemplirAuHasard(g, alea, essai % 5 == 0 ? Tirage{0, 1500000} : Tirage{0, 6});
         PourChaqueDepart(g, [&](const char* depart) {
-            const IndexSommets index(g, g.nbSommets);
+            const IndexNumeros index(g, g.nbSommets);
             EXPECT_EQ(PredecesseursDijkstra(index, index.Numero(depart)), reference::Dijkstra(g, depart))
                 << "from " << depart << " in\n" << Decrire(g);
         });
@@ -91,7 +91,7 @@ TEST(CheminsReference, Ford_memesPredecesseursEtMemesCircuitsQueLaTranscription)
         TGraphe g{fenetre};
         RemplirAuHasard(g, alea, essai % 2 == 0 ? Tirage{-2, 6} : Tirage{-1, 9});
         PourChaqueDepart(g, [&](const char* depart) {
-            const IndexSommets index(g, g.nbSommets);
+            const IndexNumeros index(g, g.nbSommets);
             const auto rapide = PredecesseursFord(index, index.Numero(depart));
             const auto attendu = reference::Ford(g, depart);
             circuits += attendu.empty();

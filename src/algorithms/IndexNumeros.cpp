@@ -1,4 +1,4 @@
-#include "algorithms/IndexSommets.h"
+#include "algorithms/IndexNumeros.h"
 
 #include "model/TGraphe.h"
 
@@ -11,7 +11,7 @@ std::string_view Cle(const char* nom)
 }
 }  // namespace
 
-IndexSommets::IndexSommets(const TGraphe& graphe, int32_t taille)
+IndexNumeros::IndexNumeros(const TGraphe& graphe, int32_t taille)
     : parNumero(static_cast<size_t>(taille > 0 ? taille : 0), nullptr)
 {
     // One walk that reproduces SommetNumero for every number: the first
@@ -28,14 +28,14 @@ IndexSommets::IndexSommets(const TGraphe& graphe, int32_t taille)
     }
 }
 
-Sommet* IndexSommets::SommetNumero(int32_t numero) const
+Sommet* IndexNumeros::SommetNumero(int32_t numero) const
 {
     if (numero < 0 || numero >= Taille())
         return nullptr;
     return parNumero[numero];
 }
 
-int32_t IndexSommets::Numero(const char* nom) const
+int32_t IndexNumeros::Numero(const char* nom) const
 {
     const auto trouve = numeroParNom.find(Cle(nom));
     if (trouve == numeroParNom.end() || trouve->second < 0 || trouve->second >= Taille())
@@ -43,7 +43,7 @@ int32_t IndexSommets::Numero(const char* nom) const
     return trouve->second;
 }
 
-ArcsEntrants::ArcsEntrants(const IndexSommets& index)
+ListesEntrantes::ListesEntrantes(const IndexNumeros& index)
     : debuts(static_cast<size_t>(index.Taille()) + 1, 0)
 {
     // An arc enters the vertex whose name it carries, that is the first
@@ -69,7 +69,7 @@ ArcsEntrants::ArcsEntrants(const IndexSommets& index)
     });
 }
 
-std::span<const ArcEntrant> ArcsEntrants::De(int32_t numero) const
+std::span<const ArcEntrant> ListesEntrantes::De(int32_t numero) const
 {
     if (numero < 0 || numero + 1 >= static_cast<int32_t>(debuts.size()))
         return {};

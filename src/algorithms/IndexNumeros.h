@@ -14,10 +14,10 @@ class TGraphe;
 // walks the vertex list: vertex by number and number by name, with the same
 // answers as SommetNumero and NumeroSommet at the time of building. The graph
 // must not change while it is in use: it keeps views of the vertex names.
-class IndexSommets {
+class IndexNumeros {
 public:
     // Indexes the numbers 0 to `taille` - 1.
-    IndexSommets(const TGraphe& graphe, int32_t taille);
+    IndexNumeros(const TGraphe& graphe, int32_t taille);
 
     int32_t Taille() const { return static_cast<int32_t>(parNumero.size()); }
     // Null for a number no vertex answers to, or one outside the table.
@@ -39,9 +39,9 @@ struct ArcEntrant {
 
 // Every indexed vertex's incoming arcs, ordered by origin number and then by
 // chain order: the order in which the relaxations meet them.
-class ArcsEntrants {
+class ListesEntrantes {
 public:
-    explicit ArcsEntrants(const IndexSommets& index);
+    explicit ListesEntrantes(const IndexNumeros& index);
     std::span<const ArcEntrant> De(int32_t numero) const;
 
 private:
