@@ -33,9 +33,21 @@ void ExecuterCommande(TGraphe& graphe, Commande commande)
         break;
 
     // Shortest paths.
-    case Commande::Dijkstra: CheminMinimal(graphe, &TGraphe::Dijkstra); break;
-    case Commande::FordMin: CheminMinimal(graphe, &TGraphe::Ford); break;
-    case Commande::FordMax: CheminMaximal(graphe, &TGraphe::Ford); break;
+    case Commande::Dijkstra:
+        CheminMinimal(graphe, &TGraphe::Dijkstra);
+        break;
+    case Commande::BellmanMin:
+        CheminMinimal(graphe, &TGraphe::Bellman);
+        break;
+    case Commande::BellmanMax:
+        CheminMaximal(graphe, &TGraphe::Bellman);
+        break;
+    case Commande::FordMin:
+        CheminMinimal(graphe, &TGraphe::Ford);
+        break;
+    case Commande::FordMax:
+        CheminMaximal(graphe, &TGraphe::Ford);
+        break;
 
     // Spanning trees.
 

@@ -109,6 +109,7 @@ public:
     // Each asks for the departure and arrival names, then opens the path found
     // in a window of its own or says why there is none.
     void Dijkstra();
+    void Bellman();
     void Ford();
     // The absent predecessor of a path table, and the infinite distance.
     static constexpr int32_t kAucunSommet = 1000000;
@@ -121,6 +122,11 @@ public:
     // ---- Spanning trees ----------------------------------------------------
 
     // ---- Report ------------------------------------------------------------
+    // The French summary of the graph in UTF-8, every line ended by "\n". It
+    // runs the structure tests, so the vertex numbers are cleared.
+    std::string Rapport();
+    // The graph menu's "Information": the report in a message box.
+    void Info1Click();
 
     // ---- Drawing and page --------------------------------------------------
     // Draws every vertex, arc, loop and weight, scaled by `echelle` and then

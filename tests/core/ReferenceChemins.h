@@ -65,6 +65,31 @@ inline std::vector<int32_t> Dijkstra(const TGraphe& g, const char* depart)
     return predecesseur;
 }
 
+// The vertices must carry the topological numbers 1 to n.
+inline std::vector<int32_t> Bellman(const TGraphe& g)
+{
+    const int32_t n = g.nbSommets;
+    std::vector<int64_t> distance(n + 2, kInfini);
+    std::vector<int32_t> predecesseur(n + 2, TGraphe::kAucunSommet);
+    distance[1] = 0;
+    for (int32_t k = 2; k <= n; ++k) {
+        const Sommet* vk = g.SommetNumero(k);
+        int64_t m = kInfini;
+        for (int32_t j = 1; j <= n && vk != nullptr; ++j) {
+            const Sommet* vj = g.SommetNumero(j);
+            for (const Arc* a = vj != nullptr ? vj->arcSuivant : nullptr; a != nullptr; a = a->arcSuivant) {
+                if (MemeNom(a->nom, vk->nom) && distance[j] + a->valeur < m) {
+                    m = distance[j] + a->valeur;
+                    predecesseur[k] = j;
+                }
+            }
+        }
+        distance[k] = m;
+    }
+    predecesseur[1] = TGraphe::kAucunSommet;
+    return predecesseur;
+}
+
 // Empty when the passes never settle.
 inline std::vector<int32_t> Ford(const TGraphe& g, const char* depart)
 {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 
@@ -15,19 +16,32 @@ namespace {
 struct Tirage {
     int32_t poidsMin;
     int32_t poidsMax;
+    bool sansCircuit = false;  // every arc from a letter to a later one
 };
 
 void RemplirAuHasard(TGraphe& g, std::mt19937& alea, Tirage tirage)
 {
     const int nbSommets = std::uniform_int_distribution<>(1, 8)(alea);
     const int nbArcs = std::uniform_int_distribution<>(0, 3 * nbSommets)(alea);
+    // Listed in shuffled order, so that list order and letter order differ.
+    std::string lettres;
     for (int i = 0; i < nbSommets; ++i)
-        g.AjouterSommet(std::string(1, static_cast<char>('A' + i)).c_str(), 10 * i, 10 * i);
+        lettres += static_cast<char>('A' + i);
+    std::shuffle(lettres.begin(), lettres.end(), alea);
+    for (int i = 0; i < nbSommets; ++i)
+        g.AjouterSommet(lettres.substr(i, 1).c_str(), 10 * i, 10 * i);
     std::uniform_int_distribution<> sommet(0, nbSommets - 1);
     std::uniform_int_distribution<> poids(tirage.poidsMin, tirage.poidsMax);
     for (int k = 0; k < nbArcs; ++k) {
-        const std::string origine(1, static_cast<char>('A' + sommet(alea)));
-        const std::string cible(1, static_cast<char>('A' + sommet(alea)));
+        int a = sommet(alea);
+        int b = sommet(alea);
+        if (tirage.sansCircuit && a >= b) {
+            std::swap(a, b);
+            if (a == b)
+                continue;
+        }
+        const std::string origine(1, static_cast<char>('A' + a));
+        const std::string cible(1, static_cast<char>('A' + b));
         g.AjouterArc(origine.c_str(), cible.c_str(), poids(alea));
     }
     std::uniform_int_distribution<> de(0, 9);
@@ -80,6 +94,24 @@ TEST(CheminsReference, Dijkstra_memesPredecesseursQueLaTranscription)
                 << "from " << depart << " in\n" << Decrire(g);
         });
     }
+}
+
+TEST(CheminsReference, Bellman_memesPredecesseursQueLaTranscription)
+{
+    std::mt19937 alea(1812);
+    int compares = 0;
+    for (int essai = 0; essai < 400; ++essai) {
+        FauxServices fenetre;
+        TGraphe g{fenetre};
+        RemplirAuHasard(g, alea, Tirage{-3, 9, true});
+        if (!g.SansCircuit())
+            continue;
+        g.NumerotationTopologique();
+        const IndexNumeros index(g, g.nbSommets + 2);
+        EXPECT_EQ(PredecesseursBellman(index, g.nbSommets), reference::Bellman(g)) << Decrire(g);
+        ++compares;
+    }
+    EXPECT_GT(compares, 300);
 }
 
 TEST(CheminsReference, Ford_memesPredecesseursEtMemesCircuitsQueLaTranscription)
