@@ -80,4 +80,16 @@ TEST(CheminsDurees, DixMilleSommetsCinquanteMilleArcs_enQuelquesSecondes)
     EXPECT_EQ(fenetre.messages[0].titre, "Détection d'un circuit absorbant");
 }
 
+TEST(CheminsDurees, BellmanSurDixMilleSommetsSansCircuit_enQuelquesSecondes)
+{
+    FauxServices fenetre;
+    TGraphe g{fenetre};
+    Construire(g, true);
+    EXPECT_LT(Secondes(fenetre, g, Commande::BellmanMin), 6.0);
+    EXPECT_TRUE(fenetre.messages.empty()) << "the graph has no circuit";
+    ASSERT_NE(FenetreChemin(fenetre), nullptr);
+    EXPECT_LT(Secondes(fenetre, g, Commande::BellmanMax), 6.0);
+    EXPECT_FALSE(g.PoidsInverses());
+}
+
 }  // namespace
