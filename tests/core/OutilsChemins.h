@@ -48,7 +48,7 @@ inline const TGraphe* FenetreChemin(const FauxServices& fenetre)
 }
 
 // Every arc of a graph as "origin>target:weight", in list then chain order.
-inline std::vector<std::string> TousLesArcs(const TGraphe& g)
+inline std::vector<std::string> ArcsEnTexte(const TGraphe& g)
 {
     std::vector<std::string> arcs;
     for (const Sommet* s = g.premierSommet; s != nullptr; s = s->sommetSuivant) {

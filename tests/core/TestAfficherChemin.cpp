@@ -30,7 +30,7 @@ TEST_F(AfficherChemin, RemonteDeLaFinAuDebut_avecLesArcsParallelesEtLesPositions
     const TGraphe& chemin = Chemin({kAucun, 2, 0}, 1);
     EXPECT_TRUE(chemin.oriente);
     EXPECT_EQ(NomsSommets(chemin), (Noms{"S1", "S2", "S0"}));
-    EXPECT_EQ(TousLesArcs(chemin), (Arcs{"S2>S1:7", "S2>S1:8", "S0>S2:3"}));
+    EXPECT_EQ(ArcsEnTexte(chemin), (Arcs{"S2>S1:7", "S2>S1:8", "S0>S2:3"}));
     const Sommet* s2 = chemin.ChercherSommet("S2");
     EXPECT_EQ(s2->x, 70);
     EXPECT_EQ(s2->y, 100);
@@ -45,7 +45,7 @@ TEST_F(AfficherChemin, PoidsInverses_restauresAvantLaCopie)
 {
     g.InverserPoids();
     const TGraphe& chemin = Chemin({kAucun, 2, 0}, 1);
-    EXPECT_EQ(TousLesArcs(chemin), (Arcs{"S2>S1:7", "S2>S1:8", "S0>S2:3"}));
+    EXPECT_EQ(ArcsEnTexte(chemin), (Arcs{"S2>S1:7", "S2>S1:8", "S0>S2:3"}));
     EXPECT_FALSE(g.PoidsInverses());
     EXPECT_EQ(Chaine(g, "S2"), (Arcs{"S1:7", "S1:8"}));
 }
@@ -70,7 +70,7 @@ TEST_F(AfficherChemin, TableQuiBoucle_sArreteAvantLeSommetDejaPris)
     // does not exist anyway; S0 to S2 is between consecutive vertices.
     const TGraphe& chemin = Chemin({2, 2, 0}, 1);
     EXPECT_EQ(NomsSommets(chemin), (Noms{"S1", "S2", "S0"}));
-    EXPECT_EQ(TousLesArcs(chemin), (Arcs{"S2>S1:7", "S2>S1:8", "S0>S2:3"}));
+    EXPECT_EQ(ArcsEnTexte(chemin), (Arcs{"S2>S1:7", "S2>S1:8", "S0>S2:3"}));
 
     FauxServices autre;
     TGraphe boucle{autre};
@@ -80,7 +80,7 @@ TEST_F(AfficherChemin, TableQuiBoucle_sArreteAvantLeSommetDejaPris)
     boucle.AfficherChemin(predecesseur, 0);
     const TGraphe& fermee = *FenetreChemin(autre);
     EXPECT_EQ(NomsSommets(fermee), (Noms{"U", "V"}));
-    EXPECT_EQ(TousLesArcs(fermee), (Arcs{"V>U:0"})) << "the closing arc U to V is left out";
+    EXPECT_EQ(ArcsEnTexte(fermee), (Arcs{"V>U:0"})) << "the closing arc U to V is left out";
 }
 
 TEST_F(AfficherChemin, NumerosHorsDeLaTable_terminentLeParcours)

@@ -36,7 +36,7 @@ TEST_F(Bellman, CalculeDepuisLeSommet1_quelQueSoitLeDepart)
     const TGraphe* chemin = Lancer(Commande::BellmanMin, "B", "C");
     ASSERT_NE(chemin, nullptr);
     EXPECT_EQ(NomsSommets(*chemin), (Noms{"C", "B", "A"}));
-    EXPECT_EQ(TousLesArcs(*chemin), (Arcs{"B>C:1", "A>B:1"}));
+    EXPECT_EQ(ArcsEnTexte(*chemin), (Arcs{"B>C:1", "A>B:1"}));
     EXPECT_EQ(fenetre.titresSaisies, (Noms{"Algorithme de Bellman"}));
     EXPECT_EQ(fenetre.redessins, 1);
 }
@@ -56,9 +56,9 @@ TEST_F(Bellman, Max_cheminLePlusLourdEtPoidsRestaures)
     const TGraphe* chemin = Lancer(Commande::BellmanMax, "A", "C");
     ASSERT_NE(chemin, nullptr);
     EXPECT_EQ(NomsSommets(*chemin), (Noms{"C", "A"}));
-    EXPECT_EQ(TousLesArcs(*chemin), (Arcs{"A>C:5"}));
+    EXPECT_EQ(ArcsEnTexte(*chemin), (Arcs{"A>C:5"}));
     EXPECT_FALSE(g.PoidsInverses());
-    EXPECT_EQ(TousLesArcs(g), (Arcs{"A>B:1", "A>C:5", "B>C:1"}));
+    EXPECT_EQ(ArcsEnTexte(g), (Arcs{"A>B:1", "A>C:5", "B>C:1"}));
 }
 
 TEST_F(Bellman, EgalitesAuPlusPetitNumeroPuisAuPremierArc)
@@ -95,7 +95,7 @@ TEST_F(Bellman, CircuitOuNonOriente_refuseEtNumerosEffaces)
     Executer(autre, nonOriente, Commande::BellmanMax, "A", "B");
     ASSERT_EQ(autre.messages.size(), 1u);
     EXPECT_EQ(autre.messages[0].titre, "Algorithme Bellman");
-    EXPECT_EQ(TousLesArcs(nonOriente), (Arcs{"A>B:2", "B>A:2"}));
+    EXPECT_EQ(ArcsEnTexte(nonOriente), (Arcs{"A>B:2", "B>A:2"}));
     EXPECT_FALSE(nonOriente.PoidsInverses());
 }
 

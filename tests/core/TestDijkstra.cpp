@@ -31,7 +31,7 @@ TEST_F(Dijkstra, PrendLeDetourMoinsLourd_fenetreDeLaFinAuDebut)
     const TGraphe* chemin = Lancer("A", "B");
     ASSERT_NE(chemin, nullptr);
     EXPECT_EQ(NomsSommets(*chemin), (Noms{"B", "C", "A"}));
-    EXPECT_EQ(TousLesArcs(*chemin), (Arcs{"C>B:2", "A>C:1"}));
+    EXPECT_EQ(ArcsEnTexte(*chemin), (Arcs{"C>B:2", "A>C:1"}));
     EXPECT_EQ(fenetre.titresSaisies, (Noms{"Algorithme de Dijkstra"}));
     EXPECT_EQ(fenetre.redessins, 1) << "the source window is repainted";
     EXPECT_TRUE(fenetre.messages.empty());
@@ -52,7 +52,7 @@ TEST_F(Dijkstra, NonOriente_laFenetreSuitLeCheminDuDepartVersLArrivee)
     const TGraphe* chemin = Lancer("C", "A");
     EXPECT_TRUE(chemin->oriente);
     EXPECT_EQ(NomsSommets(*chemin), (Noms{"A", "B", "C"}));
-    EXPECT_EQ(TousLesArcs(*chemin), (Arcs{"B>A:2", "C>B:3"}));
+    EXPECT_EQ(ArcsEnTexte(*chemin), (Arcs{"B>A:2", "C>B:3"}));
 }
 
 TEST_F(Dijkstra, ArriveeInaccessibleOuEgaleAuDepart_seule)
@@ -114,7 +114,7 @@ TEST_F(Dijkstra, DistancesAuDelaDeLInfini_laBoucleSeTermine)
     const TGraphe* chemin = Lancer("A", "C");
     ASSERT_NE(chemin, nullptr);
     EXPECT_EQ(NomsSommets(*chemin), (Noms{"C", "A"}));
-    EXPECT_EQ(TousLesArcs(*chemin), (Arcs{"A>C:3000000"}));
+    EXPECT_EQ(ArcsEnTexte(*chemin), (Arcs{"A>C:3000000"}));
 }
 
 TEST_F(Dijkstra, SommetAuNomVide_jamaisChoisiEtLaBoucleSeTermine)

@@ -32,7 +32,7 @@ TEST_F(Ford, PoidsNegatif_prendLeCheminLeMoinsLourd)
     const TGraphe* chemin = Lancer(Commande::FordMin, "A", "C");
     ASSERT_NE(chemin, nullptr);
     EXPECT_EQ(NomsSommets(*chemin), (Noms{"C", "B", "A"}));
-    EXPECT_EQ(TousLesArcs(*chemin), (Arcs{"B>C:-4", "A>B:2"}));
+    EXPECT_EQ(ArcsEnTexte(*chemin), (Arcs{"B>C:-4", "A>B:2"}));
     EXPECT_EQ(fenetre.titresSaisies, (Noms{"Algorithme de Ford"}));
     EXPECT_EQ(fenetre.redessins, 1);
 }
@@ -70,7 +70,7 @@ TEST_F(Ford, MaxSurUneAreteNonOrientee_circuitAbsorbantEtPoidsRestaures)
     Lancer(Commande::FordMax, "A", "B");
     AttendreCircuitAbsorbant();
     EXPECT_FALSE(g.PoidsInverses());
-    EXPECT_EQ(TousLesArcs(g), (Arcs{"A>B:3", "B>A:3"}));
+    EXPECT_EQ(ArcsEnTexte(g), (Arcs{"A>B:3", "B>A:3"}));
     EXPECT_EQ(fenetre.redessins, 1);
 }
 
@@ -81,9 +81,9 @@ TEST_F(Ford, Max_cheminLePlusLourdAvecLesPoidsSaisis)
     const TGraphe* chemin = Lancer(Commande::FordMax, "A", "C");
     ASSERT_NE(chemin, nullptr);
     EXPECT_EQ(NomsSommets(*chemin), (Noms{"C", "B", "A"}));
-    EXPECT_EQ(TousLesArcs(*chemin), (Arcs{"B>C:1", "A>B:1", "A>B:7"}));
+    EXPECT_EQ(ArcsEnTexte(*chemin), (Arcs{"B>C:1", "A>B:1", "A>B:7"}));
     EXPECT_FALSE(g.PoidsInverses());
-    EXPECT_EQ(TousLesArcs(g), (Arcs{"A>B:1", "A>C:5", "A>B:7", "B>C:1"}));
+    EXPECT_EQ(ArcsEnTexte(g), (Arcs{"A>B:1", "A>C:5", "A>B:7", "B>C:1"}));
 }
 
 TEST_F(Ford, SaisieAnnuleeOuNomAbsent_rienEtPoidsRestauresEnMax)
@@ -95,7 +95,7 @@ TEST_F(Ford, SaisieAnnuleeOuNomAbsent_rienEtPoidsRestauresEnMax)
     EXPECT_EQ(Lancer(Commande::FordMax, "A", "Z"), nullptr);
     EXPECT_TRUE(fenetre.messages.empty());
     EXPECT_EQ(Numeros(g), (std::vector<int32_t>{2, 1}));
-    EXPECT_EQ(TousLesArcs(g), (Arcs{"A>B:4"}));
+    EXPECT_EQ(ArcsEnTexte(g), (Arcs{"A>B:4"}));
     EXPECT_FALSE(g.PoidsInverses());
 }
 
@@ -107,7 +107,7 @@ TEST_F(Ford, CircuitDePoidsNul_leParcoursSeTermine)
     const TGraphe* chemin = Lancer(Commande::FordMin, "A", "U");
     ASSERT_NE(chemin, nullptr);
     EXPECT_EQ(NomsSommets(*chemin), (Noms{"U", "V"}));
-    EXPECT_EQ(TousLesArcs(*chemin), (Arcs{"V>U:0"}));
+    EXPECT_EQ(ArcsEnTexte(*chemin), (Arcs{"V>U:0"}));
 }
 
 TEST_F(Ford, ApresUneNumerotation_travailleSurLesPositions)
