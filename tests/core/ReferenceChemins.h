@@ -6,10 +6,10 @@
 #include <cstdint>
 #include <vector>
 
-// Plain transcriptions of the path algorithms, step by step as first
-// written: linear lookups by name and number, the name list as the set of
-// vertices still to settle, the inner loops over every chain. They serve as
-// the yardstick of the fast versions, with the same repairs: 64-bit sums, a
+// Plain, slow versions of the path algorithms, step by step: linear lookups
+// by name and number, the name list as the set of vertices still to settle,
+// the inner loops over every chain. They serve as the yardstick of the fast
+// versions, and share their safeguards: 64-bit sums, a
 // Dijkstra that stops when nothing can be chosen and never picks an unnamed
 // vertex, a Ford departure that may fall below 0, and arcs or numbers that
 // name no vertex skipped. The vertex numbers must be set as each run expects.

@@ -118,7 +118,7 @@ TEST_F(Magasin, AjouterArc_versUnSommetAbsentNeLaisseAucunDemiArc)
     EXPECT_EQ(fenetre.messages[0].titre, "Insertion impossible");
 }
 
-TEST_F(Magasin, SupprimerSommet_retireSaChaineEtTousLesListesEntrantes)
+TEST_F(Magasin, SupprimerSommet_retireSaChaineEtTousLesArcsEntrants)
 {
     for (const char* nom : {"A", "B", "C"})
         g.AjouterSommet(nom, 0, 0);
