@@ -46,9 +46,10 @@ int32_t IndexNumeros::Numero(const char* nom) const
 ListesEntrantes::ListesEntrantes(const IndexNumeros& index)
     : debuts(static_cast<size_t>(index.Taille()) + 1, 0)
 {
-    // An arc enters the vertex whose name it carries, that is the first
-    // bearer of the name: the algorithms never see a later homonym's arcs in
-    // (its number answers to no vertex, or, once numbered, no arc names it).
+    // An arc enters the first bearer of the name it carries. A later homonym
+    // never gets incoming arcs this way, and needs none: unnumbered, its
+    // number answers to no vertex; numbered topologically, no arc names it,
+    // or it would have kept an unconsumed in-degree and no number.
     const auto pourChaqueArc = [&index](auto&& faire) {
         for (int32_t n = 0; n < index.Taille(); ++n) {
             const Sommet* s = index.SommetNumero(n);
