@@ -5,6 +5,8 @@
 
 #include "model/Cp1252.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
@@ -45,6 +47,17 @@ const QString kNoticeHtml = QStringLiteral("Cette fonction n'est pas fini d'êtr
 const QString kTitre3D = QStringLiteral("Un peu de patience");
 const QString kNotice3D = QStringLiteral("Cette fonction n'est pas encore implémentée.");
 
+// The chosen path, or an empty text when the user cancelled.
+QString Choisir(QFileDialog& dialogue)
+{
+    const bool accepte = dialogue.exec() == QDialog::Accepted;
+    // Accepted while its completion list is open, the dialog leaves the list
+    // on screen: it belongs to the dialog, which is kept for the next time.
+    for (QCompleter* completion : dialogue.findChildren<QCompleter*>())
+        completion->popup()->hide();
+    return accepte && !dialogue.selectedFiles().isEmpty() ? dialogue.selectedFiles().constFirst() : QString();
+}
+
 // Paths go to the core as the file system's own bytes.
 std::string Chemin(const QString& chemin)
 {
@@ -78,8 +91,8 @@ void TTrivaldo::Nouveau1Click()
 void TTrivaldo::Ouvrir1Click()
 {
     FixerTexteEtat(kEtatOuverture);
-    if (OpenDialog1->exec() == QDialog::Accepted && !OpenDialog1->selectedFiles().isEmpty())
-        OpenDialog1CanClose(OpenDialog1->selectedFiles().constFirst());
+    if (const QString chemin = Choisir(*OpenDialog1); !chemin.isEmpty())
+        OpenDialog1CanClose(chemin);
     FixerTexteEtat(kPret);
 }
 
@@ -100,8 +113,8 @@ void TTrivaldo::Enregistrer1Click()
         const std::string& nom = fenetre->Graphe().NomFichier();
         if (!nom.empty() && QFileInfo(QFile::decodeName(QByteArray::fromStdString(nom))).isFile())
             fenetre->Graphe().Sauvegarder(nom);
-        else if (SaveDialog1->exec() == QDialog::Accepted && !SaveDialog1->selectedFiles().isEmpty())
-            SaveDialog1CanClose(SaveDialog1->selectedFiles().constFirst());
+        else if (const QString chemin = Choisir(*SaveDialog1); !chemin.isEmpty())
+            SaveDialog1CanClose(chemin);
     }
     FixerTexteEtat(kPret);
 }
@@ -109,8 +122,8 @@ void TTrivaldo::Enregistrer1Click()
 void TTrivaldo::Enregistrersous1Click()
 {
     FixerTexteEtat(kEtatEnregistrement);
-    if (SaveDialog1->exec() == QDialog::Accepted && !SaveDialog1->selectedFiles().isEmpty())
-        SaveDialog1CanClose(SaveDialog1->selectedFiles().constFirst());
+    if (const QString chemin = Choisir(*SaveDialog1); !chemin.isEmpty())
+        SaveDialog1CanClose(chemin);
     FixerTexteEtat(kPret);
 }
 

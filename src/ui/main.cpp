@@ -2,11 +2,13 @@
 #include "Traductions.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvalent"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icones/quorvalent.png")));
     InstallerTraductionsQt(application);
     TTrivaldo Trivaldo;
     Trivaldo.show();

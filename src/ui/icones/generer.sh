@@ -8,7 +8,7 @@ cd "$(dirname "$0")"
 dessiner() {
     local nom=$1
     shift
-    convert -size 80x80 xc:none -strokewidth 4 "$@" -resize 20x20 "PNG32:$nom.png"
+    convert -size 80x80 xc:none -strokewidth 4 "$@" -resize 20x20 -define png:exclude-chunks=date,time "PNG32:$nom.png"
 }
 
 dessiner nouveau -fill white -stroke '#404040' -draw 'polygon 16,4 50,4 66,20 66,76 16,76' \
@@ -37,3 +37,10 @@ dessiner cube3d -fill '#7fb0ff' -stroke '#1a3566' -draw 'polygon 10,26 40,10 70,
     -fill '#23509e' -draw 'polygon 40,42 70,26 70,60 40,76'
 dessiner aide -fill '#2f6fd0' -stroke '#1a3566' -draw 'circle 40,40 40,4' \
     -fill white -stroke none -font DejaVu-Sans-Bold -pointsize 56 -gravity center -annotate +0+2 '?'
+
+# The program's own icon (window corners, task bar): three joined vertices.
+convert -size 128x128 xc:none -stroke '#202020' -strokewidth 6 \
+    -draw 'line 30,96 64,28' -draw 'line 64,28 100,92' -draw 'line 30,96 100,92' \
+    -fill white -stroke '#1a3566' -strokewidth 8 \
+    -draw 'circle 30,96 30,78' -draw 'circle 64,28 64,10' -draw 'circle 100,92 100,74' \
+    -resize 32x32 -define png:exclude-chunks=date,time PNG32:quorvalent.png
