@@ -37,6 +37,14 @@ TTrivaldo::TTrivaldo(QWidget* parent)
     CreerFenetreGraphe();
 }
 
+TTrivaldo::~TTrivaldo()
+{
+    // Graph windows go first, while the area that holds them is whole and the
+    // frame position they refer to still exists; a window closes its result
+    // windows as it goes.
+    qDeleteAll(zone->subWindowList());
+}
+
 void TTrivaldo::showEvent(QShowEvent* evenement)
 {
     QMainWindow::showEvent(evenement);

@@ -19,6 +19,7 @@ class TTrivaldo : public QMainWindow {
     Q_OBJECT
 public:
     explicit TTrivaldo(QWidget* parent = nullptr);
+    ~TTrivaldo() override;
 
     // The graph window the commands act on, or null when none is open.
     TFenetreGraphe* FenetreActive() const;

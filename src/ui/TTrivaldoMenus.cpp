@@ -56,17 +56,18 @@ void TTrivaldo::CreerMenuPrincipal()
     const auto executer = [this](Commande commande) { return [this, commande] { Executer(commande); }; };
     const auto lier = [this](void (TTrivaldo::*gestionnaire)()) { return [this, gestionnaire] { (this->*gestionnaire)(); }; };
     const QKeySequence aucun;
+    const auto ctrl = [](char lettre) { return QKeySequence(QStringLiteral("Ctrl+%1").arg(QLatin1Char(lettre))); };
 
     QMenu* fichier = AjouterMenu(nullptr, "Fichier1", QStringLiteral("Fichier"));
-    AjouterItem(fichier, "Nouveau1", QStringLiteral("Nouveau"), QKeySequence(QStringLiteral("Ctrl+N")), lier(&TTrivaldo::Nouveau1Click));
-    AjouterItem(fichier, "Ouvrir1", QStringLiteral("Ouvrir"), QKeySequence(QStringLiteral("Ctrl+O")), lier(&TTrivaldo::Ouvrir1Click));
-    AjouterItem(fichier, "Enregistrer1", QStringLiteral("Enregistrer"), QKeySequence(QStringLiteral("Ctrl+S")), lier(&TTrivaldo::Enregistrer1Click));
+    AjouterItem(fichier, "Nouveau1", QStringLiteral("Nouveau"), ctrl('N'), lier(&TTrivaldo::Nouveau1Click));
+    AjouterItem(fichier, "Ouvrir1", QStringLiteral("Ouvrir"), ctrl('O'), lier(&TTrivaldo::Ouvrir1Click));
+    AjouterItem(fichier, "Enregistrer1", QStringLiteral("Enregistrer"), ctrl('S'), lier(&TTrivaldo::Enregistrer1Click));
     AjouterItem(fichier, "Enregistrersous1", QStringLiteral("Enregistrer sous"), aucun, lier(&TTrivaldo::Enregistrersous1Click));
     AjouterItem(fichier, "ExporterenHTML1", QStringLiteral("Exporter en HTML"), aucun, lier(&TTrivaldo::bt_rapportClick));
     AjouterItem(fichier, "ExporterenBMP1", QStringLiteral("Exporter en BMP"), aucun, {});
-    AjouterItem(fichier, "Fermer1", QStringLiteral("Fermer"), QKeySequence(QStringLiteral("Ctrl+F")), lier(&TTrivaldo::Fermer1Click));
+    AjouterItem(fichier, "Fermer1", QStringLiteral("Fermer"), ctrl('F'), lier(&TTrivaldo::Fermer1Click));
     AjouterItem(fichier, "Toutfermer1", QStringLiteral("Tout fermer"), aucun, lier(&TTrivaldo::Toutfermer1Click));
-    AjouterItem(fichier, "Quitter1", QStringLiteral("Quitter"), QKeySequence(QStringLiteral("Ctrl+Q")), lier(&TTrivaldo::Quitter1Click));
+    AjouterItem(fichier, "Quitter1", QStringLiteral("Quitter"), ctrl('Q'), lier(&TTrivaldo::Quitter1Click));
 
     // Ctrl+N belongs to "Nouveau": here it is only shown, since two actions
     // sharing a shortcut would leave Qt firing neither.
@@ -75,7 +76,7 @@ void TTrivaldo::CreerMenuPrincipal()
                 executer(Commande::NumerotationTopologique));
 
     QMenu* traitement = AjouterMenu(nullptr, "Algorithmes1", QStringLiteral("Traitement"));
-    AjouterItem(traitement, "Dijkstra1", QStringLiteral("Dijkstra"), QKeySequence(QStringLiteral("Ctrl+D")), executer(Commande::Dijkstra));
+    AjouterItem(traitement, "Dijkstra1", QStringLiteral("Dijkstra"), ctrl('D'), executer(Commande::Dijkstra));
     QMenu* bellman = AjouterMenu(traitement, "Bellman1", QStringLiteral("Bellman"));
     AjouterItem(bellman, "min2", QStringLiteral("min"), aucun, executer(Commande::BellmanMin));
     AjouterItem(bellman, "max2", QStringLiteral("max"), aucun, executer(Commande::BellmanMax));
@@ -94,12 +95,12 @@ void TTrivaldo::CreerMenuPrincipal()
     AjouterItem(prim, "max4", QStringLiteral("max"), aucun, {});
 
     QMenu* detection = AjouterMenu(nullptr, "Dtection1", QStringLiteral("Détection"));
-    AjouterItem(detection, "Connexit2", QStringLiteral("Connexité"), QKeySequence(QStringLiteral("Ctrl+C")), executer(Commande::Connexite));
+    AjouterItem(detection, "Connexit2", QStringLiteral("Connexité"), ctrl('C'), executer(Commande::Connexite));
     AjouterItem(detection, "Forteconnexit1", QStringLiteral("Forte connexité"), aucun, executer(Commande::ForteConnexite));
-    AjouterItem(detection, "Arbre1", QStringLiteral("Arbre"), QKeySequence(QStringLiteral("Ctrl+A")), executer(Commande::Arbre));
+    AjouterItem(detection, "Arbre1", QStringLiteral("Arbre"), ctrl('A'), executer(Commande::Arbre));
     AjouterItem(detection, "Arboresence1", QStringLiteral("Arboresence"), aucun, executer(Commande::Arborescence));
     AjouterItem(detection, "Dtectiondecircuit1", QStringLiteral("Circuit"), aucun, executer(Commande::Circuit));
-    AjouterItem(detection, "Eulrien1", QStringLiteral("Eulérien"), QKeySequence(QStringLiteral("Ctrl+E")), executer(Commande::Eulerien));
+    AjouterItem(detection, "Eulrien1", QStringLiteral("Eulérien"), ctrl('E'), executer(Commande::Eulerien));
 
     QMenu* aide = AjouterMenu(nullptr, "N1", QStringLiteral("?"));
     AjouterItem(aide, "Aide1", QStringLiteral("Aide"), aucun, lier(&TTrivaldo::Aide1Click));

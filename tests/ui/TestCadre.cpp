@@ -289,6 +289,15 @@ private slots:
         QCOMPARE(Zone(*cadre)->subWindowList().size(), 1);
     }
 
+    void Destruction_avecDesFenetresResultatOuvertes()
+    {
+        TFenetreGraphe* source = Nouveau(true);
+        source->CreerFenetreResultat();
+        Nouveau(false)->CreerFenetreResultat().AjouterSommet("A", 1, 1);
+        QCOMPARE(Zone(*cadre)->subWindowList().size(), 4);
+        cadre.reset();
+    }
+
     void Aide_parLeMenuEtParLeDernierBouton()
     {
         const QString texte = QStringLiteral(
