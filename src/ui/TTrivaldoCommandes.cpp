@@ -8,6 +8,7 @@
 #include <QAbstractItemView>
 #include <QCompleter>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -27,6 +28,7 @@ const QString kFiltreEnregistrer = QStringLiteral("Fichier graphes (*.gff)");
 const QString kTitreOuvrir = QStringLiteral("Ouvrir");
 const QString kTitreEnregistrer = QStringLiteral("Enregistrer sous");
 const QString kExtension = QStringLiteral(".gff");
+const QString kRemplacer = QStringLiteral("Le fichier %1 existe déjà.\nVoulez-vous le remplacer ?");
 
 const QString kTitreAide = QStringLiteral("Aide pour l'utilisation de Quorvalent");
 const QString kAide = QStringLiteral(
@@ -134,6 +136,10 @@ void TTrivaldo::SaveDialog1CanClose(const QString& chemin)
         return;
     // Any ".gff" in the path will do, not only at its end.
     const QString nom = chemin.contains(kExtension) ? chemin : chemin + kExtension;
+    // The dialog asked about the name typed, not about the one completed here.
+    if (nom != chemin && QFileInfo::exists(nom) &&
+        !PoserQuestionBoite(kRemplacer.arg(QDir::toNativeSeparators(nom)), kTitreEnregistrer))
+        return;
     TGraphe& graphe = fenetre->Graphe();
     graphe.FixerNomFichier(Chemin(nom));
     graphe.Sauvegarder(graphe.NomFichier());

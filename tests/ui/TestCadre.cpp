@@ -197,6 +197,34 @@ private slots:
         QCOMPARE(fenetre->SousFenetre()->windowTitle(), attendu);
     }
 
+    void EnregistrerSous_nomCompleteExistant_demandeAvantDeRemplacer()
+    {
+        TFenetreGraphe* fenetre = Nouveau(true);
+        const QString existant = Chemin("g.gff");
+        QFile fichier(existant);
+        QVERIFY(fichier.open(QIODevice::WriteOnly));
+        fichier.write("a garder");
+        fichier.close();
+
+        Repondeur repondeur;
+        QString question;
+        repondeur.Puis(ChoisirFichier(Chemin("g")));
+        repondeur.Puis([&](QWidget* dialogue) {
+            question = qobject_cast<QMessageBox*>(dialogue) ? qobject_cast<QMessageBox*>(dialogue)->text() : QString();
+            CliquerBouton(QMessageBox::No)(dialogue);
+        });
+        Action(*cadre, "Enregistrersous1")->trigger();
+        QCOMPARE(question, QStringLiteral("Le fichier %1 existe déjà.\nVoulez-vous le remplacer ?").arg(existant));
+        QCOMPARE(QFileInfo(existant).size(), 8);
+        QCOMPARE(fenetre->Graphe().NomFichier(), std::string());
+        QCOMPARE(fenetre->SousFenetre()->windowTitle(), QStringLiteral("Graphe"));
+
+        repondeur.Puis(ChoisirFichier(Chemin("g")));
+        repondeur.Puis(CliquerBouton(QMessageBox::Yes));
+        Action(*cadre, "Enregistrersous1")->trigger();
+        QCOMPARE(QFileInfo(existant).size(), 107);
+    }
+
     void Enregistrer_ecritSansDialogue_maisDemandeUnNomSiLeFichierAEteSupprime()
     {
         TFenetreGraphe* fenetre = Nouveau(true);
