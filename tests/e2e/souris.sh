@@ -109,6 +109,14 @@ xdotool key Return
 photo 11-rouvert
 ! xdotool search --onlyvisible --name '^Ouvrir$' >/dev/null || { echo "FAIL: open dialog still up"; exit 1; }
 
+# The vertex menu of B, then the graph menu, each dismissed.
+xdotool mousemove $bx $by click 3
+photo 12-menu-sommet
+xdotool key Escape
+xdotool mousemove $((bx - 100)) $((by + 30)) click 3
+photo 13-menu-graphe
+xdotool key Escape
+
 # The bytes: header, A's block with its arc to B, B's block.
 entier() { od -An -t d4 -j "$1" -N 4 "$fichier.gff" | tr -d ' '; }
 octet() { od -An -t u1 -j "$1" -N 1 "$fichier.gff" | tr -d ' '; }
