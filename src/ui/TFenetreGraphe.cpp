@@ -6,7 +6,6 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QPainter>
 
 #include <algorithm>
 

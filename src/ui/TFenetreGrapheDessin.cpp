@@ -14,10 +14,9 @@ void TFenetreGraphe::paintEvent(QPaintEvent*)
     peintre.setPen(QPen(Qt::black, 1));
     TCanevasQt canevas(peintre);
     graphe.DessinerGraphe(canevas, 0, 0, 1.0f);
-    if (elastique) {
-        peintre.setPen(QPen(Qt::black, 1));
+    // The drawing keeps the pen: the rubber band is the same thin black line.
+    if (elastique)
         peintre.drawLine(elastique->first.x, elastique->first.y, elastique->second.x, elastique->second.y);
-    }
 }
 
 void TFenetreGraphe::SaisirNom(std::string_view titre, char (&reponse)[kTailleNom])
