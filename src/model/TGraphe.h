@@ -155,6 +155,20 @@ public:
                         float echelle) const;
 
     // ---- Mouse editing and context menus -----------------------------------
+    // Events of the window in client pixels. A press looks at every button
+    // held, not only the one that changed; a release ignores the button.
+    void OnMouseDown(bool gauche, bool droit, int32_t X, int32_t Y);
+    void OnMouseMove(int32_t X, int32_t Y);
+    void OnMouseUp(int32_t X, int32_t Y);
+    // Vertex menu: each acts on `sommetCible`, and does nothing without one.
+    void Supprimer1Click();
+    void Deplacer1Click();
+    void Supprimerunarc1Click();
+    void Demidegrextrieur1Click();
+    void Demidegrintrieur1Click();
+    void Information1Click();
+    // Graph menu.
+    void Redimensionnerlafentre1Click();
 
     // ---- Fields ------------------------------------------------------------
     int32_t nbSommets = 0;
@@ -181,6 +195,19 @@ private:
     int celluleHaut = 0;
 
     void LibererTout();
+    // Mouse editing and context menus.
+    // The vertex that follows the pointer in move mode; a right press on
+    // another vertex changes `sommetCible`, not the vertex being moved.
+    Sommet* sommetDeplace = nullptr;
+    // The oldest vertex whose square of half-side `tolerance` holds (X, Y).
+    Sommet* SommetSous(int32_t X, int32_t Y, int32_t tolerance) const;
+    bool EstDansLaListe(const Sommet* sommet) const;
+    void OuvrirMenusSommets(int32_t X, int32_t Y);
+    void ExecuterChoixSommet(ChoixMenuSommet choix);
+    void ExecuterChoixGraphe(ChoixMenuGraphe choix);
+    void DeplacerSommet(int32_t X, int32_t Y);
+    void TerminerTraceArc(int32_t X, int32_t Y);
+
     // Client area 50 pixels beyond the largest coordinates (never below 50).
     void FixerTailleSelonSommets();
     Sommet* DernierSommet() const;
