@@ -98,7 +98,7 @@ void ExecuterToutesCommandes(TGraphe& g, FauxServices& fenetre)
 
 // Files may hold homonyms and arcs to no vertex: editing them must keep the
 // counters true.
-void Editer(TGraphe& g)
+void Editer(TGraphe& g, FauxServices& fenetre)
 {
     const auto reponses = Reponses(g);
     const std::string& premier = reponses[0].first;
@@ -113,6 +113,31 @@ void Editer(TGraphe& g)
     g.SupprimerSommet(premier.c_str());
     g.AjusterFenetre();
     VerifierCompteurs(g, "apres edition");
+    if (g.premierSommet == nullptr)
+        return;
+    // With the mouse: every item of the vertex menu on the first vertex (the
+    // deletion last, confirmed), a move, then a drag to the last vertex.
+    const Sommet* tete = g.premierSommet;
+    const int32_t x = tete->x;
+    const int32_t y = tete->y;
+    fenetre.choixSommet = {ChoixMenuSommet::Information, ChoixMenuSommet::DemiDegreExterieur,
+                           ChoixMenuSommet::DemiDegreInterieur, ChoixMenuSommet::SupprimerArc,
+                           ChoixMenuSommet::Deplacer};
+    fenetre.reponsesExtremites = {{premier, dernier}};
+    for (size_t i = 0; i < 5; ++i)
+        g.OnMouseDown(false, true, x, y);
+    g.OnMouseMove(x / 2, y / 2);
+    g.OnMouseDown(true, false, x / 2, y / 2);
+    if (const Sommet* fin = g.ChercherSommet(dernier.c_str())) {
+        fenetre.reponsesNoms = {"-12"};
+        g.OnMouseDown(true, false, g.premierSommet->x, g.premierSommet->y);
+        g.OnMouseMove(fin->x, fin->y);
+        g.OnMouseUp(fin->x, fin->y);
+    }
+    fenetre.choixSommet = {ChoixMenuSommet::Supprimer};
+    fenetre.reponsesQuestions = {true};
+    g.OnMouseDown(false, true, g.premierSommet->x, g.premierSommet->y);
+    VerifierCompteurs(g, "apres edition a la souris");
 }
 
 void VerifierRelecture(TGraphe& g, FauxServices& fenetre)
@@ -152,7 +177,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille)
     Dessiner(g);
     ExecuterToutesCommandes(g, fenetre);
     Dessiner(g);
-    Editer(g);
+    Editer(g, fenetre);
     VerifierRelecture(g, fenetre);
     return 0;
 }
