@@ -1,7 +1,7 @@
-// libFuzzer target: any byte string, written as a ".gff" file, is loaded,
-// then drawn, every menu command and a few edits run on what was loaded,
-// and the result must save and load back unchanged. A crash, a sanitizer report, a hang or an abort
-// below is a finding.
+// libFuzzer target: any byte string, written as a ".gff" file, is loaded;
+// what was loaded is then drawn, reported on, run through every menu
+// command and edited, and must save and load back unchanged. A crash, a
+// sanitizer report, a hang or an abort below is a finding.
 
 #include "CanevasMuet.h"
 #include "FauxServices.h"
@@ -134,6 +134,8 @@ void Editer(TGraphe& g, FauxServices& fenetre)
         g.OnMouseMove(fin->x, fin->y);
         g.OnMouseUp(fin->x, fin->y);
     }
+    fenetre.choixGraphe = {ChoixMenuGraphe::Information};
+    g.OnMouseDown(false, true, INT32_MIN, INT32_MIN);
     fenetre.choixSommet = {ChoixMenuSommet::Supprimer};
     fenetre.reponsesQuestions = {true};
     g.OnMouseDown(false, true, g.premierSommet->x, g.premierSommet->y);
@@ -175,6 +177,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille)
     g.Charger(chemin);
     VerifierCompteurs(g, "apres Charger");
     Dessiner(g);
+    (void)g.Rapport();
     ExecuterToutesCommandes(g, fenetre);
     Dessiner(g);
     Editer(g, fenetre);
