@@ -28,13 +28,32 @@ constexpr Commande kCommandes[] = {
     Commande::Kruskal1Min,             Commande::Kruskal1Max, Commande::Kruskal2Min, Commande::Kruskal2Max,
 };
 
-std::string CheminTemporaire(const char* suffixe)
+// The input file and the save of this process, removed when it exits.
+struct FichiersDeTravail {
+    std::string entree;
+    std::string sauvegarde;
+
+    FichiersDeTravail()
+    {
+        // Shared memory keeps the writes of every input, and the save's
+        // fsync, off the disk.
+        const std::string dossier =
+            std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : std::filesystem::temp_directory_path().string();
+        const std::string base = dossier + "/quorvalent-fuzz-" + std::to_string(::getpid());
+        entree = base + ".gff";
+        sauvegarde = base + "-sauve.gff";
+    }
+    ~FichiersDeTravail()
+    {
+        std::remove(entree.c_str());
+        std::remove(sauvegarde.c_str());
+    }
+};
+
+const FichiersDeTravail& Fichiers()
 {
-    // Shared memory keeps the writes of every input, and the save's fsync,
-    // off the disk.
-    static const std::string dossier =
-        std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : std::filesystem::temp_directory_path().string();
-    return dossier + "/quorvalent-fuzz-" + std::to_string(::getpid()) + suffixe;
+    static const FichiersDeTravail fichiers;
+    return fichiers;
 }
 
 // The window's own drawing, a shifted one (the printed page) and a scaled one.
@@ -144,7 +163,7 @@ void Editer(TGraphe& g, FauxServices& fenetre)
 
 void VerifierRelecture(TGraphe& g, FauxServices& fenetre)
 {
-    const std::string chemin = CheminTemporaire("-sauve.gff");
+    const std::string& chemin = Fichiers().sauvegarde;
     const size_t messagesAvant = fenetre.messages.size();
     g.Sauvegarder(chemin);
     if (fenetre.messages.size() != messagesAvant)
@@ -167,7 +186,7 @@ void VerifierRelecture(TGraphe& g, FauxServices& fenetre)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille)
 {
-    const std::string chemin = CheminTemporaire(".gff");
+    const std::string& chemin = Fichiers().entree;
     {
         std::ofstream fichier(chemin, std::ios::binary | std::ios::trunc);
         fichier.write(reinterpret_cast<const char*>(donnees), static_cast<std::streamsize>(taille));
