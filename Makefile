@@ -2,18 +2,22 @@
 # Both install what is missing, configure and build first.
 
 PACKAGES := qt6-base-dev qt6-translations-l10n libgtest-dev cmake g++ \
-            fonts-liberation2 xvfb xauth xdotool imagemagick clang libclang-rt-14-dev
+            fonts-liberation2 xvfb xauth xdotool imagemagick clang libclang-rt-14-dev libboost-graph-dev
 BUILD ?= build
 BUILD_ASAN ?= build-asan
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: run test test-asan build deps
+.PHONY: run test test-asan bench build deps
 
 run: build
 	$(BUILD)/src/ui/quorvalent
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+
+# Timings of every command on large graphs (not part of the tests).
+bench: build
+	$(BUILD)/bench/quorvalent-bench
 
 # The same suite under AddressSanitizer and UndefinedBehaviorSanitizer.
 test-asan: deps

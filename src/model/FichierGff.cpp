@@ -36,9 +36,8 @@ int32_t LongueurChaine(const Sommet& sommet)
 std::vector<unsigned char> ContenuGff(const TGraphe& graphe)
 {
     using namespace gff;
-    std::vector<unsigned char> octets;
+    std::vector<unsigned char> octets(kSignature, kSignature + kTailleSignature);
     octets.reserve(kTailleEntete + 36 * size_t(graphe.nbSommets) + 32 * size_t(graphe.nbArcs));
-    octets.insert(octets.end(), kSignature, kSignature + kTailleSignature);
     AjouterEntier(octets, graphe.nbSommets);
     AjouterEntier(octets, graphe.nbArcs);
     octets.push_back(graphe.oriente ? 1 : 0);

@@ -1,0 +1,104 @@
+// Times every command of the program on generated graphs of growing size and
+// compares Dijkstra with the Boost Graph Library's. Not part of `make test`:
+// run it with `make bench`.
+#include "Chrono.h"
+#include "DijkstraBoost.h"
+#include "Generateurs.h"
+#include "Operations.h"
+#include "ServicesMuets.h"
+
+#include <cstdio>
+#include <fstream>
+#include <map>
+#include <memory>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+const int kTailles[] = {100, 1000, 2000, 10000};
+
+struct Banc {
+    std::string fichier;
+    ServicesMuets services;
+    std::unique_ptr<TGraphe> graphe;
+
+    void Recharger()
+    {
+        services.OublierResultats();
+        graphe = std::make_unique<TGraphe>(services);
+        graphe->Charger(fichier);
+    }
+};
+
+using Resultats = std::map<std::string, std::map<int, double>>;
+
+void MesurerFichier(Banc& banc, Resultats& resultats, int n)
+{
+    resultats["Charger"][n] = Mesurer([&] { banc.graphe->Charger(banc.fichier); },
+                                      [&] { banc.graphe = std::make_unique<TGraphe>(banc.services); });
+    banc.Recharger();
+    const std::string copie = banc.fichier + ".copie.gff";
+    resultats["Sauvegarder"][n] = Mesurer([&] { banc.graphe->Sauvegarder(copie); });
+    ::unlink(copie.c_str());
+}
+
+void MesurerOperations(Banc& banc, Resultats& resultats, int n)
+{
+    for (const Operation& operation : Operations()) {
+        banc.Recharger();
+        resultats[operation.nom][n] = Mesurer([&] { operation.executer(*banc.graphe); },
+                                              [&] {
+                                                  if (operation.modifieLeGraphe)
+                                                      banc.Recharger();
+                                              });
+    }
+}
+
+void Imprimer(const char* forme, const Resultats& resultats)
+{
+    std::printf("\n%s (temps médians en ms)\n", forme);
+    std::printf("%-26s", "opération");
+    for (int n : kTailles)
+        std::printf(" %10s", ("n=" + std::to_string(n)).c_str());
+    std::printf(" %14s\n", "x (1000→10000)");
+    for (const auto& [nom, temps] : resultats) {
+        std::printf("%-26s", nom.c_str());
+        for (int n : kTailles)
+            std::printf(" %10.3f", temps.at(n) * 1e3);
+        std::printf(" %14.1f\n", temps.at(10000) / temps.at(1000));
+    }
+}
+
+}  // namespace
+
+int main()
+{
+    char dossier[] = "/tmp/quorvalent-bench-XXXXXX";
+    if (::mkdtemp(dossier) == nullptr)
+        return 1;
+    for (Forme forme : {Forme::Aleatoire, Forme::SansCircuit, Forme::Grille}) {
+        Resultats resultats;
+        for (int n : kTailles) {
+            const GrapheGenere genere = Generer(forme, n, 20261208u + unsigned(n));
+            Banc banc;
+            banc.fichier = std::string(dossier) + "/g.gff";
+            const auto octets = EnGff(genere);
+            std::ofstream(banc.fichier, std::ios::binary)
+                .write(reinterpret_cast<const char*>(octets.data()), std::streamsize(octets.size()));
+            banc.services.depart = genere.noms.front();
+            banc.services.arrivee = genere.noms.back();
+            MesurerFichier(banc, resultats, n);
+            MesurerOperations(banc, resultats, n);
+            resultats["Dijkstra (Boost)"][n] = MesurerDijkstraBoost(genere, 0);
+            ::unlink(banc.fichier.c_str());
+        }
+        Imprimer(NomForme(forme), resultats);
+        if (resultats.count("Dijkstra")) {
+            const double rapport = resultats["Dijkstra"][10000] / resultats["Dijkstra (Boost)"][10000];
+            std::printf("Dijkstra à n=10000 : %.1f fois le temps de Boost\n", rapport);
+        }
+    }
+    ::rmdir(dossier);
+    return 0;
+}
