@@ -65,8 +65,44 @@ public:
     void Charger(const std::string& chemin);
 
     // ---- Numbering and circuits --------------------------------------------
+    // Numbers 1, 2, 3... in `valeur` so that every arc runs upwards; vertices
+    // on or behind a circuit get 0. Overwrites every `compteur` with the
+    // in-degree left unconsumed. Returns 1 + the count of numbered vertices.
+    int32_t NumerotationTopologique();
+    // True when every vertex could be numbered; leaves every `valeur` at 0.
+    bool SansCircuit();
+    // The menu commands: "Numérotation topologique" numbers and repaints;
+    // "Circuit" announces the answer, then repaints.
+    void CommandeNumerotationTopologique();
+    void CommandeCircuit();
 
     // ---- Structure tests ---------------------------------------------------
+    // Starts of a breadth-first traversal from the first vertex, restarting
+    // from the first unreached vertex in list order: following arcs both
+    // ways for the connected components, forwards only for the strong ones
+    // (so 1 exactly when every vertex is reachable from the first). They
+    // leave `marque` set on every vertex reached.
+    int32_t NbComposantesConnexes();
+    bool EstConnexe();
+    int32_t NbComposantesFortementConnexes();
+    bool EstFortementConnexe();
+    // At least 2 vertices, one edge fewer than vertices, connected.
+    bool EstArbre();
+    // A tree whose every vertex is reachable from the first of the list.
+    bool EstArborescence();
+    // Connected, and every vertex of even DegreEulerien.
+    bool EstEulerien();
+    // The degree that the Eulerian test counts, from the vertex's
+    // half-degrees: their sum in an oriented graph; in a non-oriented one
+    // its edge ends, one per edge and two per loop, which are the records
+    // of its own chain since each edge is stored once from each end.
+    int32_t DegreEulerien(int32_t demiDegreInterieur, int32_t demiDegreExterieur) const;
+    // The five "Détection" commands: their answer in a message box, no repaint.
+    void CommandeConnexite();
+    void CommandeForteConnexite();
+    void CommandeArbre();
+    void CommandeArborescence();
+    void CommandeEulerien();
 
     // ---- Shortest paths and path window ------------------------------------
 
@@ -114,4 +150,7 @@ private:
     bool LireChaine(gff::Curseur& curseur, Sommet& sommet, int32_t degre);
     // Removes from `sommet`'s chain every arc named `cible`; returns how many.
     int32_t RetirerArcsVers(Sommet& sommet, const char* cible);
+
+    // Structure tests: the traversal behind both component counts.
+    int32_t CompterDepartsParcours(bool deuxSens);
 };
