@@ -8,3 +8,9 @@
 
 // afficher FICHIER.gff...
 int ExecuterAfficher(const Arguments& arguments);
+
+// numerotation FICHIER.gff [-o SORTIE.gff]
+int ExecuterNumerotation(const Arguments& arguments);
+
+// circuit|connexite|forte-connexite|arbre|arborescence|eulerien FICHIER.gff...
+int ExecuterDetection(const Arguments& arguments);

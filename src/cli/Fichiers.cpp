@@ -1,6 +1,7 @@
 #include "Fichiers.h"
 
 #include "Cli.h"
+#include "TexteGraphe.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -59,4 +60,10 @@ int TraiterFichiers(const std::vector<std::string>& chemins, const std::function
         statut = std::max(statut, fenetre ? traiter(*fenetre) : kEchec);
     }
     return statut;
+}
+
+int AfficherEtEnregistrer(const FenetreConsole& fenetre, const std::string& sortie)
+{
+    EcrireGraphe(std::cout, *fenetre.graphe);
+    return sortie.empty() || EnregistrerGraphe(fenetre, sortie) ? kSucces : kEchec;
 }

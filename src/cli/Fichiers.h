@@ -22,3 +22,7 @@ bool EnregistrerGraphe(const FenetreConsole& fenetre, const std::string& chemin)
 // each one's output follows a line naming it. The result is the worst
 // status met.
 int TraiterFichiers(const std::vector<std::string>& chemins, const std::function<int(FenetreConsole&)>& traiter);
+
+// Prints the graph as `afficher` does, then saves it under `sortie` unless
+// that is empty; kSucces, or kEchec when the save failed.
+int AfficherEtEnregistrer(const FenetreConsole& fenetre, const std::string& sortie);

@@ -14,7 +14,7 @@ constexpr std::string_view kTrop = "trop d'arguments pour ";
 
 bool Refuser(std::string_view raison, std::string_view objet = {})
 {
-    std::cerr << kNomOutil << " : " << raison << objet << "\n\n" << TexteUsage();
+    SignalerErreurUsage(raison, objet);
     return false;
 }
 
@@ -46,6 +46,11 @@ bool LireOption(const std::vector<std::string>& ligne, size_t& i, const Commande
     return Refuser(kOptionInconnue, option);
 }
 }  // namespace
+
+void SignalerErreurUsage(std::string_view raison, std::string_view objet)
+{
+    std::cerr << kNomOutil << " : " << raison << objet << "\n\n" << TexteUsage();
+}
 
 bool AnalyserLigne(const std::vector<std::string>& ligne, const CommandeCli*& commande, Arguments& arguments)
 {

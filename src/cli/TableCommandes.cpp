@@ -8,6 +8,28 @@ const std::vector<CommandeCli>& TableCommandes()
          "affiche chaque graphe : orientation, compteurs, chemin enregistré,\n"
          "puis chaque sommet (nom[numéro] (x, y)) suivi de ses arcs (-> cible : poids)",
          kAucuneOption, 1, kSansLimite, ExecuterAfficher},
+        {"circuit", "FICHIER.gff...",
+         "le message de \"Circuit\" pour chaque fichier ; statut 0 quand chaque\n"
+         "graphe a un circuit", kAucuneOption, 1, kSansLimite, ExecuterDetection},
+        {"connexite", "FICHIER.gff...",
+         "le message de \"Connexité\" ; statut 0 quand chaque graphe est connexe",
+         kAucuneOption, 1, kSansLimite, ExecuterDetection},
+        {"forte-connexite", "FICHIER.gff...",
+         "le message de \"Forte connexité\" ; statut 0 quand chaque graphe est\n"
+         "fortement connexe", kAucuneOption, 1, kSansLimite, ExecuterDetection},
+        {"arbre", "FICHIER.gff...",
+         "le message de \"Arbre\" ; statut 0 quand chaque graphe est un arbre",
+         kAucuneOption, 1, kSansLimite, ExecuterDetection},
+        {"arborescence", "FICHIER.gff...",
+         "le message de \"Arboresence\" ; statut 0 quand chaque graphe est une\n"
+         "arborescence", kAucuneOption, 1, kSansLimite, ExecuterDetection},
+        {"eulerien", "FICHIER.gff...",
+         "le message de \"Eulérien\" ; statut 0 quand chaque graphe est eulérien",
+         kAucuneOption, 1, kSansLimite, ExecuterDetection},
+        {"numerotation", "FICHIER.gff [-o SORTIE.gff]",
+         "numérotation topologique : écrit les étiquettes des sommets dans l'ordre\n"
+         "de la liste (A[1], B[2], C...) ; -o enregistre le graphe numéroté",
+         kOptionSortie, 1, 1, ExecuterNumerotation},
     };
     return table;
 }
