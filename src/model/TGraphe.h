@@ -111,6 +111,12 @@ public:
     // ---- Report ------------------------------------------------------------
 
     // ---- Drawing and page --------------------------------------------------
+    // Draws every vertex, arc, loop and weight, scaled by `echelle` and then
+    // shifted by the offsets, with the canvas's current pen and font. Leaves
+    // the canvas's brush clear and its font colour at the last one used.
+    // (`class Canevas` declares the type of render/Canevas.h.)
+    void DessinerGraphe(class Canevas& canevas, int32_t decalageX, int32_t decalageY,
+                        float echelle) const;
 
     // ---- Mouse editing and context menus -----------------------------------
 

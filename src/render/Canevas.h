@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+// An RGB colour, each component 0 to 255.
+struct CouleurRvb {
+    uint8_t rouge = 0;
+    uint8_t vert = 0;
+    uint8_t bleu = 0;
+    friend bool operator==(CouleurRvb, CouleurRvb) = default;
+};
+
+// A drawing surface as the graph drawing sees it: a window's client area, a
+// printed page or an image. Coordinates are device pixels, x to the right,
+// y downwards. Texts are the raw Windows-1252 bytes of vertex names and
+// numbers; the surface converts them for display.
+//
+// Lines and outlines use the surface's current pen and texts its current
+// font, neither of which the drawing changes. Surfaces that need more (the
+// printed page) extend this interface.
+class Canevas {
+public:
+    virtual ~Canevas() = default;
+
+    // Later ellipses are hollow and later texts have no background.
+    virtual void FixerPinceauTransparent() = 0;
+    // Colour of later texts; lines keep the pen's colour.
+    virtual void FixerCouleurPolice(CouleurRvb couleur) = 0;
+    // Outline inscribed in the box; the right and bottom edges are excluded,
+    // as the window system's own ellipse does.
+    virtual void Ellipse(int32_t gauche, int32_t haut, int32_t droite, int32_t bas) = 0;
+    // Sets the current position without drawing.
+    virtual void DeplacerVers(int32_t x, int32_t y) = 0;
+    // Draws from the current position to (x, y), which becomes current.
+    virtual void TracerLigneVers(int32_t x, int32_t y) = 0;
+    // Draws the text with its top-left corner (not its baseline) at (x, y).
+    virtual void EcrireTexte(int32_t x, int32_t y, std::string_view texteCp1252) = 0;
+    // Width in device pixels of the text in the current font.
+    virtual int32_t LargeurTexte(std::string_view texteCp1252) = 0;
+};

@@ -1,0 +1,197 @@
+#include "model/TGraphe.h"
+#include "render/Canevas.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+#include <string>
+
+// The pictures must come out the same to the pixel on every machine and in
+// saved bitmaps, so every rounding below is deliberate: truncation toward
+// zero, an integer distance, and an angle held in single precision.
+
+namespace {
+constexpr CouleurRvb kCouleurEtiquette{0, 0, 255};
+constexpr CouleurRvb kCouleurPoids{255, 0, 0};
+
+constexpr double kRayon = 7.0;              // scaled
+constexpr double kDescenteEtiquette = 15.0; // not scaled
+constexpr double kLongueurTrait = 14.0;     // scaled
+constexpr float kDemiOuverture = 0.39269909f;
+constexpr double kPi = 3.141592653;
+constexpr double kDeuxPi = 6.283185306;
+
+// The loop is a fixed-size flat ellipse to the right of its vertex, at any
+// scale, so that it stays readable on a reduced page.
+constexpr int64_t kBoucleGauche = 5;
+constexpr int64_t kBoucleHaut = -5;
+constexpr int64_t kBoucleDroite = 50;
+constexpr int64_t kBoucleBas = 10;
+
+constexpr int32_t kMin32 = std::numeric_limits<int32_t>::min();
+constexpr int32_t kMax32 = std::numeric_limits<int32_t>::max();
+
+// Truncation toward zero into 32 bits. Positions read from a file may lie
+// anywhere in the 32-bit range and a scale can carry them beyond it: such
+// values stick to the ends of the range instead of wrapping.
+int32_t Tronquer(double v)
+{
+    if (std::isnan(v))
+        return 0;
+    if (v >= static_cast<double>(kMax32))
+        return kMax32;
+    if (v <= static_cast<double>(kMin32))
+        return kMin32;
+    return static_cast<int32_t>(v);
+}
+
+int32_t Borner(int64_t v)
+{
+    return static_cast<int32_t>(std::clamp<int64_t>(v, kMin32, kMax32));
+}
+
+std::string_view Nom(const Sommet& sommet)
+{
+    return {sommet.nom, strnlen(sommet.nom, kTailleNom)};
+}
+
+class Dessin {
+public:
+    Dessin(Canevas& canevas, int32_t decalageX, int32_t decalageY, float echelle, bool oriente)
+        : canevas(canevas), ox(decalageX), oy(decalageY), s(echelle), oriente(oriente)
+    {
+    }
+
+    void DessinerSommet(const Sommet& sommet)
+    {
+        canevas.FixerCouleurPolice(kCouleurEtiquette);
+        DessinerCercle(sommet);
+        DessinerEtiquette(sommet);
+        const Point p1 = Position(sommet.x, sommet.y);
+        for (const Arc* arc = sommet.arcSuivant; arc != nullptr; arc = arc->arcSuivant)
+            DessinerArc(p1, *arc);
+    }
+
+private:
+    Canevas& canevas;
+    const double ox;
+    const double oy;
+    const double s;
+    const bool oriente;
+
+    Point Position(int32_t x, int32_t y) const
+    {
+        return {Tronquer(x * s + ox), Tronquer(y * s + oy)};
+    }
+
+    void DessinerCercle(const Sommet& sommet)
+    {
+        const double xs = sommet.x * s;
+        const double ys = sommet.y * s;
+        const double rayon = kRayon * s;
+        canevas.Ellipse(Tronquer(xs - rayon + ox), Tronquer(ys - rayon + oy),
+                        Tronquer(xs + rayon + ox), Tronquer(ys + rayon + oy));
+    }
+
+    // The name alone is centred, so that a number in brackets grows to the
+    // right without moving the name when the graph gets numbered.
+    void DessinerEtiquette(const Sommet& sommet)
+    {
+        std::string etiquette(Nom(sommet));
+        if (sommet.valeur != 0)
+            etiquette += "[" + std::to_string(sommet.valeur) + "]";
+        const int32_t demiLargeur = std::max(canevas.LargeurTexte(Nom(sommet)), 0) >> 1;
+        canevas.EcrireTexte(Tronquer(sommet.x * s - demiLargeur + ox),
+                            Tronquer(sommet.y * s + kDescenteEtiquette + oy), etiquette);
+    }
+
+    void DessinerArc(Point p1, const Arc& arc)
+    {
+        const Point p2 = Position(arc.x, arc.y);
+        const double dx = static_cast<double>(p2.x) - p1.x;
+        const double dy = static_cast<double>(p2.y) - p1.y;
+        // The sum of the squares is exact in double for any distance a
+        // screen or a page can show, as an integer sum would be, and cannot
+        // overflow for positions at the ends of the 32-bit range.
+        const auto distance = static_cast<int64_t>(std::sqrt(dx * dx + dy * dy));
+        int64_t ancreX = p1.x;
+        int64_t ancreY = p1.y;
+        if (distance != 0) {
+            if (oriente)
+                DessinerPointe(p1, p2, distance);
+            canevas.DeplacerVers(p1.x, p1.y);
+            canevas.TracerLigneVers(p2.x, p2.y);
+        } else {
+            DessinerBoucle(p1, p2);
+            ancreX += kBoucleDroite;
+            ancreY += kBoucleHaut;
+        }
+        EcrirePoids(ancreX, ancreY, p2, arc.valeur);
+    }
+
+    // Two strokes from the target centre back along the arc, opening 45°.
+    void DessinerPointe(Point p1, Point p2, int64_t distance)
+    {
+        const double theta = AngleVersLaSource(p1, p2, distance);
+        const double longueur = kLongueurTrait * s;
+        const double avant = theta - kDemiOuverture;
+        const double apres = theta + kDemiOuverture;
+        canevas.DeplacerVers(Tronquer(std::cos(avant) * longueur + p2.x),
+                             Tronquer(std::sin(avant) * longueur + p2.y));
+        canevas.TracerLigneVers(p2.x, p2.y);
+        canevas.TracerLigneVers(Tronquer(std::cos(apres) * longueur + p2.x),
+                                Tronquer(std::sin(apres) * longueur + p2.y));
+    }
+
+    // The direction from the target back to the source, by quadrant, held
+    // in single precision. The cosine comes from the truncated distance, so
+    // short slanted arcs get a head a few degrees off their line; long arcs
+    // a fraction of a degree.
+    static float AngleVersLaSource(Point p1, Point p2, int64_t distance)
+    {
+        const double ecartX = std::abs(static_cast<double>(p2.x) - p1.x);
+        // Only a distance near the 32-bit limits can round below |dx|.
+        const float r = std::min(static_cast<float>(ecartX / static_cast<double>(distance)), 1.0f);
+        const double alpha = std::acos(static_cast<double>(r));
+        const bool aDroite = p2.x > p1.x;
+        if (p2.y > p1.y)
+            return static_cast<float>(aDroite ? alpha - kPi : kDeuxPi - alpha);
+        return static_cast<float>(aDroite ? kPi - alpha : alpha + kDeuxPi);
+    }
+
+    void DessinerBoucle(Point p1, Point p2)
+    {
+        const int64_t x1 = p1.x;
+        const int64_t y1 = p1.y;
+        canevas.Ellipse(Borner(x1 + kBoucleGauche), Borner(y1 + kBoucleHaut),
+                        Borner(x1 + kBoucleDroite), Borner(int64_t{p2.y} + kBoucleBas));
+        if (!oriente)
+            return;
+        const double rayon = kRayon * s;
+        canevas.DeplacerVers(Tronquer(x1 + 5 + rayon), Borner(y1 - 10));
+        canevas.TracerLigneVers(Borner(x1 + 5), p1.y);
+        canevas.TracerLigneVers(Tronquer(x1 + 10 + rayon), Borner(y1 + 3));
+    }
+
+    // Halving by arithmetic shift rounds toward minus infinity, also left of
+    // or above the origin, where a division would round the other way.
+    void EcrirePoids(int64_t ancreX, int64_t ancreY, Point p2, int32_t poids)
+    {
+        canevas.FixerCouleurPolice(kCouleurPoids);
+        canevas.EcrireTexte(Borner((ancreX + p2.x) >> 1), Borner((ancreY + p2.y) >> 1),
+                            std::to_string(poids));
+    }
+};
+}  // namespace
+
+void TGraphe::DessinerGraphe(Canevas& canevas, int32_t decalageX, int32_t decalageY,
+                             float echelle) const
+{
+    canevas.FixerPinceauTransparent();
+    Dessin dessin(canevas, decalageX, decalageY, echelle, oriente);
+    for (const Sommet* sommet = premierSommet; sommet != nullptr; sommet = sommet->sommetSuivant)
+        dessin.DessinerSommet(*sommet);
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "render/Canevas.h"
+
+#include <QColor>
+#include <QPoint>
+
+class QPainter;
+
+// The graph drawing's canvas on a QPainter (a widget, an image, a printer).
+// Lines and outlines use the painter's pen and texts its font, as they are
+// when the canvas is made; set them on the painter beforehand (PoliceEcran()
+// on screen). The text colour is the canvas's own, black at first, so that
+// coloured texts never tint the lines.
+class TCanevasQt : public Canevas {
+public:
+    explicit TCanevasQt(QPainter& peintre);
+
+    void FixerPinceauTransparent() override;
+    void FixerCouleurPolice(CouleurRvb couleur) override;
+    void Ellipse(int32_t gauche, int32_t haut, int32_t droite, int32_t bas) override;
+    void DeplacerVers(int32_t x, int32_t y) override;
+    void TracerLigneVers(int32_t x, int32_t y) override;
+    void EcrireTexte(int32_t x, int32_t y, std::string_view texteCp1252) override;
+    int32_t LargeurTexte(std::string_view texteCp1252) override;
+
+private:
+    QPainter& peintre;
+    QColor couleurPolice{Qt::black};
+    QPoint position;
+};

@@ -1,0 +1,155 @@
+#include "PoliceEcran.h"
+#include "TCanevasQt.h"
+#include "TexteCp1252.h"
+
+#include <QFontInfo>
+#include <QImage>
+#include <QPainter>
+#include <QTest>
+
+namespace {
+// The smallest rectangle holding the pixels that `choisir` picks.
+template <typename Choix>
+QRect Etendue(const QImage& image, Choix choisir)
+{
+    QRect etendue;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (choisir(image.pixel(x, y)))
+                etendue |= QRect(x, y, 1, 1);
+        }
+    }
+    return etendue;
+}
+
+QRect Etendue(const QImage& image, QRgb couleur)
+{
+    return Etendue(image, [couleur](QRgb p) { return p == couleur; });
+}
+
+// Antialiased text in blue: any pixel clearly bluer than it is red.
+bool Bleute(QRgb p)
+{
+    return qBlue(p) > qRed(p) + 60;
+}
+
+QImage ImageBlanche()
+{
+    QImage image(200, 120, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+const QRgb kNoir = qRgb(0, 0, 0);
+}  // namespace
+
+class TestCanevasQt : public QObject {
+    Q_OBJECT
+
+private slots:
+    void ellipse_couvreLaBoiteSaufSesBordsDroitEtBas()
+    {
+        QImage image = ImageBlanche();
+        {
+            QPainter peintre(&image);
+            peintre.setBrush(Qt::red);
+            TCanevasQt canevas(peintre);
+            canevas.FixerPinceauTransparent();
+            canevas.Ellipse(93, 53, 107, 67);
+        }
+        QCOMPARE(Etendue(image, kNoir), QRect(QPoint(93, 53), QPoint(106, 66)));
+        QCOMPARE(image.pixel(100, 60), qRgb(255, 255, 255));  // hollow
+    }
+
+    void texte_coinHautGaucheAuPointEtCouleurDePoliceSansToucherLaPlume()
+    {
+        QImage image = ImageBlanche();
+        {
+            QPainter peintre(&image);
+            peintre.setFont(PoliceEcran());
+            TCanevasQt canevas(peintre);
+            canevas.FixerPinceauTransparent();
+            canevas.FixerCouleurPolice({0, 0, 255});
+            canevas.EcrireTexte(20, 40, "HIJ");
+            canevas.DeplacerVers(20, 100);
+            canevas.TracerLigneVers(60, 100);
+        }
+        const QRect texte = Etendue(image, Bleute);
+        QVERIFY2(texte.top() >= 40 && texte.top() <= 43, "text top not at the point");
+        QVERIFY2(texte.left() >= 20 && texte.left() <= 22, "text left not at the point");
+        QVERIFY(texte.bottom() < 40 + 11);
+        QCOMPARE(Etendue(image, kNoir), QRect(QPoint(20, 100), QPoint(60, 100)));
+    }
+
+    void texte_fondTransparent()
+    {
+        QImage image = ImageBlanche();
+        image.fill(Qt::yellow);
+        {
+            QPainter peintre(&image);
+            peintre.setBackground(Qt::green);
+            peintre.setBackgroundMode(Qt::OpaqueMode);
+            TCanevasQt canevas(peintre);
+            canevas.FixerPinceauTransparent();
+            canevas.EcrireTexte(10, 10, "Moi");
+        }
+        QVERIFY(Etendue(image, qRgb(0, 255, 0)).isNull());
+    }
+
+    void texte_octetsWindows1252Convertis()
+    {
+        QImage image = ImageBlanche();
+        QPainter peintre(&image);
+        peintre.setFont(PoliceEcran());
+        TCanevasQt canevas(peintre);
+        QCOMPARE(canevas.LargeurTexte("\xE9t\xE9"),
+                 peintre.fontMetrics().horizontalAdvance(QStringLiteral("été")));
+    }
+
+    void police_ecranOnzePixelsSansSerif()
+    {
+        const QFont police = PoliceEcran();
+        QCOMPARE(police.pixelSize(), 11);
+        QCOMPARE(QFontInfo(police).pixelSize(), 11);
+        QVERIFY(!QFont::substitutes(QStringLiteral("MS Sans Serif")).isEmpty());
+    }
+
+    void cp1252_chaqueOctetFaitLAllerRetour()
+    {
+        std::string octets;
+        for (int i = 1; i < 256; ++i)
+            octets += static_cast<char>(i);
+        const QString texte = DepuisCp1252(octets);
+        QCOMPARE(texte.size(), 255);
+        QCOMPARE(texte.at(0x80 - 1), QChar(0x20AC));
+        QCOMPARE(texte.at(0xE9 - 1), QChar(0xE9));
+        QVERIFY(VersCp1252(texte) == octets);
+        QVERIFY(VersCp1252(QStringLiteral("a\u03A9b")) == "a?b");
+    }
+
+    void nom_ecritCoupeA19OctetsEtTermine()
+    {
+        char nom[20];
+        std::memset(nom, '#', sizeof nom);
+        EcrireNom(QStringLiteral("éééééééééééééééééééééééé"), nom);
+        QCOMPARE(strnlen(nom, 20), size_t{19});
+        QCOMPARE(static_cast<unsigned char>(nom[18]), 0xE9u);
+        QCOMPARE(LireNom(nom), QString(19, QChar(0xE9)));
+    }
+
+    void caracteresDeNom_ceuxDuCodePageSaufLesControles()
+    {
+        QVERIFY(EstCaractereDeNom(U'a'));
+        QVERIFY(EstCaractereDeNom(U'é'));
+        QVERIFY(EstCaractereDeNom(U'€'));
+        QVERIFY(EstCaractereDeNom(U'œ'));
+        QVERIFY(!EstCaractereDeNom(U'\u03A9'));
+        QVERIFY(!EstCaractereDeNom(U'\0'));
+        QVERIFY(!EstCaractereDeNom(U'\t'));
+        QVERIFY(!EstCaractereDeNom(U'\u0081'));
+        QVERIFY(!EstCaractereDeNom(U'\U0001F600'));
+    }
+};
+
+QTEST_MAIN(TestCanevasQt)
+#include "TestCanevasQt.moc"
