@@ -14,3 +14,6 @@ int ExecuterNumerotation(const Arguments& arguments);
 
 // circuit|connexite|forte-connexite|arbre|arborescence|eulerien FICHIER.gff...
 int ExecuterDetection(const Arguments& arguments);
+
+// exporter FICHIER.gff IMAGE.bmp|IMAGE.png|IMAGE.svg
+int ExecuterExporter(const Arguments& arguments);

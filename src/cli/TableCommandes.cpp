@@ -30,6 +30,10 @@ const std::vector<CommandeCli>& TableCommandes()
          "numérotation topologique : écrit les étiquettes des sommets dans l'ordre\n"
          "de la liste (A[1], B[2], C...) ; -o enregistre le graphe numéroté",
          kOptionSortie, 1, 1, ExecuterNumerotation},
+        {"exporter", "FICHIER.gff IMAGE.bmp|IMAGE.png|IMAGE.svg",
+         "dessine le graphe comme sa fenêtre (échelle 1, fond blanc, taille\n"
+         "ajustée aux sommets) dans une image BMP, PNG ou SVG",
+         kAucuneOption, 2, 2, ExecuterExporter},
     };
     return table;
 }
