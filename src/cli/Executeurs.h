@@ -17,3 +17,6 @@ int ExecuterDetection(const Arguments& arguments);
 
 // exporter FICHIER.gff IMAGE.bmp|IMAGE.png|IMAGE.svg
 int ExecuterExporter(const Arguments& arguments);
+
+// kruskal1|kruskal2 [--max] FICHIER.gff [-o SORTIE.gff]
+int ExecuterKruskal(const Arguments& arguments);

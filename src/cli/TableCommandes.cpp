@@ -30,6 +30,14 @@ const std::vector<CommandeCli>& TableCommandes()
          "numérotation topologique : écrit les étiquettes des sommets dans l'ordre\n"
          "de la liste (A[1], B[2], C...) ; -o enregistre le graphe numéroté",
          kOptionSortie, 1, 1, ExecuterNumerotation},
+        {"kruskal1", "[--max] FICHIER.gff [-o SORTIE.gff]",
+         "arbre couvrant minimum (--max : maximum) de Kruskal n°1 : la fenêtre\n"
+         "de l'arbre écrite comme par afficher ; -o l'enregistre",
+         kOptionMax | kOptionSortie, 1, 1, ExecuterKruskal},
+        {"kruskal2", "[--max] FICHIER.gff [-o SORTIE.gff]",
+         "de même par Kruskal n°2 (le retour), qui laisse l'arbre dans le graphe\n"
+         "lui-même ; -o enregistre le graphe ainsi réduit",
+         kOptionMax | kOptionSortie, 1, 1, ExecuterKruskal},
         {"exporter", "FICHIER.gff IMAGE.bmp|IMAGE.png|IMAGE.svg",
          "dessine le graphe comme sa fenêtre (échelle 1, fond blanc, taille\n"
          "ajustée aux sommets) dans une image BMP, PNG ou SVG",
