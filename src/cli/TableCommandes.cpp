@@ -8,6 +8,9 @@ const std::vector<CommandeCli>& TableCommandes()
          "affiche chaque graphe : orientation, compteurs, chemin enregistré,\n"
          "puis chaque sommet (nom[numéro] (x, y)) suivi de ses arcs (-> cible : poids)",
          kAucuneOption, 1, kSansLimite, ExecuterAfficher},
+        {"rapport", "FICHIER.gff...",
+         "le résumé du graphe que donne \"Information\"",
+         kAucuneOption, 1, kSansLimite, ExecuterRapport},
         {"circuit", "FICHIER.gff...",
          "le message de \"Circuit\" pour chaque fichier ; statut 0 quand chaque\n"
          "graphe a un circuit", kAucuneOption, 1, kSansLimite, ExecuterDetection},
@@ -30,6 +33,16 @@ const std::vector<CommandeCli>& TableCommandes()
          "numérotation topologique : écrit les étiquettes des sommets dans l'ordre\n"
          "de la liste (A[1], B[2], C...) ; -o enregistre le graphe numéroté",
          kOptionSortie, 1, 1, ExecuterNumerotation},
+        {"dijkstra", "FICHIER.gff DEPART ARRIVEE [-o CHEMIN.gff]",
+         "plus court chemin de DEPART à ARRIVEE : le message du programme,\n"
+         "ou la fenêtre du chemin écrite comme par afficher ; -o l'enregistre",
+         kOptionSortie, 3, 3, ExecuterChemin},
+        {"bellman", "[--max] FICHIER.gff DEPART ARRIVEE [-o CHEMIN.gff]",
+         "de même par l'algorithme de Bellman ; --max pour le chemin le plus lourd",
+         kOptionMax | kOptionSortie, 3, 3, ExecuterChemin},
+        {"ford", "[--max] FICHIER.gff DEPART ARRIVEE [-o CHEMIN.gff]",
+         "de même par l'algorithme de Ford ; --max pour le chemin le plus lourd",
+         kOptionMax | kOptionSortie, 3, 3, ExecuterChemin},
         {"kruskal1", "[--max] FICHIER.gff [-o SORTIE.gff]",
          "arbre couvrant minimum (--max : maximum) de Kruskal n°1 : la fenêtre\n"
          "de l'arbre écrite comme par afficher ; -o l'enregistre",
