@@ -117,6 +117,15 @@ public:
     // (`class Canevas` declares the type of render/Canevas.h.)
     void DessinerGraphe(class Canevas& canevas, int32_t decalageX, int32_t decalageY,
                         float echelle) const;
+    // The printed page on a canvas of `largeur` by `hauteur` device pixels:
+    // the file path framed at the top, the graph scaled so that the window's
+    // present client width fills half the page width, the report below it.
+    // Fits the window to its graph first (a repaint), and the report clears
+    // the vertex numbers once the page has drawn them.
+    void DessinerPage(class Canevas& canevas, int32_t largeur, int32_t hauteur);
+    // The bitmap export's file: the file name with its extension replaced by
+    // ".bmp"; ".bmp" alone for a graph never saved.
+    std::string NomExportBmp() const;
 
     // ---- Mouse editing and context menus -----------------------------------
 
@@ -146,6 +155,7 @@ private:
 
     void LibererTout();
     // Client area 50 pixels beyond the largest coordinates (never below 50).
+    Point TailleSelonSommets() const;
     void FixerTailleSelonSommets();
     Sommet* DernierSommet() const;
     // True when a vertex before `sommet` in the list bears its name.
