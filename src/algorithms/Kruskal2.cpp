@@ -1,0 +1,178 @@
+#include "algorithms/ArcsParPoids.h"
+#include "algorithms/IndexSommets.h"
+#include "algorithms/Partition.h"
+#include "model/TGraphe.h"
+
+#include <algorithm>
+#include <map>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+// A run is planned on a table of the arcs before the graph is touched. The
+// steps do not depend on one another's outcome: a step picks the heaviest
+// arc no earlier step has taken, and its removal takes the arcs from the
+// picked arc's chain to the same target (and in a non-oriented graph the
+// ones coming back from the target's chain). Only whether it puts them back
+// does depend on the others, and that is settled for all steps at once.
+namespace {
+struct Etape {
+    int origine;  // the ends, as positions of their names' first bearers
+    int cible;    // -1 when no vertex bears the target's name
+    std::vector<int> arcs;  // positions in the arc table, in chain order
+    bool remiseEnPlace = false;
+};
+
+struct Plan {
+    std::vector<ArcDuGraphe> arcs;
+    IndexSommets sommets;
+    std::vector<std::pair<int, int>> bouts;  // per arc, its ends as in Etape
+    std::vector<int> etapeDe;                // per arc, the step taking it, or -1
+    std::vector<Etape> etapes;
+
+    explicit Plan(const TGraphe& graphe)
+        : arcs(TousLesArcs(graphe)), sommets(graphe.premierSommet), etapeDe(arcs.size(), -1)
+    {
+        for (const ArcDuGraphe& a : arcs)
+            bouts.emplace_back(sommets.Position(a.origine->nom), sommets.Position(a.arc->nom));
+    }
+};
+
+using CleChaine = std::pair<const Sommet*, std::string_view>;
+
+void Decouper(Plan& plan, bool oriente)
+{
+    std::map<CleChaine, std::vector<int>> parChaine;
+    for (int i = 0; i < static_cast<int>(plan.arcs.size()); ++i)
+        parChaine[{plan.arcs[i].origine, plan.arcs[i].arc->nom}].push_back(i);
+
+    for (int choisi : OrdreDesChoix(plan.arcs)) {
+        if (plan.etapeDe[choisi] >= 0)
+            continue;
+        const ArcDuGraphe& a = plan.arcs[choisi];
+        const int numero = static_cast<int>(plan.etapes.size());
+        Etape etape{plan.bouts[choisi].first, plan.bouts[choisi].second, {}};
+        // Arcs taken before are left alone, so that each arc is considered
+        // once and the removal never takes back what a step put back.
+        auto prendre = [&](const Sommet* porteur, std::string_view cible) {
+            const auto trouve = parChaine.find({porteur, cible});
+            if (trouve == parChaine.end())
+                return;
+            for (int j : trouve->second) {
+                if (plan.etapeDe[j] < 0) {
+                    plan.etapeDe[j] = numero;
+                    etape.arcs.push_back(j);
+                }
+            }
+        };
+        prendre(a.origine, a.arc->nom);
+        if (!oriente && etape.cible >= 0)
+            prendre(&plan.sommets[etape.cible], a.origine->nom);
+        plan.etapes.push_back(std::move(etape));
+    }
+}
+
+// A graph that is not connected stays so whatever is removed: everything is
+// put back. A connected one stays connected, and a step's removal leaves it
+// connected exactly when its two ends are still joined by the arcs no step
+// up to it has taken: an arc put back is the only link between two parts of
+// the graph, so it lies on no other path between the ends. Adding the steps'
+// arcs back in reverse order answers every step with one union-find. The
+// ends are taken by name, as arcs reach them: homonyms, which only a file
+// can bring, count as one vertex.
+void Decider(Plan& plan, bool connexe)
+{
+    if (!connexe) {
+        for (Etape& etape : plan.etapes)
+            etape.remiseEnPlace = true;
+        return;
+    }
+    Partition restants(plan.sommets.Nombre());
+    auto joindre = [&](int arc) {
+        const auto [origine, cible] = plan.bouts[arc];
+        if (cible >= 0)
+            restants.Unir(origine, cible);
+    };
+    for (int i = 0; i < static_cast<int>(plan.arcs.size()); ++i) {
+        if (plan.etapeDe[i] < 0)
+            joindre(i);
+    }
+    for (auto etape = plan.etapes.rbegin(); etape != plan.etapes.rend(); ++etape) {
+        etape->remiseEnPlace = etape->cible >= 0 && !restants.MemeClasse(etape->origine, etape->cible);
+        for (int arc : etape->arcs)
+            joindre(arc);
+    }
+}
+
+constexpr int kIntact = -1;
+constexpr int kSupprime = -2;
+
+// Relinks every chain once the steps are known: untouched arcs first in
+// their order, then the arcs put back, step after step, each group in its
+// former order, as putting them back at the end one step at a time would.
+void ReconstruireChaines(TGraphe& graphe, const std::vector<int>& devenir)
+{
+    size_t j = 0;
+    for (Sommet* s = graphe.premierSommet; s != nullptr; s = s->sommetSuivant) {
+        std::vector<std::pair<int, Arc*>> remis;
+        Arc* fin = s;
+        for (Arc* a = s->arcSuivant; a != nullptr; ++j) {
+            Arc* suivant = a->arcSuivant;
+            if (devenir[j] == kIntact) {
+                fin->arcSuivant = a;
+                fin = a;
+            } else if (devenir[j] == kSupprime) {
+                delete a;
+            } else {
+                remis.emplace_back(devenir[j], a);
+            }
+            a = suivant;
+        }
+        std::stable_sort(remis.begin(), remis.end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
+        for (const auto& [etape, a] : remis) {
+            fin->arcSuivant = a;
+            fin = a;
+        }
+        fin->arcSuivant = nullptr;
+    }
+}
+}  // namespace
+
+void TGraphe::Kruskal2()
+{
+    Plan plan(*this);
+    for (const ArcDuGraphe& a : plan.arcs)
+        a.arc->marque = false;
+    Decouper(plan, oriente);
+    Decider(plan, EstConnexe());
+
+    // Every step counts, so a run may end while arcs remain unconsidered.
+    std::vector<int> devenir(plan.arcs.size(), kIntact);
+    int32_t k = 0;
+    for (size_t numero = 0; numero < plan.etapes.size() && k < nbArcs; ++numero, ++k) {
+        const Etape& etape = plan.etapes[numero];
+        for (int arc : etape.arcs) {
+            // Every arc the removal took comes back with its own weight: a
+            // single arc for the pair would lose parallel arcs.
+            if (etape.remiseEnPlace)
+                plan.arcs[arc].arc->marque = true;
+            devenir[arc] = etape.remiseEnPlace ? static_cast<int>(numero) : kSupprime;
+        }
+        if (!etape.remiseEnPlace)
+            nbArcs -= static_cast<int32_t>(etape.arcs.size());
+    }
+    ReconstruireChaines(*this, devenir);
+}
+
+void TGraphe::CommandeKruskal2(bool arbreMinimum)
+{
+    // The run removes the heaviest arcs it can; the greatest tree is the
+    // least one of the negated weights.
+    if (!arbreMinimum)
+        InverserPoids();
+    Kruskal2();
+    if (!arbreMinimum)
+        InverserPoids();
+    fenetre.Redessiner();
+}
