@@ -141,9 +141,9 @@ public:
     // Fits the window to its graph first (a repaint), and the report clears
     // the vertex numbers once the page has drawn them.
     void DessinerPage(class Canevas& canevas, int32_t largeur, int32_t hauteur);
-    // The bitmap export's file: the file name with its extension replaced by
-    // ".bmp"; ".bmp" alone for a graph never saved.
-    std::string NomExportBmp() const;
+    // The file name with its extension replaced by `extension` (".bmp" for
+    // the bitmap export); `extension` alone for a graph never saved.
+    std::string NomExport(std::string_view extension) const;
 
     // ---- Mouse editing and context menus -----------------------------------
 

@@ -112,7 +112,7 @@ TEST_F(Page, Rapport_enArial10PointsNoir)
 
 // ---- Export file name --------------------------------------------------------
 
-TEST_F(Page, NomExportBmp_remplaceLExtensionOuAjouteBmp)
+TEST_F(Page, NomExport_remplaceLExtensionOuAjouteBmp)
 {
     const std::pair<std::string, std::string> cas[] = {
         {"/home/u/reseau.gff", "/home/u/reseau.bmp"},
@@ -128,7 +128,7 @@ TEST_F(Page, NomExportBmp_remplaceLExtensionOuAjouteBmp)
     };
     for (const auto& [nom, attendu] : cas) {
         g.FixerNomFichier(nom);
-        EXPECT_EQ(g.NomExportBmp(), attendu) << "pour " << nom;
+        EXPECT_EQ(g.NomExport(".bmp"), attendu) << "pour " << nom;
     }
 }
 
