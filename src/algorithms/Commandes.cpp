@@ -1,5 +1,7 @@
 #include "algorithms/Commandes.h"
 
+#include "algorithms/CommandesChemins.h"
+
 #include "model/TGraphe.h"
 
 void ExecuterCommande(TGraphe& graphe, Commande commande)
@@ -31,6 +33,21 @@ void ExecuterCommande(TGraphe& graphe, Commande commande)
         break;
 
     // Shortest paths.
+    case Commande::Dijkstra:
+        CheminMinimal(graphe, &TGraphe::Dijkstra);
+        break;
+    case Commande::BellmanMin:
+        CheminMinimal(graphe, &TGraphe::Bellman);
+        break;
+    case Commande::BellmanMax:
+        CheminMaximal(graphe, &TGraphe::Bellman);
+        break;
+    case Commande::FordMin:
+        CheminMinimal(graphe, &TGraphe::Ford);
+        break;
+    case Commande::FordMax:
+        CheminMaximal(graphe, &TGraphe::Ford);
+        break;
 
     // Spanning trees.
     case Commande::Kruskal1Min:

@@ -118,6 +118,10 @@ void TGraphe::SupprimerSommet(const char* nom)
         sommetOrigineArc = nullptr;
     if (sommetCible == sommet)
         sommetCible = nullptr;
+    if (sommetDeplace == sommet) {
+        sommetDeplace = nullptr;
+        deplacementEnCours = false;
+    }
     delete sommet;
 
     for (Sommet* s = premierSommet; s != nullptr; s = s->sommetSuivant)

@@ -34,6 +34,9 @@ void TGraphe::LibererTout()
     nbArcs = 0;
     sommetOrigineArc = nullptr;
     sommetCible = nullptr;
+    sommetDeplace = nullptr;
+    traceArcEnCours = false;
+    deplacementEnCours = false;
 }
 
 void TGraphe::FixerNomFichier(std::string_view chemin)

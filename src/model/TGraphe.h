@@ -4,6 +4,7 @@
 #include "model/Sommet.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -105,6 +106,18 @@ public:
     void CommandeEulerien();
 
     // ---- Shortest paths and path window ------------------------------------
+    // Each asks for the departure and arrival names, then opens the path found
+    // in a window of its own or says why there is none.
+    void Dijkstra();
+    void Bellman();
+    void Ford();
+    // The absent predecessor of a path table, and the infinite distance.
+    static constexpr int32_t kAucunSommet = 1000000;
+    // Opens a window owned by this one holding the path that ends at vertex
+    // `fin`, walked back through `predecesseur` (indexed by vertex number)
+    // until kAucunSommet, a number outside the table or a vertex met before.
+    // Negated weights are restored first.
+    void AfficherChemin(std::span<const int32_t> predecesseur, int32_t fin);
 
     // ---- Spanning trees ----------------------------------------------------
     // Fills `origine` and `cible` with the ends of the heaviest unmarked arc
@@ -127,6 +140,11 @@ public:
     void CommandeKruskal2(bool arbreMinimum);
 
     // ---- Report ------------------------------------------------------------
+    // The French summary of the graph in UTF-8, every line ended by "\n". It
+    // runs the structure tests, so the vertex numbers are cleared.
+    std::string Rapport();
+    // The graph menu's "Information": the report in a message box.
+    void Info1Click();
 
     // ---- Drawing and page --------------------------------------------------
     // Draws every vertex, arc, loop and weight, scaled by `echelle` and then
@@ -146,6 +164,20 @@ public:
     std::string NomExport(std::string_view extension) const;
 
     // ---- Mouse editing and context menus -----------------------------------
+    // Events of the window in client pixels. A press looks at every button
+    // held, not only the one that changed; a release ignores the button.
+    void OnMouseDown(bool gauche, bool droit, int32_t X, int32_t Y);
+    void OnMouseMove(int32_t X, int32_t Y);
+    void OnMouseUp(int32_t X, int32_t Y);
+    // Vertex menu: each acts on `sommetCible`, and does nothing without one.
+    void Supprimer1Click();
+    void Deplacer1Click();
+    void Supprimerunarc1Click();
+    void Demidegrextrieur1Click();
+    void Demidegrintrieur1Click();
+    void Information1Click();
+    // Graph menu.
+    void Redimensionnerlafentre1Click();
 
     // ---- Fields ------------------------------------------------------------
     int32_t nbSommets = 0;
@@ -172,6 +204,19 @@ private:
     int celluleHaut = 0;
 
     void LibererTout();
+    // Mouse editing and context menus.
+    // The vertex that follows the pointer in move mode; a right press on
+    // another vertex changes `sommetCible`, not the vertex being moved.
+    Sommet* sommetDeplace = nullptr;
+    // The oldest vertex whose square of half-side `tolerance` holds (X, Y).
+    Sommet* SommetSous(int32_t X, int32_t Y, int32_t tolerance) const;
+    bool EstDansLaListe(const Sommet* sommet) const;
+    void OuvrirMenusSommets(int32_t X, int32_t Y);
+    void ExecuterChoixSommet(ChoixMenuSommet choix);
+    void ExecuterChoixGraphe(ChoixMenuGraphe choix);
+    void DeplacerSommet(int32_t X, int32_t Y);
+    void TerminerTraceArc(int32_t X, int32_t Y);
+
     // Client area 50 pixels beyond the largest coordinates (never below 50).
     Point TailleSelonSommets() const;
     void FixerTailleSelonSommets();

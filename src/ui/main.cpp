@@ -1,14 +1,16 @@
+#include "TTrivaldo.h"
+#include "Traductions.h"
+
 #include <QApplication>
-#include <QMainWindow>
+#include <QIcon>
 
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvalent"));
-    QMainWindow cadre;
-    cadre.setWindowTitle(QStringLiteral("Quorvalent"));
-    cadre.resize(728, 516);
-    cadre.move(0, 0);
-    cadre.show();
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icones/quorvalent.png")));
+    InstallerTraductionsQt(application);
+    TTrivaldo Trivaldo;
+    Trivaldo.show();
     return application.exec();
 }

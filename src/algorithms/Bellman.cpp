@@ -1,0 +1,54 @@
+#include "algorithms/CalculsChemins.h"
+#include "model/TGraphe.h"
+
+#include <string_view>
+
+namespace {
+constexpr std::string_view kTitreSaisie = "Algorithme de Bellman";
+constexpr std::string_view kImpossible =
+    "L'algorithme de Bellman ne peut être déroulé car ce graphe possède un ou plusieurs circuits\n"
+    " ou alors vous avez indiqué des sommets qui n'existent pas.";
+constexpr std::string_view kTitreImpossible = "Algorithme Bellman";
+
+constexpr int64_t kInfini = TGraphe::kAucunSommet;
+}  // namespace
+
+std::vector<int32_t> PredecesseursBellman(const IndexNumeros& index, int32_t nbSommets)
+{
+    const ListesEntrantes entrants(index);
+    std::vector<int64_t> distance(static_cast<size_t>(index.Taille()), kInfini);
+    std::vector<int32_t> predecesseur(static_cast<size_t>(index.Taille()), TGraphe::kAucunSommet);
+    distance[1] = 0;
+    // In topological order every origin of an arc into k precedes k, so its
+    // distance is final by then. A vertex reached from no source but vertex
+    // 1 keeps the infinite distance, and only a negative arc leads on from it.
+    for (int32_t k = 2; k <= nbSommets; ++k) {
+        int64_t m = kInfini;
+        for (const ArcEntrant& arc : entrants.De(k)) {
+            if (arc.origine >= 1 && arc.origine <= nbSommets && distance[arc.origine] + arc.poids < m) {
+                m = distance[arc.origine] + arc.poids;
+                predecesseur[k] = arc.origine;
+            }
+        }
+        distance[k] = m;
+    }
+    predecesseur[1] = TGraphe::kAucunSommet;
+    return predecesseur;
+}
+
+void TGraphe::Bellman()
+{
+    char depart[kTailleNom] = {};
+    char arrivee[kTailleNom] = {};
+    fenetre.SaisirExtremites(kTitreSaisie, depart, arrivee);
+    // The circuit test comes first: it clears the numbers even when the
+    // names turn out to be missing.
+    if (!SansCircuit() || depart[0] == '\0' || arrivee[0] == '\0' || NumeroSommet(depart) == -1 ||
+        NumeroSommet(arrivee) == -1) {
+        fenetre.AfficherMessage(kImpossible, kTitreImpossible);
+        return;
+    }
+    NumerotationTopologique();
+    const IndexNumeros index(*this, nbSommets + 2);
+    AfficherChemin(PredecesseursBellman(index, nbSommets), index.Numero(arrivee));
+}

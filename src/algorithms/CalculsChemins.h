@@ -1,0 +1,25 @@
+#pragma once
+
+#include "algorithms/IndexNumeros.h"
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+// The computing cores of the path algorithms, apart from their prompts and
+// messages. Each returns the predecessor table indexed by the numbers of
+// `index`, TGraphe::kAucunSommet where a vertex has none. Sums are taken on
+// 64 bits, so no weight can overflow them.
+
+// Weights must be zero or positive. Every vertex still to settle is eligible
+// up to the distance 1000000 (unreached ones included); among equal distances
+// the highest number is settled first.
+std::vector<int32_t> PredecesseursDijkstra(const IndexNumeros& index, int32_t depart);
+
+// The vertices carry the topological numbers 1 to `nbSommets`; distances run
+// from vertex 1, whatever the departure the user named.
+std::vector<int32_t> PredecesseursBellman(const IndexNumeros& index, int32_t nbSommets);
+
+// Passes that each read only the previous one, at most the table size plus
+// one; empty when they never settle (an absorbing circuit).
+std::optional<std::vector<int32_t>> PredecesseursFord(const IndexNumeros& index, int32_t depart);

@@ -1,0 +1,162 @@
+#include "model/Poids.h"
+#include "model/TGraphe.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+constexpr int32_t kTolerancePression = 7;
+constexpr int32_t kToleranceLacher = 12;
+constexpr int32_t kDecalageMenuX = 15;
+constexpr int32_t kDecalageMenuSommetY = 20;
+constexpr int32_t kDecalageMenuGrapheY = 75;
+
+constexpr std::string_view kTitreNomSommet = "Entrer le nom du sommet";
+constexpr std::string_view kTitrePoids = "Entrez le poids de l'arc :";
+constexpr std::string_view kPoidsBorne = "Le poids saisi dépasse les limites admises : l'arc reçoit le poids ";
+constexpr std::string_view kTitrePoidsBorne = "Poids de l'arc";
+
+bool Proche(int32_t centre, int32_t point, int32_t tolerance)
+{
+    // In 64 bits: coordinates read from a file may sit at the ends of the range.
+    const int64_t ecart = int64_t(point) - int64_t(centre);
+    return -tolerance <= ecart && ecart <= tolerance;
+}
+
+// A vertex read from a file may lie near the ends of the int range: its menu
+// point is held within the range, and the platform keeps menus on screen.
+int32_t Ecran(int64_t valeur)
+{
+    return static_cast<int32_t>(std::clamp<int64_t>(valeur, INT32_MIN, INT32_MAX));
+}
+
+Point PointEcran(const Point& cadre, int refGauche, int refHaut, int32_t x, int32_t y, int32_t decalageY)
+{
+    return {Ecran(int64_t(refGauche) + cadre.x + x + kDecalageMenuX),
+            Ecran(int64_t(refHaut) + cadre.y + y + decalageY)};
+}
+}  // namespace
+
+Sommet* TGraphe::SommetSous(int32_t X, int32_t Y, int32_t tolerance) const
+{
+    for (Sommet* s = premierSommet; s != nullptr; s = s->sommetSuivant) {
+        if (Proche(s->x, X, tolerance) && Proche(s->y, Y, tolerance))
+            return s;
+    }
+    return nullptr;
+}
+
+bool TGraphe::EstDansLaListe(const Sommet* sommet) const
+{
+    for (const Sommet* s = premierSommet; s != nullptr; s = s->sommetSuivant) {
+        if (s == sommet)
+            return true;
+    }
+    return false;
+}
+
+void TGraphe::OnMouseDown(bool gauche, bool droit, int32_t X, int32_t Y)
+{
+    if (gauche) {
+        if (deplacementEnCours) {
+            // The press only drops the moved vertex where it is.
+            deplacementEnCours = false;
+            sommetDeplace = nullptr;
+            return;
+        }
+        if (Sommet* sommet = SommetSous(X, Y, kTolerancePression)) {
+            sommetOrigineArc = sommet;
+            traceArcEnCours = true;
+        } else {
+            char nom[kTailleNom] = {};
+            fenetre.SaisirNom(kTitreNomSommet, nom);
+            if (nom[0] != '\0') {
+                AjouterSommet(nom, X, Y);
+                fenetre.Redessiner();
+            }
+        }
+    }
+    if (droit && !traceArcEnCours) {
+        if (SommetSous(X, Y, kTolerancePression) != nullptr)
+            OuvrirMenusSommets(X, Y);
+        else
+            ExecuterChoixGraphe(fenetre.OuvrirMenuGraphe(
+                PointEcran(fenetre.PositionDansCadre(), refGauche, refHaut, X, Y, kDecalageMenuGrapheY)));
+    }
+}
+
+void TGraphe::OuvrirMenusSommets(int32_t X, int32_t Y)
+{
+    // Every vertex under the pointer gets its menu in turn, oldest first. A
+    // command may delete vertices, so the candidates are gathered first and
+    // each is checked to be still there before its menu opens.
+    std::vector<Sommet*> touches;
+    for (Sommet* s = premierSommet; s != nullptr; s = s->sommetSuivant) {
+        if (Proche(s->x, X, kTolerancePression) && Proche(s->y, Y, kTolerancePression))
+            touches.push_back(s);
+    }
+    const Point cadre = fenetre.PositionDansCadre();
+    for (Sommet* sommet : touches) {
+        if (!EstDansLaListe(sommet))
+            continue;
+        sommetCible = sommet;
+        ExecuterChoixSommet(fenetre.OuvrirMenuSommet(
+            PointEcran(cadre, refGauche, refHaut, sommet->x, sommet->y, kDecalageMenuSommetY)));
+    }
+}
+
+void TGraphe::OnMouseMove(int32_t X, int32_t Y)
+{
+    if (sommetOrigineArc != nullptr) {
+        fenetre.Redessiner();
+        fenetre.TracerElastique({sommetOrigineArc->x, sommetOrigineArc->y}, {X, Y});
+    }
+    if (deplacementEnCours)
+        DeplacerSommet(X, Y);
+}
+
+void TGraphe::DeplacerSommet(int32_t X, int32_t Y)
+{
+    if (sommetDeplace != nullptr) {
+        // By name, as every arc that ends at the vertex carries a copy of it.
+        char nom[kTailleNom];
+        CopierNom(nom, sommetDeplace->nom);
+        for (Sommet* s = premierSommet; s != nullptr; s = s->sommetSuivant) {
+            for (Arc* a = s; a != nullptr; a = a->arcSuivant) {
+                if (MemeNom(a->nom, nom)) {
+                    a->x = X;
+                    a->y = Y;
+                }
+            }
+        }
+    }
+    fenetre.Redessiner();
+}
+
+void TGraphe::OnMouseUp(int32_t X, int32_t Y)
+{
+    if (!traceArcEnCours)
+        return;
+    TerminerTraceArc(X, Y);
+    sommetOrigineArc = nullptr;
+    traceArcEnCours = false;
+    fenetre.Redessiner();
+}
+
+void TGraphe::TerminerTraceArc(int32_t X, int32_t Y)
+{
+    Sommet* cible = SommetSous(X, Y, kToleranceLacher);
+    if (cible == nullptr || sommetOrigineArc == nullptr)
+        return;
+    char reponse[kTailleNom] = {};
+    fenetre.SaisirNom(kTitrePoids, reponse);
+    if (reponse[0] == '\0')
+        return;
+    const PoidsLu poids = LirePoids(reponse);
+    if (poids.borne)
+        fenetre.AfficherMessage(std::string(kPoidsBorne) + std::to_string(poids.valeur) + ".", kTitrePoidsBorne);
+    AjouterArc(sommetOrigineArc->nom, cible->nom, poids.valeur);
+}

@@ -1,0 +1,166 @@
+#include "TFenetreGraphe.h"
+
+#include "Boites.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMouseEvent>
+
+#include <algorithm>
+
+namespace {
+const QString kTitreParDefaut = QStringLiteral("Graphe");
+constexpr QSize kTailleInitiale(359, 242);
+
+QString Texte(std::string_view utf8)
+{
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+}  // namespace
+
+TFenetreGraphe* TFenetreGraphe::Creer(QMdiArea& zone, const int& gauche, const int& haut)
+{
+    auto* fenetre = new TFenetreGraphe(gauche, haut);
+    QMdiSubWindow* sous = zone.addSubWindow(fenetre);
+    sous->setAttribute(Qt::WA_DeleteOnClose);
+    sous->setWindowTitle(kTitreParDefaut);
+    sous->resize(kTailleInitiale);
+    sous->show();
+    zone.setActiveSubWindow(sous);
+    return fenetre;
+}
+
+TFenetreGraphe::TFenetreGraphe(const int& gauche, const int& haut)
+    : graphe(*this, gauche, haut)
+{
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    setPalette(palette);
+    // A moved vertex follows the pointer with no button held.
+    setMouseTracking(true);
+    CreerMenus();
+}
+
+TFenetreGraphe::~TFenetreGraphe()
+{
+    for (const QPointer<QMdiSubWindow>& resultat : resultats) {
+        if (resultat)
+            resultat->close();
+    }
+}
+
+void TFenetreGraphe::CreerMenus()
+{
+    PopupSommet = new QMenu(this);
+    PopupSommet->setObjectName(QStringLiteral("PopupSommet"));
+    const std::pair<const char*, QString> itemsSommet[] = {
+        {"Supprimer1", QStringLiteral("Supprimer ce sommet")},
+        {"Deplacer1", QStringLiteral("Déplacer ce sommet")},
+        {"Supprimerunarc1", QStringLiteral("Supprimer un arc")},
+        {"Demidegrextrieur1", QStringLiteral("Demi-degré extérieur")},
+        {"Demidegrintrieur1", QStringLiteral("Demi-degré intérieur")},
+        {"Information1", QStringLiteral("Information")},
+    };
+    for (const auto& [nom, texte] : itemsSommet)
+        PopupSommet->addAction(texte)->setObjectName(QLatin1String(nom));
+
+    PopupGraphe = new QMenu(this);
+    PopupGraphe->setObjectName(QStringLiteral("PopupGraphe"));
+    PopupGraphe->addAction(QStringLiteral("Information"))->setObjectName(QStringLiteral("Info1"));
+    PopupGraphe->addAction(QStringLiteral("Redimensionner la fenêtre"))
+        ->setObjectName(QStringLiteral("Redimensionnerlafentre1"));
+}
+
+QMdiSubWindow* TFenetreGraphe::SousFenetre() const
+{
+    return qobject_cast<QMdiSubWindow*>(parentWidget());
+}
+
+void TFenetreGraphe::AfficherMessage(std::string_view texte, std::string_view titre)
+{
+    AfficherBoite(Texte(texte), Texte(titre));
+}
+
+bool TFenetreGraphe::PoserQuestion(std::string_view texte, std::string_view titre)
+{
+    return PoserQuestionBoite(Texte(texte), Texte(titre));
+}
+
+void TFenetreGraphe::FixerTailleClient(int largeur, int hauteur)
+{
+    QMdiSubWindow* sous = SousFenetre();
+    // The frame around the client area stays as it is; coordinates from a
+    // file may ask for more than any widget can be.
+    const QSize bords = sous->size() - size();
+    const QSize client(std::clamp(largeur, 0, QWIDGETSIZE_MAX - bords.width()),
+                       std::clamp(hauteur, 0, QWIDGETSIZE_MAX - bords.height()));
+    sous->resize(client + bords);
+}
+
+int TFenetreGraphe::LargeurClient() const
+{
+    return width();
+}
+
+void TFenetreGraphe::FixerTitre(std::string_view titre)
+{
+    SousFenetre()->setWindowTitle(Texte(titre));
+}
+
+void TFenetreGraphe::Redessiner()
+{
+    elastique.reset();
+    repaint();
+}
+
+void TFenetreGraphe::TracerElastique(Point depuis, Point vers)
+{
+    elastique.emplace(depuis, vers);
+    repaint();
+}
+
+ChoixMenuSommet TFenetreGraphe::OuvrirMenuSommet(Point ecran)
+{
+    const int indice = static_cast<int>(PopupSommet->actions().indexOf(PopupSommet->exec({ecran.x, ecran.y})));
+    return static_cast<ChoixMenuSommet>(indice);
+}
+
+ChoixMenuGraphe TFenetreGraphe::OuvrirMenuGraphe(Point ecran)
+{
+    const int indice = static_cast<int>(PopupGraphe->actions().indexOf(PopupGraphe->exec({ecran.x, ecran.y})));
+    return static_cast<ChoixMenuGraphe>(indice);
+}
+
+Point TFenetreGraphe::PositionDansCadre() const
+{
+    const QPoint position = SousFenetre()->pos();
+    return {position.x(), position.y()};
+}
+
+TGraphe& TFenetreGraphe::CreerFenetreResultat()
+{
+    TFenetreGraphe* resultat = Creer(*SousFenetre()->mdiArea(), graphe.refGauche, graphe.refHaut);
+    resultats.emplace_back(resultat->SousFenetre());
+    return resultat->graphe;
+}
+
+void TFenetreGraphe::mousePressEvent(QMouseEvent* evenement)
+{
+    const QPoint p = evenement->position().toPoint();
+    graphe.OnMouseDown(evenement->buttons().testFlag(Qt::LeftButton), evenement->buttons().testFlag(Qt::RightButton),
+                       p.x(), p.y());
+}
+
+void TFenetreGraphe::mouseMoveEvent(QMouseEvent* evenement)
+{
+    const QPoint p = evenement->position().toPoint();
+    graphe.OnMouseMove(p.x(), p.y());
+}
+
+void TFenetreGraphe::mouseReleaseEvent(QMouseEvent* evenement)
+{
+    const QPoint p = evenement->position().toPoint();
+    graphe.OnMouseUp(p.x(), p.y());
+}

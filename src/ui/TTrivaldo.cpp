@@ -1,0 +1,96 @@
+#include "TTrivaldo.h"
+
+#include "TFenetreGraphe.h"
+
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMoveEvent>
+#include <QStatusBar>
+
+namespace {
+const QString kTitre = QStringLiteral("Quorvalent");
+constexpr QSize kTailleCadre(728, 516);
+constexpr int kHauteurBarreEtat = 25;
+const QString kPret = QStringLiteral("Prêt.");
+}  // namespace
+
+TTrivaldo::TTrivaldo(QWidget* parent)
+    : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("Trivaldo"));
+    setWindowTitle(kTitre);
+    resize(kTailleCadre);
+    move(0, 0);
+
+    zone = new QMdiArea(this);
+    zone->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    zone->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(zone);
+
+    CreerMenuPrincipal();
+    CreerBarreOutils();
+    CreerBarreEtat();
+    CreerDialoguesFichier();
+    // The program starts with one graph window, closed as soon as the frame
+    // first shows: the user meets an empty frame.
+    CreerFenetreGraphe();
+}
+
+TTrivaldo::~TTrivaldo()
+{
+    // Graph windows go first, while the area that holds them is whole and the
+    // frame position they refer to still exists; a window closes its result
+    // windows as it goes.
+    qDeleteAll(zone->subWindowList());
+}
+
+void TTrivaldo::showEvent(QShowEvent* evenement)
+{
+    QMainWindow::showEvent(evenement);
+    if (dejaMontre)
+        return;
+    dejaMontre = true;
+    Fermer1Click();
+    FixerTexteEtat(kPret);
+}
+
+void TTrivaldo::moveEvent(QMoveEvent* evenement)
+{
+    QMainWindow::moveEvent(evenement);
+    gauche = x();
+    haut = y();
+}
+
+void TTrivaldo::CreerBarreEtat()
+{
+    statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+    statusBar()->setFixedHeight(kHauteurBarreEtat);
+    panneauEtat = new QLabel(statusBar());
+    panneauEtat->setObjectName(QStringLiteral("Panneau"));
+    statusBar()->addWidget(panneauEtat, 1);
+}
+
+void TTrivaldo::FixerTexteEtat(const QString& texte)
+{
+    panneauEtat->setText(texte);
+}
+
+TFenetreGraphe* TTrivaldo::FenetreActive() const
+{
+    // The current window, not Qt's "active" one: that one is null while a
+    // dialog or another application has the focus.
+    QMdiSubWindow* sous = zone->currentSubWindow();
+    return sous != nullptr ? qobject_cast<TFenetreGraphe*>(sous->widget()) : nullptr;
+}
+
+TFenetreGraphe* TTrivaldo::CreerFenetreGraphe()
+{
+    return TFenetreGraphe::Creer(*zone, gauche, haut);
+}
+
+void TTrivaldo::Executer(Commande commande)
+{
+    if (TFenetreGraphe* fenetre = FenetreActive())
+        ExecuterCommande(fenetre->Graphe(), commande);
+}

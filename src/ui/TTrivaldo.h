@@ -1,0 +1,68 @@
+#pragma once
+
+#include "algorithms/Commandes.h"
+
+#include <QMainWindow>
+
+#include <functional>
+
+class QFileDialog;
+class QLabel;
+class QMdiArea;
+class QMenu;
+class TFenetreGraphe;
+
+// The main frame: graph windows in a multiple-document area, the main menu,
+// the toolbar, the status bar and the file commands. It keeps no document
+// state: each graph window holds its graph and its file name.
+class TTrivaldo : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TTrivaldo(QWidget* parent = nullptr);
+    ~TTrivaldo() override;
+
+    // The graph window the commands act on, or null when none is open.
+    TFenetreGraphe* FenetreActive() const;
+    void FixerTexteEtat(const QString& texte);
+
+    void Nouveau1Click();
+    void Ouvrir1Click();
+    void Enregistrer1Click();
+    void Enregistrersous1Click();
+    void Fermer1Click();
+    void Toutfermer1Click();
+    void Quitter1Click();
+    void Aide1Click();
+    void Crdits1Click();
+    void bt_rapportClick();
+    void bt_3DClick();
+
+protected:
+    void showEvent(QShowEvent* evenement) override;
+    void moveEvent(QMoveEvent* evenement) override;
+
+private:
+    void CreerMenuPrincipal();
+    void CreerBarreOutils();
+    void CreerBarreEtat();
+    void CreerDialoguesFichier();
+
+    QMenu* AjouterMenu(QMenu* parent, const char* composant, const QString& titre);
+    QAction* AjouterItem(QMenu* menu, const char* composant, const QString& texte, const QKeySequence& raccourci,
+                         std::function<void()> gestionnaire);
+    // Runs a command of the algorithm menus on the active graph window.
+    void Executer(Commande commande);
+    TFenetreGraphe* CreerFenetreGraphe();
+    void OpenDialog1CanClose(const QString& chemin);
+    void SaveDialog1CanClose(const QString& chemin);
+
+    QMdiArea* zone = nullptr;
+    QLabel* panneauEtat = nullptr;
+    QFileDialog* OpenDialog1 = nullptr;
+    QFileDialog* SaveDialog1 = nullptr;
+    // The frame's screen position, read by the graph windows to place their
+    // context menus; kept current as the frame moves.
+    int gauche = 0;
+    int haut = 0;
+    bool dejaMontre = false;
+};

@@ -1,0 +1,186 @@
+#include "TTrivaldo.h"
+
+#include "Boites.h"
+#include "TFenetreGraphe.h"
+
+#include "model/Cp1252.h"
+
+#include <QAbstractItemView>
+#include <QCompleter>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+namespace {
+const QString kPret = QStringLiteral("Prêt.");
+const QString kEtatNouveau = QStringLiteral("Création d'un nouveau graphe.");
+const QString kEtatOuverture = QStringLiteral("Ouverture d'un fichier.");
+const QString kEtatEnregistrement = QStringLiteral("Enregistrement du graphe.");
+const QString kTitreQuestion = QStringLiteral("Question");
+const QString kQuestionOriente = QStringLiteral("Voulez-vous créer un graphe orienté?");
+const QString kQuestionQuitter = QStringLiteral("Etes-vous sûr de vouloir quitter cette application ?");
+const QString kFiltreOuvrir = QStringLiteral("Fichier Graphe (*.gff)");
+const QString kFiltreEnregistrer = QStringLiteral("Fichier graphes (*.gff)");
+const QString kTitreOuvrir = QStringLiteral("Ouvrir");
+const QString kTitreEnregistrer = QStringLiteral("Enregistrer sous");
+const QString kExtension = QStringLiteral(".gff");
+const QString kRemplacer = QStringLiteral("Le fichier %1 existe déjà.\nVoulez-vous le remplacer ?");
+
+const QString kTitreAide = QStringLiteral("Aide pour l'utilisation de Quorvalent");
+const QString kAide = QStringLiteral(
+    "Cette Quorvalent a été crée pour une utilisation ergonomique :\n"
+    "\n"
+    "   - pour créer un sommet il suffit de cliquer avec le bouton gauche dans un graphe où il n'y a pas de sommet.\n"
+    "   - pour supprimer, déplacer, avoir des informations sur un graphe : cliquer avec le bouton droit sur un sommet.\n"
+    "   - pour supprimer un arc : cliquer avec le bouton droit sur le sommet d'où l'arc part.\n"
+    "   - pour utiliser un algorithme de traitement d'arc : utiliser le menu  principal.\n"
+    "   - pour avoir des informations sur le graphe ou redimensionner la fenêtre : cliquer droit où il n'y pas de sommet.\n");
+const QString kTitreCredits = QStringLiteral("Crédits");
+const QString kCredits = QStringLiteral(
+    "Quorvalent, version " QUORVALENT_VERSION "\n\n"
+    "Une boîte à outils pour dessiner des graphes et leur appliquer les algorithmes classiques : "
+    "numérotation, plus courts chemins, arbres couvrants, tests de structure.");
+const QString kTitreHtml = QStringLiteral("Juste 2 secondes");
+const QString kNoticeHtml = QStringLiteral("Cette fonction n'est pas fini d'être implémentée.");
+const QString kTitre3D = QStringLiteral("Un peu de patience");
+const QString kNotice3D = QStringLiteral("Cette fonction n'est pas encore implémentée.");
+
+// The chosen path, or an empty text when the user cancelled.
+QString Choisir(QFileDialog& dialogue)
+{
+    const bool accepte = dialogue.exec() == QDialog::Accepted;
+    // Accepted while its completion list is open, the dialog leaves the list
+    // on screen: it belongs to the dialog, which is kept for the next time.
+    for (QCompleter* completion : dialogue.findChildren<QCompleter*>())
+        completion->popup()->hide();
+    return accepte && !dialogue.selectedFiles().isEmpty() ? dialogue.selectedFiles().constFirst() : QString();
+}
+
+// Paths go to the core as the file system's own bytes.
+std::string Chemin(const QString& chemin)
+{
+    return QFile::encodeName(chemin).toStdString();
+}
+}  // namespace
+
+void TTrivaldo::CreerDialoguesFichier()
+{
+    OpenDialog1 = new QFileDialog(this, kTitreOuvrir);
+    OpenDialog1->setObjectName(QStringLiteral("OpenDialog1"));
+    OpenDialog1->setAcceptMode(QFileDialog::AcceptOpen);
+    OpenDialog1->setFileMode(QFileDialog::ExistingFile);
+    OpenDialog1->setNameFilter(kFiltreOuvrir);
+
+    SaveDialog1 = new QFileDialog(this, kTitreEnregistrer);
+    SaveDialog1->setObjectName(QStringLiteral("SaveDialog1"));
+    SaveDialog1->setAcceptMode(QFileDialog::AcceptSave);
+    SaveDialog1->setFileMode(QFileDialog::AnyFile);
+    SaveDialog1->setNameFilter(kFiltreEnregistrer);
+}
+
+void TTrivaldo::Nouveau1Click()
+{
+    TFenetreGraphe* fenetre = CreerFenetreGraphe();
+    FixerTexteEtat(kEtatNouveau);
+    fenetre->Graphe().FixerOriente(PoserQuestionBoite(kQuestionOriente, kTitreQuestion));
+    FixerTexteEtat(kPret);
+}
+
+void TTrivaldo::Ouvrir1Click()
+{
+    FixerTexteEtat(kEtatOuverture);
+    if (const QString chemin = Choisir(*OpenDialog1); !chemin.isEmpty())
+        OpenDialog1CanClose(chemin);
+    FixerTexteEtat(kPret);
+}
+
+void TTrivaldo::OpenDialog1CanClose(const QString& chemin)
+{
+    // Shown before loading, so that its size is known when the loader fits
+    // it to the vertices; a failed load leaves it empty, captioned "Graphe".
+    TFenetreGraphe* fenetre = CreerFenetreGraphe();
+    fenetre->Graphe().Charger(Chemin(chemin));
+    zone->setActiveSubWindow(fenetre->SousFenetre());
+}
+
+void TTrivaldo::Enregistrer1Click()
+{
+    TFenetreGraphe* fenetre = FenetreActive();
+    FixerTexteEtat(kEtatEnregistrement);
+    if (fenetre != nullptr) {
+        const std::string& nom = fenetre->Graphe().NomFichier();
+        if (!nom.empty() && QFileInfo(QFile::decodeName(QByteArray::fromStdString(nom))).isFile())
+            fenetre->Graphe().Sauvegarder(nom);
+        else if (const QString chemin = Choisir(*SaveDialog1); !chemin.isEmpty())
+            SaveDialog1CanClose(chemin);
+    }
+    FixerTexteEtat(kPret);
+}
+
+void TTrivaldo::Enregistrersous1Click()
+{
+    FixerTexteEtat(kEtatEnregistrement);
+    if (const QString chemin = Choisir(*SaveDialog1); !chemin.isEmpty())
+        SaveDialog1CanClose(chemin);
+    FixerTexteEtat(kPret);
+}
+
+void TTrivaldo::SaveDialog1CanClose(const QString& chemin)
+{
+    TFenetreGraphe* fenetre = FenetreActive();
+    if (fenetre == nullptr)
+        return;
+    // Any ".gff" in the path will do, not only at its end.
+    const QString nom = chemin.contains(kExtension) ? chemin : chemin + kExtension;
+    // The dialog asked about the name typed, not about the one completed here.
+    if (nom != chemin && QFileInfo::exists(nom) &&
+        !PoserQuestionBoite(kRemplacer.arg(QDir::toNativeSeparators(nom)), kTitreEnregistrer))
+        return;
+    TGraphe& graphe = fenetre->Graphe();
+    graphe.FixerNomFichier(Chemin(nom));
+    graphe.Sauvegarder(graphe.NomFichier());
+    fenetre->FixerTitre(CheminAffichable(graphe.NomFichier()));
+}
+
+void TTrivaldo::Fermer1Click()
+{
+    if (QMdiSubWindow* sous = zone->currentSubWindow())
+        sous->close();
+}
+
+void TTrivaldo::Toutfermer1Click()
+{
+    // Closed windows go at the end of the event, so the list stays whole.
+    for (QMdiSubWindow* sous : zone->subWindowList())
+        sous->close();
+}
+
+void TTrivaldo::Quitter1Click()
+{
+    if (PoserQuestionBoite(kQuestionQuitter, kTitreQuestion))
+        QCoreApplication::quit();
+}
+
+void TTrivaldo::Aide1Click()
+{
+    AfficherBoite(kAide, kTitreAide);
+}
+
+void TTrivaldo::Crdits1Click()
+{
+    AfficherBoite(kCredits, kTitreCredits);
+}
+
+void TTrivaldo::bt_rapportClick()
+{
+    AfficherBoite(kNoticeHtml, kTitreHtml);
+}
+
+void TTrivaldo::bt_3DClick()
+{
+    AfficherBoite(kNotice3D, kTitre3D);
+}

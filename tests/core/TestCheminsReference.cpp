@@ -1,0 +1,136 @@
+#include "FauxServices.h"
+#include "ReferenceChemins.h"
+#include "algorithms/CalculsChemins.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <string>
+
+namespace {
+
+// Small random graphs with what hand-drawn and stored graphs may hold:
+// parallel arcs, loops, zero weights, and now and then an unnamed vertex, a
+// later homonym or an arc whose target names no vertex.
+struct Tirage {
+    int32_t poidsMin;
+    int32_t poidsMax;
+    bool sansCircuit = false;  // every arc from a letter to a later one
+};
+
+void RemplirAuHasard(TGraphe& g, std::mt19937& alea, Tirage tirage)
+{
+    const int nbSommets = std::uniform_int_distribution<>(1, 8)(alea);
+    const int nbArcs = std::uniform_int_distribution<>(0, 3 * nbSommets)(alea);
+    // Listed in shuffled order, so that list order and letter order differ.
+    std::string lettres;
+    for (int i = 0; i < nbSommets; ++i)
+        lettres += static_cast<char>('A' + i);
+    std::shuffle(lettres.begin(), lettres.end(), alea);
+    for (int i = 0; i < nbSommets; ++i)
+        g.AjouterSommet(lettres.substr(i, 1).c_str(), 10 * i, 10 * i);
+    std::uniform_int_distribution<> sommet(0, nbSommets - 1);
+    std::uniform_int_distribution<> poids(tirage.poidsMin, tirage.poidsMax);
+    for (int k = 0; k < nbArcs; ++k) {
+        int a = sommet(alea);
+        int b = sommet(alea);
+        if (tirage.sansCircuit && a >= b) {
+            std::swap(a, b);
+            if (a == b)
+                continue;
+        }
+        const std::string origine(1, static_cast<char>('A' + a));
+        const std::string cible(1, static_cast<char>('A' + b));
+        g.AjouterArc(origine.c_str(), cible.c_str(), poids(alea));
+    }
+    std::uniform_int_distribution<> de(0, 9);
+    std::vector<Sommet*> sommets;
+    for (Sommet* s = g.premierSommet; s != nullptr; s = s->sommetSuivant)
+        sommets.push_back(s);
+    if (de(alea) == 0)
+        CopierNom(sommets[sommet(alea)]->nom, "");
+    if (de(alea) == 0) {
+        const std::string nomAine = sommets[sommet(alea)]->nom;
+        CopierNom(sommets[sommet(alea)]->nom, nomAine.c_str());
+    }
+    if (Arc* arc = sommets[sommet(alea)]->arcSuivant; arc != nullptr && de(alea) == 0)
+        CopierNom(arc->nom, "Q");
+}
+
+std::string Decrire(const TGraphe& g)
+{
+    std::string texte;
+    for (const Sommet* s = g.premierSommet; s != nullptr; s = s->sommetSuivant) {
+        texte += "[" + std::string(s->nom) + "]";
+        for (const Arc* a = s->arcSuivant; a != nullptr; a = a->arcSuivant)
+            texte += " " + std::string(a->nom) + ":" + std::to_string(a->valeur);
+        texte += "\n";
+    }
+    return texte;
+}
+
+// Each named vertex in turn as the departure.
+template <typename Comparer>
+void PourChaqueDepart(const TGraphe& g, Comparer comparer)
+{
+    for (const Sommet* d = g.premierSommet; d != nullptr; d = d->sommetSuivant) {
+        if (d->nom[0] != '\0')
+            comparer(d->nom);
+    }
+}
+
+TEST(CheminsReference, Dijkstra_memesPredecesseursQueLaTranscription)
+{
+    std::mt19937 alea(20261208);
+    for (int essai = 0; essai < 400; ++essai) {
+        FauxServices fenetre;
+        TGraphe g{fenetre};
+        // Weights beyond 1000000 now and then: distances that can never be chosen.
+        RemplirAuHasard(g, alea, essai % 5 == 0 ? Tirage{0, 1500000} : Tirage{0, 6});
+        PourChaqueDepart(g, [&](const char* depart) {
+            const IndexNumeros index(g, g.nbSommets);
+            EXPECT_EQ(PredecesseursDijkstra(index, index.Numero(depart)), reference::Dijkstra(g, depart))
+                << "from " << depart << " in\n" << Decrire(g);
+        });
+    }
+}
+
+TEST(CheminsReference, Bellman_memesPredecesseursQueLaTranscription)
+{
+    std::mt19937 alea(1812);
+    int compares = 0;
+    for (int essai = 0; essai < 400; ++essai) {
+        FauxServices fenetre;
+        TGraphe g{fenetre};
+        RemplirAuHasard(g, alea, Tirage{-3, 9, true});
+        if (!g.SansCircuit())
+            continue;
+        g.NumerotationTopologique();
+        const IndexNumeros index(g, g.nbSommets + 2);
+        EXPECT_EQ(PredecesseursBellman(index, g.nbSommets), reference::Bellman(g)) << Decrire(g);
+        ++compares;
+    }
+    EXPECT_GT(compares, 300);
+}
+
+TEST(CheminsReference, Ford_memesPredecesseursEtMemesCircuitsQueLaTranscription)
+{
+    std::mt19937 alea(8122026);
+    int circuits = 0;
+    for (int essai = 0; essai < 400; ++essai) {
+        FauxServices fenetre;
+        TGraphe g{fenetre};
+        RemplirAuHasard(g, alea, essai % 2 == 0 ? Tirage{-2, 6} : Tirage{-1, 9});
+        PourChaqueDepart(g, [&](const char* depart) {
+            const IndexNumeros index(g, g.nbSommets);
+            const auto rapide = PredecesseursFord(index, index.Numero(depart));
+            const auto attendu = reference::Ford(g, depart);
+            circuits += attendu.empty();
+            EXPECT_EQ(rapide.value_or(std::vector<int32_t>{}), attendu) << "from " << depart << " in\n" << Decrire(g);
+        });
+    }
+    EXPECT_GT(circuits, 50) << "the draws should meet absorbing circuits often enough";
+}
+
+}  // namespace

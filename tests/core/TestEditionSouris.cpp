@@ -1,0 +1,384 @@
+#include "FauxServices.h"
+#include "OutilsGraphe.h"
+
+#include "model/Poids.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+namespace {
+
+using Noms = std::vector<std::string>;
+
+struct EditionSouris : ::testing::Test {
+    FauxServices fenetre;
+    TGraphe g{fenetre};
+
+    void Glisser(int x1, int y1, int x2, int y2, const char* poids)
+    {
+        fenetre.reponsesNoms.push_back(poids);
+        g.OnMouseDown(true, false, x1, y1);
+        g.OnMouseMove((x1 + x2) / 2, (y1 + y2) / 2);
+        g.OnMouseUp(x2, y2);
+    }
+};
+
+TEST_F(EditionSouris, ClicGaucheDansLeVide_demandeUnNomEtCreeLeSommetAuPoint)
+{
+    fenetre.reponsesNoms.push_back("A");
+    g.OnMouseDown(true, false, 40, 60);
+    EXPECT_EQ(fenetre.titresSaisies, (Noms{"Entrer le nom du sommet"}));
+    ASSERT_NE(g.ChercherSommet("A"), nullptr);
+    EXPECT_EQ(g.ChercherSommet("A")->x, 40);
+    EXPECT_EQ(g.ChercherSommet("A")->y, 60);
+    EXPECT_EQ(fenetre.redessins, 1);
+}
+
+TEST_F(EditionSouris, NomAnnuleOuVide_neCreeRienNiNeRedessine)
+{
+    g.OnMouseDown(true, false, 40, 60);  // the fake answers "" like Annuler or Ok on empty
+    EXPECT_EQ(g.nbSommets, 0);
+    EXPECT_EQ(fenetre.redessins, 0);
+}
+
+TEST_F(EditionSouris, NomEnDouble_refuseParLeMagasinPuisRedessine)
+{
+    g.AjouterSommet("A", 0, 0);
+    fenetre.reponsesNoms.push_back("A");
+    g.OnMouseDown(true, false, 100, 100);
+    EXPECT_EQ(g.nbSommets, 1);
+    ASSERT_EQ(fenetre.messages.size(), 1u);
+    EXPECT_EQ(fenetre.messages[0].titre, "Erreur de création de sommet");
+    EXPECT_EQ(fenetre.redessins, 1);
+}
+
+TEST_F(EditionSouris, Pression_a7PixelsSaisitLeSommet_a8DemandeUnNouveauNom)
+{
+    g.AjouterSommet("A", 100, 100);
+    g.OnMouseDown(true, false, 107, 93);
+    EXPECT_TRUE(g.traceArcEnCours);
+    EXPECT_EQ(g.sommetOrigineArc, g.ChercherSommet("A"));
+    EXPECT_TRUE(fenetre.titresSaisies.empty());
+    g.OnMouseUp(500, 500);
+
+    g.OnMouseDown(true, false, 108, 100);
+    g.OnMouseDown(true, false, 100, 92);
+    EXPECT_FALSE(g.traceArcEnCours);
+    EXPECT_EQ(fenetre.titresSaisies, (Noms{"Entrer le nom du sommet", "Entrer le nom du sommet"}));
+}
+
+TEST_F(EditionSouris, Lacher_a12PixelsAjouteLArc_a13AnnuleSansRienDemander)
+{
+    g.AjouterSommet("A", 0, 0);
+    g.AjouterSommet("B", 200, 100);
+    Glisser(0, 0, 212, 88, "5");
+    EXPECT_EQ(Chaine(g, "A"), (Noms{"B:5"}));
+    EXPECT_EQ(fenetre.titresSaisies, (Noms{"Entrez le poids de l'arc :"}));
+
+    const int redessinsAvant = fenetre.redessins;
+    g.OnMouseDown(true, false, 0, 0);
+    g.OnMouseUp(213, 100);
+    g.OnMouseDown(true, false, 0, 0);
+    g.OnMouseUp(200, 87);
+    EXPECT_EQ(g.nbArcs, 1);
+    EXPECT_EQ(fenetre.titresSaisies.size(), 1u);
+    EXPECT_EQ(fenetre.redessins, redessinsAvant + 2);
+    EXPECT_FALSE(g.traceArcEnCours);
+    EXPECT_EQ(g.sommetOrigineArc, nullptr);
+}
+
+TEST_F(EditionSouris, GlissementSurLOrigine_ajouteUneBoucle_lesDoublesDesArcsParalleles)
+{
+    g.AjouterSommet("A", 0, 0);
+    g.AjouterSommet("B", 50, 0);
+    Glisser(0, 0, 3, 3, "1");
+    Glisser(0, 0, 50, 0, "5");
+    Glisser(0, 0, 50, 0, "8");
+    EXPECT_EQ(Chaine(g, "A"), (Noms{"A:1", "B:5", "B:8"}));
+}
+
+TEST_F(EditionSouris, PoidsVide_nAjouteRienMaisTermineLeTrace)
+{
+    g.AjouterSommet("A", 0, 0);
+    g.AjouterSommet("B", 50, 0);
+    Glisser(0, 0, 50, 0, "");
+    EXPECT_EQ(g.nbArcs, 0);
+    EXPECT_FALSE(g.traceArcEnCours);
+}
+
+TEST_F(EditionSouris, GrapheNonOriente_unGlissementAjouteLesDeuxSens)
+{
+    g.FixerOriente(false);
+    g.AjouterSommet("A", 0, 0);
+    g.AjouterSommet("B", 50, 0);
+    Glisser(0, 0, 50, 0, "4");
+    EXPECT_EQ(Chaine(g, "A"), (Noms{"B:4"}));
+    EXPECT_EQ(Chaine(g, "B"), (Noms{"A:4"}));
+}
+
+TEST_F(EditionSouris, Elastique_redessinepuisTraceDuCentreDeLOrigineAuPointeur)
+{
+    g.AjouterSommet("A", 10, 20);
+    g.OnMouseDown(true, false, 14, 24);
+    g.OnMouseMove(80, 90);
+    EXPECT_EQ(fenetre.redessins, 1);
+    ASSERT_EQ(fenetre.elastiques.size(), 1u);
+    EXPECT_EQ(fenetre.elastiques[0].first.x, 10);
+    EXPECT_EQ(fenetre.elastiques[0].first.y, 20);
+    EXPECT_EQ(fenetre.elastiques[0].second.x, 80);
+    EXPECT_EQ(fenetre.elastiques[0].second.y, 90);
+}
+
+TEST_F(EditionSouris, PendantUnTrace_lePointeurSeulOuLeClicDroitNOuvrentRien)
+{
+    g.OnMouseMove(5, 5);
+    g.OnMouseUp(5, 5);
+    EXPECT_EQ(fenetre.redessins, 0);
+    g.AjouterSommet("A", 0, 0);
+    g.OnMouseDown(true, true, 0, 0);
+    g.OnMouseDown(false, true, 0, 0);
+    EXPECT_TRUE(fenetre.menusSommet.empty());
+    EXPECT_TRUE(fenetre.menusGraphe.empty());
+}
+
+TEST_F(EditionSouris, SommetsSuperposes_lePlusAncienGagneEtChacunASonMenu)
+{
+    g.AjouterSommet("A", 100, 100);
+    g.AjouterSommet("B", 110, 100);
+    g.OnMouseDown(true, false, 105, 100);
+    EXPECT_EQ(g.sommetOrigineArc, g.ChercherSommet("A"));
+    g.OnMouseUp(500, 500);
+
+    // The first menu deletes A; the second still opens, on B.
+    fenetre.choixSommet = {ChoixMenuSommet::Supprimer, ChoixMenuSommet::Information};
+    fenetre.reponsesQuestions.push_back(true);
+    g.OnMouseDown(false, true, 105, 100);
+    EXPECT_EQ(NomsSommets(g), (Noms{"B"}));
+    ASSERT_EQ(fenetre.menusSommet.size(), 2u);
+    ASSERT_EQ(fenetre.messages.size(), 1u);
+    EXPECT_EQ(fenetre.messages[0].texte.rfind("Le sommet B ", 0), 0u);
+}
+
+TEST(EditionSourisCadre, Menus_auxPointsDeLEcranDuCadreEtDeLaFenetre)
+{
+    FauxServices fenetre;
+    const int gauche = 300;
+    const int haut = 200;
+    TGraphe g(fenetre, gauche, haut);
+    fenetre.position = {20, 30};
+    g.AjouterSommet("A", 100, 60);
+    g.OnMouseDown(false, true, 104, 55);
+    g.OnMouseDown(false, true, 10, 5);
+    ASSERT_EQ(fenetre.menusSommet.size(), 1u);
+    EXPECT_EQ(fenetre.menusSommet[0].x, 300 + 20 + 100 + 15);
+    EXPECT_EQ(fenetre.menusSommet[0].y, 200 + 30 + 60 + 20);
+    ASSERT_EQ(fenetre.menusGraphe.size(), 1u);
+    EXPECT_EQ(fenetre.menusGraphe[0].x, 300 + 20 + 10 + 15);
+    EXPECT_EQ(fenetre.menusGraphe[0].y, 200 + 30 + 5 + 75);
+}
+
+TEST_F(EditionSouris, MenuSommetLointain_pointTenuDansLaPlageDesEntiers)
+{
+    g.AjouterSommet("A", INT32_MAX, INT32_MIN);
+    g.OnMouseDown(false, true, INT32_MAX, INT32_MIN);
+    ASSERT_EQ(fenetre.menusSommet.size(), 1u);
+    EXPECT_EQ(fenetre.menusSommet[0].x, INT32_MAX);
+    EXPECT_EQ(fenetre.menusSommet[0].y, INT32_MIN + 20);
+}
+
+TEST_F(EditionSouris, Redimensionner_graphVide50Sur50PuisRedessine)
+{
+    fenetre.choixGraphe.push_back(ChoixMenuGraphe::Redimensionner);
+    g.OnMouseDown(false, true, 10, 10);
+    ASSERT_EQ(fenetre.tailles.size(), 1u);
+    EXPECT_EQ(fenetre.tailles[0], (std::pair<int, int>{50, 50}));
+    EXPECT_EQ(fenetre.redessins, 1);
+}
+
+struct Deplacement : EditionSouris {
+    void SetUp() override
+    {
+        g.AjouterSommet("A", 0, 0);
+        g.AjouterSommet("B", 100, 0);
+        g.AjouterArc("B", "A", 3);
+        fenetre.choixSommet.push_back(ChoixMenuSommet::Deplacer);
+        g.OnMouseDown(false, true, 0, 0);
+    }
+};
+
+TEST_F(Deplacement, LeSommetEtLesArcsQuiYArriventSuiventLePointeur)
+{
+    g.OnMouseMove(40, 70);
+    EXPECT_EQ(g.ChercherSommet("A")->x, 40);
+    EXPECT_EQ(g.ChercherSommet("A")->y, 70);
+    EXPECT_EQ(g.ChercherArc("B", "A")->x, 40);
+    EXPECT_EQ(g.ChercherArc("B", "A")->y, 70);
+    EXPECT_EQ(g.ChercherSommet("B")->x, 100);
+    EXPECT_EQ(fenetre.redessins, 1);
+}
+
+TEST_F(Deplacement, LaPressionGaucheSuivanteLePoseSansRienCreer)
+{
+    g.OnMouseMove(40, 70);
+    g.OnMouseDown(true, false, 300, 300);
+    EXPECT_FALSE(g.deplacementEnCours);
+    EXPECT_TRUE(fenetre.titresSaisies.empty());
+    g.OnMouseMove(1, 1);
+    EXPECT_EQ(g.ChercherSommet("A")->x, 40);
+}
+
+TEST_F(Deplacement, UnMenuOuvertSurUnAutreSommetNeChangePasLeSommetDeplace)
+{
+    g.OnMouseDown(false, true, 100, 0);  // B's menu, closed without a choice
+    g.OnMouseMove(40, 70);
+    EXPECT_EQ(g.ChercherSommet("A")->x, 40);
+    EXPECT_EQ(g.ChercherSommet("B")->x, 100);
+}
+
+TEST_F(Deplacement, SupprimerLeSommetDeplaceTermineLeDeplacement)
+{
+    fenetre.choixSommet.push_back(ChoixMenuSommet::Supprimer);
+    fenetre.reponsesQuestions.push_back(true);
+    g.OnMouseDown(false, true, 0, 0);
+    EXPECT_FALSE(g.deplacementEnCours);
+    g.OnMouseMove(40, 70);
+    EXPECT_EQ(NomsSommets(g), (Noms{"B"}));
+    EXPECT_EQ(g.ChercherSommet("B")->x, 100);
+    EXPECT_EQ(g.nbArcs, 0);
+}
+
+struct MenuSommet : EditionSouris {
+    void SetUp() override
+    {
+        g.AjouterSommet("A", 0, 0);
+        g.AjouterSommet("B", 100, 0);
+    }
+    void Choisir(ChoixMenuSommet choix)
+    {
+        fenetre.choixSommet.push_back(choix);
+        g.OnMouseDown(false, true, 0, 0);
+    }
+};
+
+TEST_F(MenuSommet, Supprimer_demandeConfirmation_nonGardeOuiEfface)
+{
+    Choisir(ChoixMenuSommet::Supprimer);
+    ASSERT_EQ(fenetre.questions.size(), 1u);
+    EXPECT_EQ(fenetre.questions[0].texte, "Etes-vous sûr de vouloir effacer ce sommet?");
+    EXPECT_EQ(fenetre.questions[0].titre, "Suppression de sommet");
+    EXPECT_EQ(g.nbSommets, 2);
+    EXPECT_EQ(fenetre.redessins, 0);
+
+    fenetre.reponsesQuestions.push_back(true);
+    Choisir(ChoixMenuSommet::Supprimer);
+    EXPECT_EQ(NomsSommets(g), (Noms{"B"}));
+    EXPECT_EQ(g.sommetCible, nullptr);
+    EXPECT_EQ(fenetre.redessins, 1);
+}
+
+TEST_F(MenuSommet, SupprimerUnArc_proposeLeDepartEtEffaceLesDeuxSensSiNonOriente)
+{
+    g.FixerOriente(false);
+    g.AjouterArc("A", "B", 1);
+    fenetre.reponsesExtremites.push_back({"A", "B"});
+    Choisir(ChoixMenuSommet::SupprimerArc);
+    EXPECT_EQ(fenetre.departsProposes, (Noms{"A"}));
+    EXPECT_EQ(g.nbArcs, 0);
+    EXPECT_EQ(fenetre.redessins, 1);
+}
+
+TEST_F(MenuSommet, SupprimerUnArc_reponseIncompleteNeFaitRien_nomInconnuSignale)
+{
+    g.AjouterArc("A", "B", 1);
+    fenetre.reponsesExtremites.push_back({"A", ""});
+    Choisir(ChoixMenuSommet::SupprimerArc);
+    EXPECT_EQ(g.nbArcs, 1);
+    EXPECT_EQ(fenetre.redessins, 0);
+
+    fenetre.reponsesExtremites.push_back({"A", "Z"});
+    Choisir(ChoixMenuSommet::SupprimerArc);
+    ASSERT_EQ(fenetre.messages.size(), 1u);
+    EXPECT_EQ(fenetre.messages[0].titre, "Effacement impossible");
+    EXPECT_EQ(fenetre.redessins, 1);
+}
+
+TEST_F(MenuSommet, DemiDegres_singulierPour0Et1_plurielDes2)
+{
+    const std::string debut = "Le sommet A possède ";
+    Choisir(ChoixMenuSommet::DemiDegreExterieur);
+    g.AjouterArc("A", "B", 1);
+    Choisir(ChoixMenuSommet::DemiDegreExterieur);
+    g.AjouterArc("A", "A", 1);
+    Choisir(ChoixMenuSommet::DemiDegreExterieur);
+    Choisir(ChoixMenuSommet::DemiDegreInterieur);
+    ASSERT_EQ(fenetre.messages.size(), 4u);
+    EXPECT_EQ(fenetre.messages[0].texte, debut + "0 arc ayant comme extrémité initiale ce propre sommet.");
+    EXPECT_EQ(fenetre.messages[1].texte, debut + "1 arc ayant comme extrémité initiale ce propre sommet.");
+    EXPECT_EQ(fenetre.messages[2].texte, debut + "2 arcs ayant comme extrémité initiale ce propre sommet.");
+    EXPECT_EQ(fenetre.messages[2].titre, "Demi-degre extérieur");
+    EXPECT_EQ(fenetre.messages[3].texte, debut + "1 arc ayant comme extrémité terminale ce propre sommet.");
+    EXPECT_EQ(fenetre.messages[3].titre, "Demi-degre intérieur");
+
+    g.AjouterArc("B", "A", 1);
+    Choisir(ChoixMenuSommet::DemiDegreInterieur);
+    EXPECT_EQ(fenetre.messages[4].texte, debut + "2 arcs ayant comme extrémité terminale ce propre sommet.");
+}
+
+TEST_F(MenuSommet, Information_donneLesDeuxDemiDegresEtLeDegre)
+{
+    g.AjouterArc("A", "B", 1);
+    g.AjouterArc("A", "A", 1);
+    Choisir(ChoixMenuSommet::Information);
+    ASSERT_EQ(fenetre.messages.size(), 1u);
+    EXPECT_EQ(fenetre.messages[0].texte,
+              "Le sommet A possède :\n\n - un demi-degré extérieur égal à 2.\n"
+              " - un demi-degré intérieur égal à 1.\n - un degré égal à 3.\n");
+    EXPECT_EQ(fenetre.messages[0].titre, "Information sur un sommet");
+}
+
+TEST_F(MenuSommet, NomWindows1252_estMontreEnUtf8)
+{
+    g.AjouterSommet("\xE9t\xE9", 200, 0);  // "été"
+    fenetre.choixSommet.push_back(ChoixMenuSommet::DemiDegreExterieur);
+    g.OnMouseDown(false, true, 200, 0);
+    ASSERT_EQ(fenetre.messages.size(), 1u);
+    EXPECT_EQ(fenetre.messages[0].texte.rfind("Le sommet été possède 0 arc", 0), 0u);
+}
+
+TEST(LirePoids, ChiffresDeTeteApresBlancsEtSigne)
+{
+    EXPECT_EQ(LirePoids("12").valeur, 12);
+    EXPECT_EQ(LirePoids(" -4").valeur, -4);
+    EXPECT_EQ(LirePoids("\t+9").valeur, 9);
+    EXPECT_EQ(LirePoids("3,5").valeur, 3);
+    EXPECT_EQ(LirePoids("x").valeur, 0);
+    EXPECT_EQ(LirePoids("7kg").valeur, 7);
+    EXPECT_EQ(LirePoids("-").valeur, 0);
+    EXPECT_EQ(LirePoids("- 4").valeur, 0);
+    EXPECT_FALSE(LirePoids("12").borne);
+}
+
+TEST(LirePoids, HorsDesEntiers32Bits_tenuALaBorne)
+{
+    EXPECT_EQ(LirePoids("2147483647").valeur, INT32_MAX);
+    EXPECT_FALSE(LirePoids("2147483647").borne);
+    EXPECT_EQ(LirePoids("-2147483648").valeur, INT32_MIN);
+    EXPECT_FALSE(LirePoids("-2147483648").borne);
+    EXPECT_EQ(LirePoids("2147483648").valeur, INT32_MAX);
+    EXPECT_TRUE(LirePoids("2147483648").borne);
+    EXPECT_EQ(LirePoids("-9999999999999999999").valeur, INT32_MIN);
+    EXPECT_TRUE(LirePoids("-9999999999999999999").borne);
+}
+
+TEST_F(EditionSouris, PoidsTropGrand_arcAuPoidsBorneEtMessage)
+{
+    g.AjouterSommet("A", 0, 0);
+    Glisser(0, 0, 0, 0, "9999999999");
+    EXPECT_EQ(Chaine(g, "A"), (Noms{"A:2147483647"}));
+    ASSERT_EQ(fenetre.messages.size(), 1u);
+    EXPECT_EQ(fenetre.messages[0].texte,
+              "Le poids saisi dépasse les limites admises : l'arc reçoit le poids 2147483647.");
+}
+
+}  // namespace

@@ -1,0 +1,143 @@
+#!/usr/bin/env bash
+# A user's first session, driven through X: start Quorvalent, Ctrl+N and
+# Yes, click twice to create A and B, drag from A to B and give a weight,
+# Ctrl+S into a file, close the window, reopen the file. A screenshot of each
+# stage lands in the output folder; the saved bytes are checked at the end.
+#
+#   souris.sh <quorvalent executable> <output folder>
+#
+# Exits 77 (skipped) when Xvfb, xdotool or ImageMagick's import is missing.
+set -euo pipefail
+
+programme=$1
+sortie=$2
+for outil in Xvfb xdotool import od; do
+    command -v "$outil" >/dev/null || { echo "missing $outil: skipped"; exit 77; }
+done
+rm -rf "$sortie"
+mkdir -p "$sortie"
+
+pids=()
+terminer() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+}
+trap terminer EXIT
+
+# A display of our own, whichever number is free.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$sortie/affichage" 2>"$sortie/xvfb.log" &
+pids+=($!)
+for _ in $(seq 100); do [ -s "$sortie/affichage" ] && break; sleep 0.1; done
+export DISPLAY=":$(head -n1 "$sortie/affichage")"
+export QT_QPA_PLATFORM=xcb
+
+"$programme" >"$sortie/quorvalent.log" 2>&1 &
+pids+=($!)
+
+# Waits for a top-level window by its exact title and gives it the keyboard
+# (there is no window manager to do either).
+fenetre() {
+    local id
+    id=$(timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" | head -n1)
+    [ -n "$id" ] || { echo "no window titled '$1'"; exit 1; }
+    xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id"
+    sleep 0.3
+    echo "$id"
+}
+photo() {
+    sleep 0.4
+    import -window root "$sortie/$1.png"
+}
+repondre() {  # title, text to type (may be empty)
+    fenetre "$1" >/dev/null
+    [ -z "$2" ] || xdotool type --delay 30 "$2"
+    xdotool key Return
+    sleep 0.4
+}
+
+cadre=$(fenetre Quorvalent)
+photo 1-demarrage
+
+xdotool key ctrl+n
+fenetre Question >/dev/null
+photo 2-question
+xdotool key Return
+sleep 0.4
+
+# Two vertices inside the new graph window, below the menu and toolbar.
+ax=90 ay=160 bx=250 by=220
+xdotool mousemove $ax $ay click 1
+repondre "Entrer le nom du sommet" A
+xdotool mousemove $bx $by click 1
+fenetre "Entrer le nom du sommet" >/dev/null
+xdotool type B
+photo 3-saisie-B
+xdotool key Return
+sleep 0.4
+photo 4-sommets
+
+# Dragged a few pixels off the centres, within the tolerances.
+xdotool mousemove $((ax + 3)) $((ay - 2)) mousedown 1
+for pas in 1 2 3 4 5; do
+    xdotool mousemove $((ax + (bx - ax) * pas / 6)) $((ay + (by - ay) * pas / 6))
+    sleep 0.05
+done
+photo 5-elastique
+xdotool mousemove $((bx + 5)) $((by + 5)) mouseup 1
+repondre "Entrez le poids de l'arc :" 42
+photo 6-arc
+
+fichier="$sortie/graphe"
+xdotool windowfocus --sync "$cadre" 2>/dev/null || true
+xdotool key ctrl+s
+fenetre "Enregistrer sous" >/dev/null
+xdotool type --delay 10 "$fichier"
+photo 7-enregistrer
+xdotool key Return
+sleep 0.6
+photo 8-enregistre
+
+xdotool windowfocus --sync "$cadre" 2>/dev/null || true
+xdotool key ctrl+f
+photo 9-ferme
+
+xdotool key ctrl+o
+fenetre Ouvrir >/dev/null
+xdotool type --delay 10 "$fichier.gff"
+sleep 1
+photo 10-ouvrir
+xdotool key Return
+photo 11-rouvert
+! xdotool search --onlyvisible --name '^Ouvrir$' >/dev/null || { echo "FAIL: open dialog still up"; exit 1; }
+
+# The vertex menu of B, then the graph menu, each dismissed.
+xdotool mousemove $bx $by click 3
+photo 12-menu-sommet
+xdotool key Escape
+xdotool mousemove $((bx - 100)) $((by + 30)) click 3
+photo 13-menu-graphe
+xdotool key Escape
+
+# The bytes: header, A's block with its arc to B, B's block.
+entier() { od -An -t d4 -j "$1" -N 4 "$fichier.gff" | tr -d ' '; }
+octet() { od -An -t u1 -j "$1" -N 1 "$fichier.gff" | tr -d ' '; }
+texte() { dd if="$fichier.gff" bs=1 skip="$1" count="$2" 2>/dev/null | tr -d '\0'; }
+echec() { echo "FAIL: $*"; exit 1; }
+
+[ "$(stat -c %s "$fichier.gff")" = 211 ] || echec "size $(stat -c %s "$fichier.gff"), expected 211"
+[ "$(texte 0 18)" = "Graph File Format" ] || echec "signature"
+[ "$(octet 17)" = 0 ] || echec "signature terminator"
+[ "$(entier 18)" = 2 ] || echec "vertex count"
+[ "$(entier 22)" = 1 ] || echec "arc count"
+[ "$(octet 26)" = 1 ] || echec "not oriented"
+[ "$(texte 27 80)" = "$fichier.gff" ] || echec "stored path '$(texte 27 80)'"
+[ "$(entier 107)" = 1 ] || echec "out-degree of A"
+[ "$(texte 111 20)" = A ] || echec "first vertex"
+[ "$(texte 143 20)" = B ] || echec "arc target"
+[ "$(entier 171)" = 42 ] || echec "weight"
+[ "$(entier 175)" = 0 ] || echec "out-degree of B"
+[ "$(texte 179 20)" = B ] || echec "second vertex"
+# The clicks were 160 and 60 pixels apart; the arc copies B's position.
+[ $(($(entier 199) - $(entier 131))) = $((bx - ax)) ] || echec "horizontal spacing"
+[ $(($(entier 203) - $(entier 135))) = $((by - ay)) ] || echec "vertical spacing"
+[ "$(entier 163)" = "$(entier 199)" ] && [ "$(entier 167)" = "$(entier 203)" ] || echec "arc position"
+echo "saved file checked; screenshots in $sortie"
