@@ -40,6 +40,26 @@ void DessinerTitre(Canevas& canevas, int32_t largeur, int32_t hauteur, std::stri
     canevas.EcrireTexte(Borner(gauche), hauteur / 100, titre);
 }
 
+// One line position per line, an empty line included; the text's final
+// line feed opens no line of its own.
+void DessinerLignes(Canevas& canevas, std::string_view texte, int32_t gauche, double haut, int32_t interligne)
+{
+    int64_t k = 0;
+    while (!texte.empty()) {
+        const size_t fin = std::min(texte.find('\n'), texte.size());
+        const std::string_view ligne = texte.substr(0, fin);
+        if (!ligne.empty())
+            canevas.EcrireTexte(gauche, Tronquer(haut + static_cast<double>(k * interligne)), ligne);
+        texte.remove_prefix(std::min(fin + 1, texte.size()));
+        ++k;
+    }
+}
+
+// The height of a 10-point line at the device's resolution.
+int32_t Interligne(Canevas& canevas)
+{
+    return static_cast<int32_t>(std::lround(kPointsRapport * static_cast<double>(canevas.ResolutionVerticale()) / 72.0));
+}
 }  // namespace
 
 void TGraphe::DessinerPage(Canevas& canevas, int32_t largeur, int32_t hauteur)
@@ -49,6 +69,7 @@ void TGraphe::DessinerPage(Canevas& canevas, int32_t largeur, int32_t hauteur)
     const int32_t largeurAvant = fenetre.LargeurClient();
     AjusterFenetre();
     const int32_t largeurClient = fenetre.LargeurClient();
+    const int32_t hauteurClient = TailleSelonSommets().y;
     const int32_t base = largeurAvant > 0 ? largeurAvant : std::max(largeurClient, 1);
     const auto echelle = static_cast<float>(static_cast<double>(largeur / 2) / base);
 
@@ -60,4 +81,6 @@ void TGraphe::DessinerPage(Canevas& canevas, int32_t largeur, int32_t hauteur)
 
     canevas.FixerTaillePolice(kPointsRapport);
     canevas.FixerCouleurPolice(kNoir);
+    const double hautRapport = hauteurClient * 1.5 * static_cast<double>(echelle) + hauteur / 8;
+    DessinerLignes(canevas, Utf8VersCp1252(Rapport()), largeur / 100, hautRapport, Interligne(canevas));
 }

@@ -104,10 +104,71 @@ TEST_F(Page, GrapheVide_ajusteA50Sur50)
 
 // ---- Report ----------------------------------------------------------------
 
-TEST_F(Page, Rapport_enArial10PointsNoir)
+// A, B, C with arcs from A to B and C: s = 6, client height 200, so the report
+// starts at 200 * 1.5 * 6 + 800 = 2600, at the left margin W / 100 = 48.
+struct PageRapport : Page {
+    PageRapport()
+    {
+        g.AjouterSommet("A", 100, 50);
+        g.AjouterSommet("B", 50, 150);
+        g.AjouterSommet("C", 350, 150);
+        g.AjouterArc("A", "B", 1);
+        g.AjouterArc("A", "C", 2);
+        fenetre.FixerTailleClient(400, 200);
+    }
+    Appels LignesRapport() const
+    {
+        Appels lignes;
+        for (const std::string& appel : canevas.Appels("texte")) {
+            if (appel.rfind("texte 48 ", 0) == 0)
+                lignes.push_back(appel);
+        }
+        return lignes;
+    }
+};
+
+TEST_F(PageRapport, Rapport_uneLigneParPositionLaLigneVideComprise)
 {
     Dessiner();
     EXPECT_EQ(Depuis("points 10", 2), (Appels{"points 10", "couleur 0 0 0"}));
+    // 10 points at 96 dpi: lines 13 pixels apart; the empty second line
+    // draws nothing but keeps its place.
+    EXPECT_EQ(LignesRapport(), (Appels{
+                                   "texte 48 2600 Le graphe  poss\xE8" "de 3 sommets et 2  arcs.",
+                                   "texte 48 2626  - Il ne poss\xE8" "de pas de circuit.",
+                                   "texte 48 2639  - Il est connexe.",
+                                   "texte 48 2652  - Il est fortement connexe.",
+                                   "texte 48 2665  - Il constitue un arbre.",
+                                   "texte 48 2678  - Il constitue un arborescence.",
+                                   "texte 48 2691  - Il n'est pas eul\xE9rien.",
+                                   "texte 48 2704  - Il occupe 892 octets en m\xE9moire vive.",
+                               }));
+}
+
+TEST_F(PageRapport, Rapport_interligneDe10PointsALaResolutionDuCanevas)
+{
+    canevas.resolution = 600;  // 83.3 pixels, rounded to 83
+    Dessiner();
+    const Appels lignes = LignesRapport();
+    ASSERT_EQ(lignes.size(), 8u);
+    EXPECT_EQ(lignes[1].substr(0, 14), "texte 48 2766 ");
+    EXPECT_EQ(lignes[7].substr(0, 14), "texte 48 3264 ");
+}
+
+TEST_F(PageRapport, Numeros_surLaPagePuisEffacesParLeRapport)
+{
+    g.NumerotationTopologique();
+    Dessiner();
+    const Appels textes = canevas.Appels("texte");
+    EXPECT_NE(std::find_if(textes.begin(), textes.end(),
+                           [](const std::string& t) { return t.find(" A[1]") != std::string::npos; }),
+              textes.end());
+    for (const Sommet* s = g.premierSommet; s != nullptr; s = s->sommetSuivant)
+        EXPECT_EQ(s->valeur, 0) << s->nom;
+    canevas.appels.clear();
+    Dessiner();
+    for (const std::string& t : canevas.Appels("texte"))
+        EXPECT_EQ(t.find('['), std::string::npos) << t;
 }
 
 // ---- Export file name --------------------------------------------------------
