@@ -1,18 +1,40 @@
 #include "Operations.h"
 
+#include "DessinImage.h"
 #include "algorithms/Commandes.h"
+
+namespace {
+
+Operation Commander(const char* nom, Commande commande, bool modifieLeGraphe = false)
+{
+    return {nom, [commande](TGraphe& g) { ExecuterCommande(g, commande); }, modifieLeGraphe};
+}
+
+}  // namespace
 
 const std::vector<Operation>& Operations()
 {
     static const std::vector<Operation> operations = {
         {"AjusterFenetre", [](TGraphe& g) { g.AjusterFenetre(); }, false},
         {"InverserPoids", [](TGraphe& g) { g.InverserPoids(); }, false},
-        {"Dijkstra", [](TGraphe& g) { ExecuterCommande(g, Commande::Dijkstra); }, false},
-        {"Bellman min", [](TGraphe& g) { ExecuterCommande(g, Commande::BellmanMin); }, false},
-        {"Bellman max", [](TGraphe& g) { ExecuterCommande(g, Commande::BellmanMax); }, false},
+        {"DessinerGraphe (QImage)", DessinerDansImage, false},
+        Commander("NumerotationTopologique", Commande::NumerotationTopologique),
+        Commander("Circuit", Commande::Circuit),
+        Commander("Connexite", Commande::Connexite),
+        Commander("Forte connexite", Commande::ForteConnexite),
+        Commander("Arbre", Commande::Arbre),
+        Commander("Arborescence", Commande::Arborescence),
+        Commander("Eulerien", Commande::Eulerien),
         {"Rapport", [](TGraphe& g) { g.Rapport(); }, false},
-        {"Ford min", [](TGraphe& g) { ExecuterCommande(g, Commande::FordMin); }, false},
-        {"Ford max", [](TGraphe& g) { ExecuterCommande(g, Commande::FordMax); }, false},
+        Commander("Dijkstra", Commande::Dijkstra),
+        Commander("Bellman min", Commande::BellmanMin),
+        Commander("Bellman max", Commande::BellmanMax),
+        Commander("Ford min", Commande::FordMin),
+        Commander("Ford max", Commande::FordMax),
+        Commander("Kruskal n°1 min", Commande::Kruskal1Min),
+        Commander("Kruskal n°1 max", Commande::Kruskal1Max),
+        Commander("Kruskal n°2 min", Commande::Kruskal2Min, true),
+        Commander("Kruskal n°2 max", Commande::Kruskal2Max, true),
     };
     return operations;
 }

@@ -7,7 +7,9 @@
 #include "Operations.h"
 #include "ServicesMuets.h"
 
+#include <QGuiApplication>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <map>
 #include <memory>
@@ -72,8 +74,11 @@ void Imprimer(const char* forme, const Resultats& resultats)
 
 }  // namespace
 
-int main()
+int main(int argc, char* argv[])
 {
+    // Fonts for the drawing, without a display.
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QGuiApplication application(argc, argv);
     char dossier[] = "/tmp/quorvalent-bench-XXXXXX";
     if (::mkdtemp(dossier) == nullptr)
         return 1;

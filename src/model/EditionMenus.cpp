@@ -44,9 +44,8 @@ void TGraphe::ExecuterChoixSommet(ChoixMenuSommet choix)
 void TGraphe::ExecuterChoixGraphe(ChoixMenuGraphe choix)
 {
     switch (choix) {
+    case ChoixMenuGraphe::Information: Info1Click(); break;
     case ChoixMenuGraphe::Redimensionner: Redimensionnerlafentre1Click(); break;
-    // The graph report is wired here when it lands.
-    case ChoixMenuGraphe::Information:
     case ChoixMenuGraphe::Aucun: break;
     }
 }

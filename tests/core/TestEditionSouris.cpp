@@ -196,6 +196,17 @@ TEST_F(EditionSouris, Redimensionner_graphVide50Sur50PuisRedessine)
     EXPECT_EQ(fenetre.redessins, 1);
 }
 
+TEST_F(EditionSouris, InformationDuGraphe_montreLeRapportSansRedessiner)
+{
+    g.AjouterSommet("A", 40, 40);
+    fenetre.choixGraphe.push_back(ChoixMenuGraphe::Information);
+    g.OnMouseDown(false, true, 200, 200);
+    ASSERT_EQ(fenetre.messages.size(), 1u);
+    EXPECT_EQ(fenetre.messages[0].titre, "Information");
+    EXPECT_EQ(fenetre.messages[0].texte, g.Rapport());
+    EXPECT_EQ(fenetre.redessins, 0);
+}
+
 struct Deplacement : EditionSouris {
     void SetUp() override
     {
