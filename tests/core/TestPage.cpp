@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
 #include <string>
 #include <utility>
 #include <vector>
@@ -100,6 +101,20 @@ TEST_F(Page, GrapheVide_ajusteA50Sur50)
 {
     Dessiner();
     EXPECT_EQ(fenetre.tailles.back(), std::make_pair(50, 50));
+}
+
+TEST_F(Page, PositionsExtremes_pageBorneeSansDebordement)
+{
+    g.AjouterSommet("Max", std::numeric_limits<int32_t>::max(), std::numeric_limits<int32_t>::max());
+    g.AjouterSommet("Min", std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::min());
+    g.AjouterArc("Max", "Min", 1);
+    g.FixerNomFichier(std::string(5000, 'x'));
+    Dessiner();
+    // The fitted width sticks at the top of the range; the report still
+    // finds its place, however far down.
+    EXPECT_EQ(fenetre.tailles.back().first, std::numeric_limits<int>::max());
+    EXPECT_EQ(canevas.Appels("rectangle").size(), 1u);
+    EXPECT_GE(canevas.Appels("texte").size(), 8u);
 }
 
 // ---- Report ----------------------------------------------------------------
