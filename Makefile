@@ -1,7 +1,7 @@
 # Two commands for a fresh Debian/Ubuntu machine: `make run` and `make test`.
 # Both install what is missing, configure and build first.
 
-PACKAGES := qt6-base-dev qt6-translations-l10n libgtest-dev cmake g++ \
+PACKAGES := qt6-base-dev qt6-svg-dev qt6-translations-l10n libgtest-dev cmake g++ \
             fonts-liberation2 xvfb xauth xdotool imagemagick clang libclang-rt-14-dev libboost-graph-dev
 BUILD ?= build
 BUILD_ASAN ?= build-asan
