@@ -49,6 +49,15 @@ size_t LongueurSequence(std::string_view s, size_t i)
     const bool substitut = point >= 0xD800 && point <= 0xDFFF;
     return point < minimum || point > 0x10FFFF || substitut ? 0 : longueur;
 }
+// The code point of a sequence that LongueurSequence found valid.
+char32_t Decoder(std::string_view s, size_t i, size_t longueur)
+{
+    const auto tete = static_cast<unsigned char>(s[i]);
+    char32_t point = longueur == 1 ? tete : tete & (0x7F >> longueur);
+    for (size_t k = 1; k < longueur; ++k)
+        point = (point << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+    return point;
+}
 }  // namespace
 
 char32_t Cp1252VersUnicode(unsigned char octet)
@@ -73,6 +82,19 @@ std::string Cp1252VersUtf8(std::string_view octets)
     sortie.reserve(octets.size());
     for (char c : octets)
         AjouterUtf8(sortie, Cp1252VersUnicode(static_cast<unsigned char>(c)));
+    return sortie;
+}
+
+std::string Utf8VersCp1252(std::string_view utf8)
+{
+    std::string sortie;
+    sortie.reserve(utf8.size());
+    for (size_t i = 0; i < utf8.size();) {
+        const size_t longueur = LongueurSequence(utf8, i);
+        const int octet = longueur == 0 ? -1 : UnicodeVersCp1252(Decoder(utf8, i, longueur));
+        sortie += octet < 0 ? '?' : static_cast<char>(octet);
+        i += longueur == 0 ? 1 : longueur;
+    }
     return sortie;
 }
 

@@ -13,6 +13,8 @@ char32_t Cp1252VersUnicode(unsigned char octet);
 int UnicodeVersCp1252(char32_t point);
 
 std::string Cp1252VersUtf8(std::string_view octets);
+// Characters the code page lacks, and bytes that are not UTF-8, become '?'.
+std::string Utf8VersCp1252(std::string_view utf8);
 bool EstUtf8Valide(std::string_view octets);
 // A stored path as shown in a caption: its own UTF-8 when valid, otherwise
 // read as Windows-1252 (a file saved on another machine).

@@ -19,7 +19,7 @@ void TGraphe::AjusterFenetre()
     fenetre.Redessiner();
 }
 
-void TGraphe::FixerTailleSelonSommets()
+Point TGraphe::TailleSelonSommets() const
 {
     int64_t maxX = 0;
     int64_t maxY = 0;
@@ -27,7 +27,13 @@ void TGraphe::FixerTailleSelonSommets()
         maxX = std::max<int64_t>(maxX, s->x);
         maxY = std::max<int64_t>(maxY, s->y);
     }
-    fenetre.FixerTailleClient(TailleClient(maxX), TailleClient(maxY));
+    return {TailleClient(maxX), TailleClient(maxY)};
+}
+
+void TGraphe::FixerTailleSelonSommets()
+{
+    const Point taille = TailleSelonSommets();
+    fenetre.FixerTailleClient(taille.x, taille.y);
 }
 
 void TGraphe::InverserPoids()

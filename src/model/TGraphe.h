@@ -153,6 +153,15 @@ public:
     // (`class Canevas` declares the type of render/Canevas.h.)
     void DessinerGraphe(class Canevas& canevas, int32_t decalageX, int32_t decalageY,
                         float echelle) const;
+    // The printed page on a canvas of `largeur` by `hauteur` device pixels:
+    // the file path framed at the top, the graph scaled so that the window's
+    // present client width fills half the page width, the report below it.
+    // Fits the window to its graph first (a repaint), and the report clears
+    // the vertex numbers once the page has drawn them.
+    void DessinerPage(class Canevas& canevas, int32_t largeur, int32_t hauteur);
+    // The file name with its extension replaced by `extension` (".bmp" for
+    // the bitmap export); `extension` alone for a graph never saved.
+    std::string NomExport(std::string_view extension) const;
 
     // ---- Mouse editing and context menus -----------------------------------
     // Events of the window in client pixels. A press looks at every button
@@ -209,6 +218,7 @@ private:
     void TerminerTraceArc(int32_t X, int32_t Y);
 
     // Client area 50 pixels beyond the largest coordinates (never below 50).
+    Point TailleSelonSommets() const;
     void FixerTailleSelonSommets();
     Sommet* DernierSommet() const;
     // True when a vertex before `sommet` in the list bears its name.

@@ -17,8 +17,8 @@ struct CouleurRvb {
 // numbers; the surface converts them for display.
 //
 // Lines and outlines use the surface's current pen and texts its current
-// font, neither of which the drawing changes. Surfaces that need more (the
-// printed page) extend this interface.
+// font. The graph drawing changes neither; the printed page chooses its
+// fonts and frames its title.
 class Canevas {
 public:
     virtual ~Canevas() = default;
@@ -38,4 +38,18 @@ public:
     virtual void EcrireTexte(int32_t x, int32_t y, std::string_view texteCp1252) = 0;
     // Width in device pixels of the text in the current font.
     virtual int32_t LargeurTexte(std::string_view texteCp1252) = 0;
+
+    // Outline with the current pen, interior with the current brush; the
+    // right and bottom edges are excluded, as for the ellipse.
+    virtual void Rectangle(int32_t gauche, int32_t haut, int32_t droite, int32_t bas) = 0;
+    // The face of later texts, by family name ("Arial").
+    virtual void FixerNomPolice(std::string_view nom) = 0;
+    // Later texts in a character cell (ascent plus descent) this many pixels high.
+    virtual void FixerHauteurPolice(int32_t pixels) = 0;
+    // Later texts at this size, in points of the surface's own resolution.
+    virtual void FixerTaillePolice(int32_t points) = 0;
+    // Height in device pixels of the text's line in the current font.
+    virtual int32_t HauteurTexte(std::string_view texteCp1252) = 0;
+    // Dots per inch of the surface, vertically.
+    virtual int32_t ResolutionVerticale() = 0;
 };

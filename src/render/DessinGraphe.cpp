@@ -1,12 +1,12 @@
 #include "model/TGraphe.h"
 #include "render/Canevas.h"
+#include "render/Troncature.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <limits>
 #include <string>
 
 // The pictures must come out the same to the pixel on every machine and in
@@ -30,28 +30,6 @@ constexpr int64_t kBoucleGauche = 5;
 constexpr int64_t kBoucleHaut = -5;
 constexpr int64_t kBoucleDroite = 50;
 constexpr int64_t kBoucleBas = 10;
-
-constexpr int32_t kMin32 = std::numeric_limits<int32_t>::min();
-constexpr int32_t kMax32 = std::numeric_limits<int32_t>::max();
-
-// Truncation toward zero into 32 bits. Positions read from a file may lie
-// anywhere in the 32-bit range and a scale can carry them beyond it: such
-// values stick to the ends of the range instead of wrapping.
-int32_t Tronquer(double v)
-{
-    if (std::isnan(v))
-        return 0;
-    if (v >= static_cast<double>(kMax32))
-        return kMax32;
-    if (v <= static_cast<double>(kMin32))
-        return kMin32;
-    return static_cast<int32_t>(v);
-}
-
-int32_t Borner(int64_t v)
-{
-    return static_cast<int32_t>(std::clamp<int64_t>(v, kMin32, kMax32));
-}
 
 std::string_view Nom(const Sommet& sommet)
 {

@@ -6,6 +6,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMoveEvent>
+#include <QPrinter>
 #include <QStatusBar>
 
 namespace {
@@ -16,7 +17,7 @@ const QString kPret = QStringLiteral("Prêt.");
 }  // namespace
 
 TTrivaldo::TTrivaldo(QWidget* parent)
-    : QMainWindow(parent)
+    : QMainWindow(parent), imprimante(std::make_unique<QPrinter>(QPrinter::HighResolution))
 {
     setObjectName(QStringLiteral("Trivaldo"));
     setWindowTitle(kTitre);

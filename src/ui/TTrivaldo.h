@@ -5,11 +5,13 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <memory>
 
 class QFileDialog;
 class QLabel;
 class QMdiArea;
 class QMenu;
+class QPrinter;
 class TFenetreGraphe;
 
 // The main frame: graph windows in a multiple-document area, the main menu,
@@ -36,6 +38,10 @@ public:
     void Crdits1Click();
     void bt_rapportClick();
     void bt_3DClick();
+    void bt_ImprimerClick();
+    void bt_ApercuClick();
+    void bt_DessinClick();
+    void ExporterenBMP1Click();
 
 protected:
     void showEvent(QShowEvent* evenement) override;
@@ -60,6 +66,9 @@ private:
     QLabel* panneauEtat = nullptr;
     QFileDialog* OpenDialog1 = nullptr;
     QFileDialog* SaveDialog1 = nullptr;
+    // One printer for the session, so that each print dialog starts from the
+    // choices made in the last one.
+    std::unique_ptr<QPrinter> imprimante;
     // The frame's screen position, read by the graph windows to place their
     // context menus; kept current as the frame moves.
     int gauche = 0;

@@ -12,20 +12,19 @@ struct Bouton {
     const char* composant;
     const char* image;  // null for a separator
     int largeur;
-    void (TTrivaldo::*gestionnaire)();  // null while its command is not built
+    void (TTrivaldo::*gestionnaire)();  // null for a separator
 };
 
-// Print, preview and bitmap export come with their own commands.
 const Bouton kBoutons[] = {
     {"bt_Nouveau", "nouveau", 25, &TTrivaldo::Nouveau1Click},
     {"bt_Ouvrir", "ouvrir", 25, &TTrivaldo::Ouvrir1Click},
     {"bt_Sauver", "sauver", 25, &TTrivaldo::Enregistrer1Click},
     {"bt_SauverSous", "sauversous", 30, &TTrivaldo::Enregistrersous1Click},
     {"ToolButton1", nullptr, 29, nullptr},
-    {"bt_Apercu", "apercu", 25, nullptr},
-    {"bt_Imprimer", "imprimer", 25, nullptr},
+    {"bt_Apercu", "apercu", 25, &TTrivaldo::bt_ApercuClick},
+    {"bt_Imprimer", "imprimer", 25, &TTrivaldo::bt_ImprimerClick},
     {"bt_rapport", "rapport", 25, &TTrivaldo::bt_rapportClick},
-    {"bt_Dessin", "dessin", 24, nullptr},
+    {"bt_Dessin", "dessin", 24, &TTrivaldo::bt_DessinClick},
     {"ToolButton2", nullptr, 24, nullptr},
     {"bt_3D", "cube3d", 25, &TTrivaldo::bt_3DClick},
     {"bt_credits", "aide", 25, &TTrivaldo::Aide1Click},
@@ -64,7 +63,7 @@ void TTrivaldo::CreerMenuPrincipal()
     AjouterItem(fichier, "Enregistrer1", QStringLiteral("Enregistrer"), ctrl('S'), lier(&TTrivaldo::Enregistrer1Click));
     AjouterItem(fichier, "Enregistrersous1", QStringLiteral("Enregistrer sous"), aucun, lier(&TTrivaldo::Enregistrersous1Click));
     AjouterItem(fichier, "ExporterenHTML1", QStringLiteral("Exporter en HTML"), aucun, lier(&TTrivaldo::bt_rapportClick));
-    AjouterItem(fichier, "ExporterenBMP1", QStringLiteral("Exporter en BMP"), aucun, {});
+    AjouterItem(fichier, "ExporterenBMP1", QStringLiteral("Exporter en BMP"), aucun, lier(&TTrivaldo::ExporterenBMP1Click));
     AjouterItem(fichier, "Fermer1", QStringLiteral("Fermer"), ctrl('F'), lier(&TTrivaldo::Fermer1Click));
     AjouterItem(fichier, "Toutfermer1", QStringLiteral("Tout fermer"), aucun, lier(&TTrivaldo::Toutfermer1Click));
     AjouterItem(fichier, "Quitter1", QStringLiteral("Quitter"), ctrl('Q'), lier(&TTrivaldo::Quitter1Click));

@@ -2,6 +2,8 @@
 
 #include "render/Canevas.h"
 
+#include <cstdint>
+
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -11,12 +13,17 @@
 // A canvas that draws nothing and logs every call, one line per call, so
 // that tests compare exact coordinates:
 //   "pinceau transparent", "couleur R V B", "ellipse G H D B",
-//   "deplacer X Y", "ligne X Y", "texte X Y <bytes>", "largeur <bytes>".
-// A text is `largeurCaractere` pixels wide per byte.
+//   "deplacer X Y", "ligne X Y", "texte X Y <bytes>", "largeur <bytes>",
+//   "rectangle G H D B", "police <name>", "pixels N", "points N",
+//   "hauteur <bytes>".
+// A text is `largeurCaractere` pixels wide per byte and as high as the
+// font's cell: the pixels last set, or the points last set at `resolution`.
 class CanevasEnregistreur : public Canevas {
 public:
     std::vector<std::string> appels;
     int32_t largeurCaractere = 6;
+    int32_t resolution = 96;
+    int32_t hauteurCellule = 13;
 
     void FixerPinceauTransparent() override { appels.emplace_back("pinceau transparent"); }
     void FixerCouleurPolice(CouleurRvb c) override
@@ -38,6 +45,27 @@ public:
         appels.push_back("largeur " + std::string(texte));
         return largeurCaractere * static_cast<int32_t>(texte.size());
     }
+    void Rectangle(int32_t gauche, int32_t haut, int32_t droite, int32_t bas) override
+    {
+        Noter("rectangle", {gauche, haut, droite, bas});
+    }
+    void FixerNomPolice(std::string_view nom) override { Noter("police", {}, nom); }
+    void FixerHauteurPolice(int32_t pixels) override
+    {
+        Noter("pixels", {pixels});
+        hauteurCellule = pixels;
+    }
+    void FixerTaillePolice(int32_t points) override
+    {
+        Noter("points", {points});
+        hauteurCellule = (points * resolution + 36) / 72;
+    }
+    int32_t HauteurTexte(std::string_view texte) override
+    {
+        appels.push_back("hauteur " + std::string(texte));
+        return hauteurCellule;
+    }
+    int32_t ResolutionVerticale() override { return resolution; }
 
     // The calls whose line starts with `genre` (for example "texte").
     std::vector<std::string> Appels(std::string_view genre) const

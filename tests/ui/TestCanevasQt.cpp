@@ -106,6 +106,37 @@ private slots:
                  peintre.fontMetrics().horizontalAdvance(QStringLiteral("été")));
     }
 
+    void rectangle_contourALaPlumeFondAuPinceauSansBordsDroitEtBas()
+    {
+        QImage image = ImageBlanche();
+        {
+            QPainter peintre(&image);
+            peintre.setBrush(Qt::red);
+            TCanevasQt canevas(peintre);
+            canevas.Rectangle(10, 20, 30, 35);
+        }
+        QCOMPARE(Etendue(image, kNoir), QRect(QPoint(10, 20), QPoint(29, 34)));
+        QCOMPARE(Etendue(image, qRgb(255, 0, 0)), QRect(QPoint(11, 21), QPoint(28, 33)));
+    }
+
+    void policePage_hauteurEnPixelsCelluleEntiereTailleEnPointsSelonLaResolution()
+    {
+        QImage image = ImageBlanche();
+        image.setDotsPerMeterY(qRound(600 / 0.0254));
+        QPainter peintre(&image);
+        TCanevasQt canevas(peintre);
+        canevas.FixerNomPolice("Arial");
+        QCOMPARE(QFontInfo(peintre.font()).family(), QStringLiteral("Liberation Sans"));
+        canevas.FixerHauteurPolice(160);
+        QVERIFY2(std::abs(canevas.HauteurTexte("Titre") - 160) <= 2, "cell height far from the one asked");
+        QCOMPARE(canevas.ResolutionVerticale(), 600);
+        canevas.FixerTaillePolice(10);
+        // 10 points at 600 dpi: an em of 83 pixels, a cell of about 1.15 em.
+        QCOMPARE(QFontInfo(peintre.font()).pixelSize(), 83);
+        QVERIFY(canevas.HauteurTexte("Rapport") > 83 && canevas.HauteurTexte("Rapport") < 100);
+        QCOMPARE(QFontInfo(peintre.font()).family(), QStringLiteral("Liberation Sans"));
+    }
+
     void police_ecranOnzePixelsSansSerif()
     {
         const QFont police = PoliceEcran();
