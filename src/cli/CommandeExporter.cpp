@@ -1,13 +1,13 @@
 #include "Executeurs.h"
 
 #include "Fichiers.h"
+#include "HorsEcran.h"
 #include "PoliceEcran.h"
 #include "TCanevasQt.h"
 
 #include "model/Cp1252.h"
 
 #include <QFile>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QSvgGenerator>
@@ -29,14 +29,6 @@ constexpr int kCoteMax = 16384;
 constexpr qint64 kPixelsMax = qint64(64) * 1024 * 1024;
 
 enum class Format { Bmp, Png, Svg };
-
-// Qt's notes about its own set-up (a missing runtime directory on a server)
-// are no concern of the user's; its errors still go to standard error.
-void FiltrerMessagesQt(QtMsgType type, const QMessageLogContext&, const QString& message)
-{
-    if (type == QtCriticalMsg || type == QtFatalMsg)
-        std::cerr << message.toStdString() << '\n';
-}
 
 std::optional<Format> FormatDe(const std::string& chemin)
 {
@@ -114,12 +106,5 @@ int ExecuterExporter(const Arguments& arguments)
     std::optional<FenetreConsole> fenetre = ChargerGraphe(arguments.valeurs[0]);
     if (!fenetre)
         return kEchec;
-    // No display is needed: the picture is painted off screen.
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    qInstallMessageHandler(FiltrerMessagesQt);
-    int argc = 1;
-    char nom[] = "quorvalent-cli";
-    char* argv[] = {nom, nullptr};
-    QGuiApplication application(argc, argv);
-    return Exporter(*fenetre, image, *format);
+    return AvecApplicationHorsEcran([&] { return Exporter(*fenetre, image, *format); });
 }

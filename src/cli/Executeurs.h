@@ -21,6 +21,9 @@ int ExecuterDetection(const Arguments& arguments);
 // exporter FICHIER.gff IMAGE.bmp|IMAGE.png|IMAGE.svg
 int ExecuterExporter(const Arguments& arguments);
 
+// imprimer FICHIER.gff PAGE.pdf
+int ExecuterImprimer(const Arguments& arguments);
+
 // dijkstra|bellman|ford [--max] FICHIER.gff DEPART ARRIVEE [-o CHEMIN.gff]
 int ExecuterChemin(const Arguments& arguments);
 

@@ -55,6 +55,9 @@ const std::vector<CommandeCli>& TableCommandes()
          "dessine le graphe comme sa fenêtre (échelle 1, fond blanc, taille\n"
          "ajustée aux sommets) dans une image BMP, PNG ou SVG",
          kAucuneOption, 2, 2, ExecuterExporter},
+        {"imprimer", "FICHIER.gff PAGE.pdf",
+         "la page imprimée (titre, dessin, rapport), écrite dans un fichier PDF",
+         kAucuneOption, 2, 2, ExecuterImprimer},
     };
     return table;
 }

@@ -5,6 +5,8 @@
 
 #include <climits>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 namespace {
 // A at (100, 60), B at (200, 60) and the arc A to B of weight 7.
@@ -98,4 +100,20 @@ TEST_F(TestCli, Exporter_coordonneesExtremes_echecSansPlantage)
     const Execution large = Lancer({"exporter", "large.gff", "large.bmp"});
     EXPECT_EQ(large.statut, 3);
     EXPECT_EQ(large.erreurs, "large.bmp : l'image ne peut être créée (60050 × 50050 pixels).\n");
+}
+
+TEST_F(TestCli, Imprimer_unePageEnPdf_etUnDossierAbsentEchoue)
+{
+    Ecrire("p.gff", true, Paire);
+    const Execution page = Lancer({"imprimer", "p.gff", "page.pdf"});
+    ASSERT_EQ(page.statut, 0) << page.erreurs;
+    EXPECT_EQ(page.sortie + page.erreurs, "");
+    std::ifstream pdf(Chemin("page.pdf"), std::ios::binary);
+    const std::string contenu((std::istreambuf_iterator<char>(pdf)), {});
+    EXPECT_EQ(contenu.substr(0, 5), "%PDF-");
+    EXPECT_NE(contenu.find("/Count 1"), std::string::npos) << "one page";
+
+    const Execution absent = Lancer({"imprimer", "p.gff", "absent/page.pdf"});
+    EXPECT_EQ(absent.statut, 3);
+    EXPECT_NE(absent.erreurs.find("absent/page.pdf"), std::string::npos);
 }

@@ -1,0 +1,34 @@
+#include "Executeurs.h"
+
+#include "Fichiers.h"
+#include "HorsEcran.h"
+#include "SortiesGraphe.h"
+
+#include <QPrinter>
+
+#include <iostream>
+
+namespace {
+// The page as the desktop prints it from a window just opened on the file:
+// a high-resolution A4 page, one copy, written to a PDF file.
+int Imprimer(const FenetreConsole& fenetre, const std::string& chemin)
+{
+    QPrinter imprimante(QPrinter::HighResolution);
+    imprimante.setOutputFormat(QPrinter::PdfFormat);
+    imprimante.setOutputFileName(QString::fromStdString(chemin));
+    imprimante.setCopyCount(1);
+    const QString erreur = ImprimerGraphe(*fenetre.graphe, imprimante);
+    if (erreur.isEmpty())
+        return kSucces;
+    std::cerr << chemin << " : " << erreur.toStdString() << '\n';
+    return kEchec;
+}
+}  // namespace
+
+int ExecuterImprimer(const Arguments& arguments)
+{
+    std::optional<FenetreConsole> fenetre = ChargerGraphe(arguments.valeurs[0]);
+    if (!fenetre)
+        return kEchec;
+    return AvecApplicationHorsEcran([&] { return Imprimer(*fenetre, arguments.valeurs[1]); });
+}
