@@ -222,4 +222,8 @@ private:
 
     // Structure tests: the traversal behind both component counts.
     int32_t CompterDepartsParcours(bool deuxSens);
+    // The Eulerian test's degree condition, apart from its connectivity.
+    bool DegresEuleriensPairs() const;
+    // The tree test's counts, apart from its connectivity.
+    bool CompteDUnArbre() const;
 };
