@@ -30,13 +30,18 @@ std::vector<const Sommet*> RemonterChemin(const IndexNumeros& index, std::span<c
 
 void TGraphe::AfficherChemin(std::span<const int32_t> predecesseur, int32_t fin)
 {
+    AfficherChemin(IndexNumeros(*this, static_cast<int32_t>(predecesseur.size())), predecesseur, fin);
+}
+
+void TGraphe::AfficherChemin(const IndexNumeros& index, std::span<const int32_t> predecesseur, int32_t fin)
+{
     TGraphe& fenetreChemin = fenetre.CreerFenetreResultat();
     // The "max" commands leave the weights negated: the path shows them as
     // the user entered them, and the command then skips its own restoring.
+    // Only weights change: the index stays valid.
     if (poidsInverses)
         InverserPoids();
 
-    const IndexNumeros index(*this, static_cast<int32_t>(predecesseur.size()));
     const std::vector<const Sommet*> chemin = RemonterChemin(index, predecesseur, fin);
     RemplissageGraphe remplissage(fenetreChemin);
     for (const Sommet* sommet : chemin)

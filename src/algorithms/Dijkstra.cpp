@@ -107,5 +107,5 @@ void TGraphe::Dijkstra()
         }
     }
     const IndexNumeros index(*this, nbSommets);
-    AfficherChemin(PredecesseursDijkstra(index, index.Numero(depart)), index.Numero(arrivee));
+    AfficherChemin(index, PredecesseursDijkstra(index, index.Numero(depart)), index.Numero(arrivee));
 }
