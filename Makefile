@@ -1,13 +1,16 @@
 # Two commands for a fresh Debian/Ubuntu machine: `make run` and `make test`.
 # Both install what is missing, configure and build first.
 
-PACKAGES := qt6-base-dev qt6-translations-l10n libgtest-dev cmake g++ \
+PACKAGES := qt6-base-dev qt6-svg-dev qt6-translations-l10n libgtest-dev cmake g++ \
             fonts-liberation2 xvfb xauth xdotool imagemagick clang libclang-rt-14-dev libboost-graph-dev
 BUILD ?= build
 BUILD_ASAN ?= build-asan
+BUILD_FUZZ ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_CXX ?= clang++
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: run test test-asan bench build deps
+.PHONY: run test test-asan fuzz bench build deps
 
 run: build
 	$(BUILD)/src/ui/quorvalent
@@ -25,6 +28,26 @@ test-asan: deps
 	cmake --build $(BUILD_ASAN) -j$(JOBS)
 	cd $(BUILD_ASAN) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 \
 	  UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j$(JOBS)
+
+# Fuzzes the file reader, and everything that runs on what it loaded, for
+# FUZZ_SECONDS on one core. New inputs go to $(BUILD_FUZZ)/corpus (the
+# committed seeds in fuzz/graines are only read), findings to
+# $(BUILD_FUZZ)/trouvailles. Without clang (FUZZ_CXX) and its libFuzzer
+# runtime it says so and succeeds.
+fuzz:
+	@sonde=$$(mktemp -d); \
+	printf 'extern "C" int LLVMFuzzerTestOneInput(const unsigned char*, unsigned long) { return 0; }\n' \
+	  > $$sonde/sonde.cpp; \
+	if ! $(FUZZ_CXX) -fsanitize=fuzzer $$sonde/sonde.cpp -o $$sonde/sonde >/dev/null 2>&1; then \
+	  rm -rf $$sonde; echo "make fuzz: $(FUZZ_CXX) with libFuzzer not found, fuzzing skipped."; exit 0; \
+	fi; \
+	rm -rf $$sonde; \
+	CXX=$(FUZZ_CXX) cmake -S . -B $(BUILD_FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVALENT_FUZZ=ON >/dev/null && \
+	cmake --build $(BUILD_FUZZ) -j$(JOBS) && \
+	mkdir -p $(BUILD_FUZZ)/corpus $(BUILD_FUZZ)/trouvailles && \
+	$(BUILD_FUZZ)/fuzz/fuzz_charger $(BUILD_FUZZ)/corpus fuzz/graines \
+	  -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+	  -artifact_prefix=$(BUILD_FUZZ)/trouvailles/
 
 build: deps
 	cmake -S . -B $(BUILD)

@@ -11,5 +11,5 @@ void CopierNom(char (&dest)[kTailleNom], const char* source)
 
 bool MemeNom(const char* a, const char* b)
 {
-    return std::strcmp(a, b) == 0;
+    return std::strncmp(a, b, kLongueurNomMax) == 0;
 }

@@ -25,5 +25,7 @@ using Arc = Sommet;
 // Copies at most 19 bytes of `source` and always terminates `dest`.
 void CopierNom(char (&dest)[kTailleNom], const char* source);
 
-// Exact, case-sensitive comparison of two NUL-terminated names.
+// Exact, case-sensitive comparison of two names as a record stores them: a
+// text longer than 19 bytes names the vertex of its first 19, the only ones
+// CopierNom keeps.
 bool MemeNom(const char* a, const char* b);

@@ -1,0 +1,125 @@
+#include "Executeurs.h"
+
+#include "Fichiers.h"
+#include "PoliceEcran.h"
+#include "TCanevasQt.h"
+
+#include "model/Cp1252.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QSvgGenerator>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <optional>
+
+namespace {
+constexpr std::string_view kFormatInconnu = "format d'image inconnu (.bmp, .png ou .svg) : ";
+constexpr std::string_view kImageImpossible = " : l'image ne peut être créée (";
+constexpr std::string_view kNonEnregistree = " : l'image ne peut être enregistrée.\n";
+
+// Coordinates come from files: a vertex far away must not make the tool
+// claim gigabytes (256 MB at most, 4 bytes a pixel).
+constexpr int kCoteMax = 16384;
+constexpr qint64 kPixelsMax = qint64(64) * 1024 * 1024;
+
+enum class Format { Bmp, Png, Svg };
+
+// Qt's notes about its own set-up (a missing runtime directory on a server)
+// are no concern of the user's; its errors still go to standard error.
+void FiltrerMessagesQt(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::cerr << message.toStdString() << '\n';
+}
+
+std::optional<Format> FormatDe(const std::string& chemin)
+{
+    const QString extension = QString::fromStdString(std::filesystem::path(chemin).extension().string()).toLower();
+    if (extension == ".bmp")
+        return Format::Bmp;
+    if (extension == ".png")
+        return Format::Png;
+    if (extension == ".svg")
+        return Format::Svg;
+    return std::nullopt;
+}
+
+// The graph as a window shows it: white background, the screen font, the
+// default one-pixel black pen, scale 1 and no offset.
+void Peindre(QPaintDevice& surface, const TGraphe& graphe, QSize taille)
+{
+    QPainter peintre(&surface);
+    peintre.fillRect(QRect(QPoint(0, 0), taille), Qt::white);
+    peintre.setFont(PoliceEcran());
+    TCanevasQt canevas(peintre);
+    graphe.DessinerGraphe(canevas, 0, 0, 1.0f);
+}
+
+bool EnregistrerSvg(const std::string& chemin, const TGraphe& graphe, QSize taille)
+{
+    QSvgGenerator generateur;
+    generateur.setFileName(QString::fromStdString(chemin));
+    generateur.setSize(taille);
+    generateur.setViewBox(QRect(QPoint(0, 0), taille));
+    // At the screen's 96 dots per inch, viewers show it pixel for pixel.
+    generateur.setResolution(96);
+    generateur.setTitle(QString::fromStdString(CheminAffichable(graphe.nomFichier)));
+    generateur.setDescription(QStringLiteral("Quorvalent"));
+    // QSvgGenerator reports no write error: the file's presence is the proof.
+    std::remove(chemin.c_str());
+    Peindre(generateur, graphe, taille);
+    return QFile::exists(QString::fromStdString(chemin));
+}
+
+int Exporter(const FenetreConsole& fenetre, const std::string& chemin, Format format)
+{
+    // The picture takes the client area the window is given when fitted to
+    // its vertices.
+    fenetre.graphe->AjusterFenetre();
+    const QSize taille(fenetre.services->LargeurClient(), fenetre.services->Hauteur());
+    bool reussi = false;
+    if (format == Format::Svg)
+        reussi = EnregistrerSvg(chemin, *fenetre.graphe, taille);
+    else {
+        const bool raisonnable = taille.width() <= kCoteMax && taille.height() <= kCoteMax &&
+                                 qint64(taille.width()) * taille.height() <= kPixelsMax;
+        QImage image = raisonnable ? QImage(taille, QImage::Format_RGB32) : QImage();
+        if (image.isNull()) {
+            std::cerr << chemin << kImageImpossible << taille.width() << " × " << taille.height() << " pixels).\n";
+            return kEchec;
+        }
+        Peindre(image, *fenetre.graphe, taille);
+        reussi = image.save(QString::fromStdString(chemin), format == Format::Bmp ? "BMP" : "PNG");
+    }
+    if (!reussi)
+        std::cerr << chemin << kNonEnregistree;
+    return reussi ? kSucces : kEchec;
+}
+}  // namespace
+
+int ExecuterExporter(const Arguments& arguments)
+{
+    const std::string& image = arguments.valeurs[1];
+    const std::optional<Format> format = FormatDe(image);
+    if (!format) {
+        SignalerErreurUsage(kFormatInconnu, image);
+        return kErreurUsage;
+    }
+    std::optional<FenetreConsole> fenetre = ChargerGraphe(arguments.valeurs[0]);
+    if (!fenetre)
+        return kEchec;
+    // No display is needed: the picture is painted off screen.
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    qInstallMessageHandler(FiltrerMessagesQt);
+    int argc = 1;
+    char nom[] = "quorvalent-cli";
+    char* argv[] = {nom, nullptr};
+    QGuiApplication application(argc, argv);
+    return Exporter(*fenetre, image, *format);
+}

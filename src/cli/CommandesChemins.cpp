@@ -1,0 +1,56 @@
+#include "Executeurs.h"
+
+#include "Fichiers.h"
+#include "NomSommet.h"
+
+#include "algorithms/Commandes.h"
+
+#include <iostream>
+#include <optional>
+
+namespace {
+constexpr std::string_view kNomInvalide =
+    "nom de sommet impossible (UTF-8 valide, 19 caractères Windows-1252 au plus) : ";
+constexpr std::string_view kAucunChemin = " : aucun chemin, aucun sommet ne porte le nom « ";
+
+// The desktop ends silently when a name designates no vertex; a script
+// needs to know why nothing was printed.
+void SignalerNomInconnu(const TGraphe& graphe, const std::string& nom, const std::string& saisi)
+{
+    if (graphe.NumeroSommet(nom.c_str()) < 0)
+        std::cerr << kNomOutil << kAucunChemin << saisi << " ».\n";
+}
+
+Commande CommandeDuMenu(const Arguments& arguments)
+{
+    if (arguments.commande == "dijkstra")
+        return Commande::Dijkstra;
+    if (arguments.commande == "bellman")
+        return arguments.max ? Commande::BellmanMax : Commande::BellmanMin;
+    return arguments.max ? Commande::FordMax : Commande::FordMin;
+}
+}  // namespace
+
+int ExecuterChemin(const Arguments& arguments)
+{
+    const std::optional<std::string> depart = NomDepuisUtf8(arguments.valeurs[1]);
+    const std::optional<std::string> arrivee = NomDepuisUtf8(arguments.valeurs[2]);
+    if (!depart || !arrivee) {
+        SignalerErreurUsage(kNomInvalide, arguments.valeurs[depart ? 2 : 1]);
+        return kErreurUsage;
+    }
+    std::optional<FenetreConsole> fenetre = ChargerGraphe(arguments.valeurs[0]);
+    if (!fenetre)
+        return kEchec;
+    ServicesConsole& services = *fenetre->services;
+    services.FixerExtremites(*depart, *arrivee);
+    const int messages = services.NbMessages();
+    ExecuterCommande(*fenetre->graphe, CommandeDuMenu(arguments));
+    if (!services.Resultats().empty())
+        return AfficherEtEnregistrer(services.Resultats().back(), arguments.sortie);
+    if (services.NbMessages() == messages) {
+        SignalerNomInconnu(*fenetre->graphe, *depart, arguments.valeurs[1]);
+        SignalerNomInconnu(*fenetre->graphe, *arrivee, arguments.valeurs[2]);
+    }
+    return kReponseNegative;
+}

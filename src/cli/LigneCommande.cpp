@@ -1,0 +1,79 @@
+#include "Cli.h"
+
+#include <algorithm>
+#include <iostream>
+
+namespace {
+constexpr std::string_view kCommandeInconnue = "commande inconnue : ";
+constexpr std::string_view kCommandeManquante = "commande manquante";
+constexpr std::string_view kOptionInconnue = "option inconnue : ";
+constexpr std::string_view kOptionRefusee = "option sans objet pour cette commande : ";
+constexpr std::string_view kSortieManquante = "fichier de sortie manquant après -o";
+constexpr std::string_view kTropPeu = "arguments manquants pour ";
+constexpr std::string_view kTrop = "trop d'arguments pour ";
+
+bool Refuser(std::string_view raison, std::string_view objet = {})
+{
+    SignalerErreurUsage(raison, objet);
+    return false;
+}
+
+const CommandeCli* ChercherCommande(std::string_view nom)
+{
+    const auto& table = TableCommandes();
+    const auto trouvee = std::find_if(table.begin(), table.end(), [&](const CommandeCli& c) { return c.nom == nom; });
+    return trouvee == table.end() ? nullptr : &*trouvee;
+}
+
+// An option the command does not take is refused rather than ignored: a
+// script that asked for --max must not receive a minimum unknowingly.
+bool LireOption(const std::vector<std::string>& ligne, size_t& i, const CommandeCli& commande, Arguments& arguments)
+{
+    const std::string& option = ligne[i];
+    if (option == "--max" || option == "-o") {
+        const unsigned bit = option == "--max" ? kOptionMax : kOptionSortie;
+        if ((commande.options & bit) == 0)
+            return Refuser(kOptionRefusee, option);
+        if (bit == kOptionMax) {
+            arguments.max = true;
+            return true;
+        }
+        if (i + 1 >= ligne.size() || ligne[i + 1].empty())
+            return Refuser(kSortieManquante);
+        arguments.sortie = ligne[++i];
+        return true;
+    }
+    return Refuser(kOptionInconnue, option);
+}
+}  // namespace
+
+void SignalerErreurUsage(std::string_view raison, std::string_view objet)
+{
+    std::cerr << kNomOutil << " : " << raison << objet << "\n\n" << TexteUsage();
+}
+
+bool AnalyserLigne(const std::vector<std::string>& ligne, const CommandeCli*& commande, Arguments& arguments)
+{
+    if (ligne.empty())
+        return Refuser(kCommandeManquante);
+    commande = ChercherCommande(ligne[0]);
+    if (commande == nullptr)
+        return Refuser(kCommandeInconnue, ligne[0]);
+    arguments.commande = ligne[0];
+    bool options = true;
+    for (size_t i = 1; i < ligne.size(); ++i) {
+        // "--" ends the options, for file names that begin with a dash.
+        if (options && ligne[i] == "--")
+            options = false;
+        else if (options && ligne[i].size() > 1 && ligne[i][0] == '-') {
+            if (!LireOption(ligne, i, *commande, arguments))
+                return false;
+        } else
+            arguments.valeurs.push_back(ligne[i]);
+    }
+    if (arguments.valeurs.size() < commande->minValeurs)
+        return Refuser(kTropPeu, commande->nom);
+    if (arguments.valeurs.size() > commande->maxValeurs)
+        return Refuser(kTrop, commande->nom);
+    return true;
+}

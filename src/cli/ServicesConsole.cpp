@@ -1,0 +1,61 @@
+#include "ServicesConsole.h"
+
+#include <ostream>
+#include <string>
+
+FenetreConsole OuvrirFenetre(std::ostream& messages)
+{
+    FenetreConsole fenetre;
+    fenetre.services = std::make_unique<ServicesConsole>(messages);
+    fenetre.graphe = std::make_unique<TGraphe>(*fenetre.services);
+    return fenetre;
+}
+
+void ServicesConsole::FixerExtremites(std::string_view depart, std::string_view arrivee)
+{
+    CopierNom(nomDepart, std::string(depart).c_str());
+    CopierNom(nomArrivee, std::string(arrivee).c_str());
+}
+
+void ServicesConsole::AfficherMessage(std::string_view texte, std::string_view titre)
+{
+    *flux << titre << " : " << texte << '\n';
+    ++nbMessages;
+}
+
+// Nothing can be asked in batch: the question is shown and answered No, the
+// answer that never changes or loses anything.
+bool ServicesConsole::PoserQuestion(std::string_view texte, std::string_view titre)
+{
+    AfficherMessage(texte, titre);
+    return false;
+}
+
+void ServicesConsole::SaisirNom(std::string_view, char (&reponse)[kTailleNom])
+{
+    reponse[0] = '\0';
+}
+
+void ServicesConsole::SaisirArcASupprimer(char (&depart)[kTailleNom], char (&arrivee)[kTailleNom])
+{
+    depart[0] = '\0';
+    arrivee[0] = '\0';
+}
+
+void ServicesConsole::SaisirExtremites(std::string_view, char (&depart)[kTailleNom], char (&arrivee)[kTailleNom])
+{
+    CopierNom(depart, nomDepart);
+    CopierNom(arrivee, nomArrivee);
+}
+
+void ServicesConsole::FixerTailleClient(int largeurClient, int hauteurClient)
+{
+    largeur = largeurClient;
+    hauteur = hauteurClient;
+}
+
+TGraphe& ServicesConsole::CreerFenetreResultat()
+{
+    resultats.push_back(OuvrirFenetre(*flux));
+    return *resultats.back().graphe;
+}

@@ -1,0 +1,47 @@
+#include "TexteGraphe.h"
+
+#include "model/Cp1252.h"
+#include "model/TGraphe.h"
+
+#include <cstring>
+#include <ostream>
+#include <string_view>
+
+namespace {
+constexpr std::string_view kOrientation = "Orientation : ";
+constexpr std::string_view kOriente = "orienté";
+constexpr std::string_view kNonOriente = "non orienté";
+constexpr std::string_view kSommets = "Sommets : ";
+constexpr std::string_view kArcs = "Arcs : ";
+constexpr std::string_view kDeuxParArete = " (deux par arête)";
+constexpr std::string_view kChemin = "Chemin enregistré : ";
+constexpr std::string_view kAucunChemin = "(aucun)";
+constexpr std::string_view kFleche = "  -> ";
+
+std::string Nom(const Sommet& enregistrement)
+{
+    return Cp1252VersUtf8(std::string_view(enregistrement.nom, strnlen(enregistrement.nom, kTailleNom)));
+}
+}  // namespace
+
+std::string Etiquette(const Sommet& sommet)
+{
+    std::string etiquette = Nom(sommet);
+    if (sommet.valeur != 0)
+        etiquette += "[" + std::to_string(sommet.valeur) + "]";
+    return etiquette;
+}
+
+void EcrireGraphe(std::ostream& sortie, const TGraphe& graphe)
+{
+    sortie << kOrientation << (graphe.oriente ? kOriente : kNonOriente) << '\n';
+    sortie << kSommets << graphe.nbSommets << '\n';
+    sortie << kArcs << graphe.nbArcs << (graphe.oriente ? "" : kDeuxParArete) << '\n';
+    sortie << kChemin << (graphe.nomFichier.empty() ? std::string(kAucunChemin) : CheminAffichable(graphe.nomFichier))
+           << '\n';
+    for (const Sommet* s = graphe.premierSommet; s != nullptr; s = s->sommetSuivant) {
+        sortie << Etiquette(*s) << " (" << s->x << ", " << s->y << ")\n";
+        for (const Arc* a = s->arcSuivant; a != nullptr; a = a->arcSuivant)
+            sortie << kFleche << Nom(*a) << " : " << a->valeur << '\n';
+    }
+}

@@ -1,0 +1,69 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+// The README's examples, run as written: each "$ " line of a ```console
+// block, in a copy of the examples folder, must print the lines after it.
+namespace {
+struct Exemple {
+    std::string commande;
+    std::string attendu;
+};
+
+std::vector<Exemple> LireExemples(const std::string& chemin)
+{
+    std::ifstream readme(chemin);
+    std::vector<Exemple> exemples;
+    std::string ligne;
+    bool dansBloc = false;
+    while (std::getline(readme, ligne)) {
+        if (!dansBloc)
+            dansBloc = ligne == "```console";
+        else if (ligne == "```")
+            dansBloc = false;
+        else if (ligne.rfind("$ ", 0) == 0)
+            exemples.push_back({ligne.substr(2), ""});
+        else if (!exemples.empty())
+            exemples.back().attendu += ligne + "\n";
+    }
+    return exemples;
+}
+
+std::string Executer(const std::string& commande)
+{
+    std::string sortie;
+    FILE* flux = ::popen(commande.c_str(), "r");
+    if (flux == nullptr)
+        return "(popen failed)";
+    char bloc[4096];
+    while (const size_t lus = std::fread(bloc, 1, sizeof bloc, flux))
+        sortie.append(bloc, lus);
+    ::pclose(flux);
+    return sortie;
+}
+}  // namespace
+
+TEST(Readme, ExemplesDeQuorvalentCli_donnentLaSortieMontree)
+{
+    const std::filesystem::path source = QUORVALENT_SOURCE;
+    const std::vector<Exemple> exemples = LireExemples((source / "README.md").string());
+    ASSERT_FALSE(exemples.empty()) << "no example found in README.md";
+
+    std::string modele = (std::filesystem::temp_directory_path() / "quorvalent-readme-XXXXXX").string();
+    ASSERT_NE(::mkdtemp(modele.data()), nullptr);
+    const std::filesystem::path dossier = modele;
+    std::filesystem::copy(source / "exemples", dossier / "exemples");
+    const std::string outil = std::filesystem::path(QUORVALENT_CLI).parent_path().string();
+    for (const Exemple& exemple : exemples) {
+        const std::string ligne = "cd '" + dossier.string() + "' && PATH='" + outil + "':\"$PATH\" && { " +
+                                  exemple.commande + " ; } 2>&1";
+        EXPECT_EQ(Executer(ligne), exemple.attendu) << "$ " << exemple.commande;
+    }
+    std::filesystem::remove_all(dossier);
+}

@@ -1,0 +1,201 @@
+#!/usr/bin/env bash
+# The algorithm menus as a user meets them, driven through X: draw a small
+# weighted oriented graph, number it, run the "Détection" tests, the three
+# path algorithms, the graph report and both Kruskal variants. Every message
+# box is recognised by its title; every result window is saved with Ctrl+S
+# and its file checked. A screenshot of each stage lands in the output folder.
+#
+#   algorithmes.sh <quorvalent executable> <output folder>
+#
+# Exits 77 (skipped) when Xvfb, xdotool or ImageMagick's import is missing.
+set -euo pipefail
+
+programme=$1
+sortie=$2
+for outil in Xvfb xdotool import od; do
+    command -v "$outil" >/dev/null || { echo "missing $outil: skipped"; exit 77; }
+done
+rm -rf "$sortie"
+mkdir -p "$sortie"
+
+pids=()
+terminer() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+}
+trap terminer EXIT
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$sortie/affichage" 2>"$sortie/xvfb.log" &
+pids+=($!)
+for _ in $(seq 100); do [ -s "$sortie/affichage" ] && break; sleep 0.1; done
+export DISPLAY=":$(head -n1 "$sortie/affichage")"
+export QT_QPA_PLATFORM=xcb
+
+"$programme" >"$sortie/quorvalent.log" 2>&1 &
+pids+=($!)
+
+echec() { echo "FAIL: $*"; exit 1; }
+# Waits for a top-level window by its exact title and gives it the keyboard
+# (there is no window manager to do either).
+fenetre() {
+    local id
+    id=$(timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" | head -n1)
+    [ -n "$id" ] || echec "no window titled '$1'"
+    xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id"
+    sleep 0.3
+    echo "$id"
+}
+photo() {
+    sleep 0.4
+    import -window root "$sortie/$1.png"
+}
+repondre() {  # title, text to type
+    fenetre "$1" >/dev/null
+    xdotool type --delay 30 -- "$2"
+    xdotool key Return
+    sleep 0.4
+}
+# A message box: its title proves which answer came; OK closes it.
+message() {  # title, screenshot name
+    fenetre "$1" >/dev/null
+    photo "$2"
+    xdotool key Return
+    sleep 0.4
+}
+# Menus by keyboard from "Fichier": titles to the right, then items down
+# (the first item of a title reached this way is already highlighted).
+cadre=$(fenetre Quorvalent)
+menu() {  # titles right of "Fichier", item position from 0, [submenu item from 0]
+    xdotool windowfocus --sync "$cadre" 2>/dev/null || true
+    xdotool mousemove 20 8 click 1
+    sleep 0.3
+    for _ in $(seq "$1"); do xdotool key Right; done
+    for _ in $(seq "$2"); do xdotool key Down; done
+    if [ $# -gt 2 ]; then
+        xdotool key Right
+        for _ in $(seq "$3"); do xdotool key Down; done
+    fi
+    xdotool key Return
+    sleep 0.5
+}
+MANIPULATION=1 TRAITEMENT=2 DETECTION=3
+sommet() {  # x, y, name
+    xdotool mousemove "$1" "$2" click 1
+    repondre "Entrer le nom du sommet" "$3"
+}
+arc() {  # x1, y1, x2, y2, weight
+    xdotool mousemove "$1" "$2" mousedown 1
+    for pas in 1 2 3 4 5; do
+        xdotool mousemove $(($1 + ($3 - $1) * pas / 6)) $(($2 + ($4 - $2) * pas / 6))
+        sleep 0.05
+    done
+    xdotool mousemove "$3" "$4" mouseup 1
+    repondre "Entrez le poids de l'arc :" "$5"
+}
+chemin() {  # dialog title, departure, arrival
+    fenetre "$1" >/dev/null
+    xdotool type "$2"
+    xdotool key Tab
+    xdotool type "$3"
+    xdotool key Return
+    sleep 0.6
+}
+# Saves the active graph window under a new name ("Enregistrer sous").
+enregistrer() {  # file without extension
+    xdotool windowfocus --sync "$cadre" 2>/dev/null || true
+    xdotool key ctrl+s
+    fenetre "Enregistrer sous" >/dev/null
+    xdotool type --delay 10 "$1"
+    xdotool key Return
+    sleep 0.6
+    [ -f "$1.gff" ] || echec "$1.gff not written"
+}
+fermer() {
+    xdotool windowfocus --sync "$cadre" 2>/dev/null || true
+    xdotool key ctrl+f
+    sleep 0.4
+}
+entier() { od -An -t d4 -j "$2" -N 4 "$1.gff" | tr -d ' '; }
+texte() { dd if="$1.gff" bs=1 skip="$2" count="$3" 2>/dev/null | tr -d '\0'; }
+verifier() {  # file, vertices, arcs, first vertex
+    [ "$(entier "$1" 18)" = "$2" ] || echec "$1: $(entier "$1" 18) vertices, expected $2"
+    [ "$(entier "$1" 22)" = "$3" ] || echec "$1: $(entier "$1" 22) arcs, expected $3"
+    [ "$(texte "$1" 111 20)" = "$4" ] || echec "$1: first vertex '$(texte "$1" 111 20)', expected $4"
+}
+
+# An oriented graph without circuit, inside the new window's client area:
+# A->B 4, A->C 1, C->B 2, B->D 3, C->D 7.
+xdotool key ctrl+n
+fenetre Question >/dev/null
+xdotool key Return
+sleep 0.4
+ax=40 ay=110 bx=200 by=100 cx=110 cy=260 dx=300 dy=240
+sommet $ax $ay A
+sommet $bx $by B
+sommet $cx $cy C
+sommet $dx $dy D
+arc $ax $ay $bx $by 4
+arc $ax $ay $cx $cy 1
+arc $cx $cy $bx $by 2
+arc $bx $by $dx $dy 3
+arc $cx $cy $dx $dy 7
+photo 01-graphe
+
+menu $MANIPULATION 0
+photo 02-numerotation
+menu $DETECTION 4
+message "Détection de circuit" 03-circuit
+photo 04-noms-sans-numeros
+
+menu $DETECTION 0
+message "Détermination de la connexité" 05-connexite
+menu $DETECTION 1
+message "Détermination de la forte connexité" 06-forte-connexite
+menu $DETECTION 2
+message "Reconnaissance d'arbre" 07-arbre
+menu $DETECTION 3
+message "Reconnaissance d'arborescence" 08-arborescence
+menu $DETECTION 5
+message "Détermination de la contenance d'un cycle eulérien" 09-eulerien
+
+# Each path window is saved, checked, then closed, which gives the source
+# window back the focus. Its vertex list runs from the arrival backwards.
+menu $TRAITEMENT 0
+chemin "Algorithme de Dijkstra" A D
+photo 10-dijkstra
+enregistrer "$sortie/dijkstra"
+verifier "$sortie/dijkstra" 4 3 D
+fermer
+
+menu $TRAITEMENT 1 1
+chemin "Algorithme de Bellman" A D
+photo 11-bellman-max
+enregistrer "$sortie/bellman"
+verifier "$sortie/bellman" 3 2 D
+[ "$(texte "$sortie/bellman" 147 20)" = C ] || echec "Bellman max did not take the heaviest path"
+fermer
+
+menu $TRAITEMENT 2 0
+chemin "Algorithme de Ford" A C
+photo 12-ford-min
+enregistrer "$sortie/ford"
+verifier "$sortie/ford" 2 1 C
+fermer
+
+# The graph menu on empty space; "Information" is its first item.
+xdotool mousemove 330 120 click 3
+sleep 0.4
+xdotool key Down Return
+message Information 13-information
+
+menu $TRAITEMENT 3 0
+photo 14-kruskal1-min
+enregistrer "$sortie/kruskal1"
+verifier "$sortie/kruskal1" 4 3 A
+fermer
+
+# Kruskal n°2 changes the drawn graph itself.
+menu $TRAITEMENT 4 1
+photo 15-kruskal2-max
+enregistrer "$sortie/kruskal2"
+verifier "$sortie/kruskal2" 4 3 A
+echo "algorithm menus checked; screenshots in $sortie"
