@@ -5,9 +5,10 @@
 #include <cstring>
 
 namespace {
-std::string_view NomEnregistre(const Sommet& sommet)
+// A name as MemeNom compares it: its first 19 bytes at most.
+std::string_view Cle(const char* nom)
 {
-    return {sommet.nom, strnlen(sommet.nom, kTailleNom)};
+    return {nom, strnlen(nom, kLongueurNomMax)};
 }
 }  // namespace
 
@@ -19,9 +20,9 @@ RemplissageGraphe::RemplissageGraphe(TGraphe& graphe_) : graphe(graphe_)
 
 void RemplissageGraphe::Indexer(Sommet* sommet)
 {
-    // A name cut to 19 bytes may match an earlier one: it becomes that
-    // name's last bearer, as the store's own walks would find it.
-    const auto [place, nouveau] = parNom.try_emplace(NomEnregistre(*sommet), Porteurs{sommet, sommet});
+    // A file may repeat a name: the later vertex becomes that name's last
+    // bearer, as the store's own walks would find it.
+    const auto [place, nouveau] = parNom.try_emplace(Cle(sommet->nom), Porteurs{sommet, sommet});
     if (!nouveau)
         place->second.dernier = sommet;
     dernierSommet = sommet;
@@ -29,9 +30,7 @@ void RemplissageGraphe::Indexer(Sommet* sommet)
 
 const RemplissageGraphe::Porteurs* RemplissageGraphe::Chercher(const char* nom) const
 {
-    // The whole name given, as MemeNom compares it: a name longer than the
-    // records hold matches none of them.
-    const auto trouve = parNom.find(std::string_view(nom));
+    const auto trouve = parNom.find(Cle(nom));
     return trouve != parNom.end() ? &trouve->second : nullptr;
 }
 

@@ -34,8 +34,20 @@ std::vector<std::string> Textes(const FauxServices& services)
     return textes;
 }
 
-// Short names collide often; the long ones are cut to the same 19 bytes, so
-// that homonyms arise as they do in files.
+// Appends a vertex without the store's duplicate check, as a file may.
+void AjouterHomonyme(TGraphe& g, const char* nom, int32_t x)
+{
+    Sommet** fin = &g.premierSommet;
+    while (*fin != nullptr)
+        fin = &(*fin)->sommetSuivant;
+    *fin = new Sommet;
+    CopierNom((*fin)->nom, nom);
+    (*fin)->x = x;
+    ++g.nbSommets;
+}
+
+// Short names collide often; the long ones name the vertex of their first
+// 19 bytes.
 const char* const kNoms[] = {"A", "B", "C", "D", "", "ABCDEFGHIJKLMNOPQRS", "ABCDEFGHIJKLMNOPQRSTU",
                              "ABCDEFGHIJKLMNOPQRSXY"};
 
@@ -60,6 +72,7 @@ TEST(RemplissageGraphe, memesEnregistrementsCompteursEtMessagesQueLeMagasin)
                 g->AjouterSommet(a, k, k);
                 g->AjouterSommet(b, k, -k);
                 g->AjouterArc(a, b, k);
+                AjouterHomonyme(*g, a, -k);
             }
         }
         RemplissageGraphe remplissage(rempli);
