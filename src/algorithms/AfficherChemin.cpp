@@ -1,4 +1,5 @@
 #include "algorithms/IndexNumeros.h"
+#include "model/RemplissageGraphe.h"
 #include "model/TGraphe.h"
 
 #include <cstring>
@@ -29,21 +30,27 @@ std::vector<const Sommet*> RemonterChemin(const IndexNumeros& index, std::span<c
 
 void TGraphe::AfficherChemin(std::span<const int32_t> predecesseur, int32_t fin)
 {
+    AfficherChemin(IndexNumeros(*this, static_cast<int32_t>(predecesseur.size())), predecesseur, fin);
+}
+
+void TGraphe::AfficherChemin(const IndexNumeros& index, std::span<const int32_t> predecesseur, int32_t fin)
+{
     TGraphe& fenetreChemin = fenetre.CreerFenetreResultat();
     // The "max" commands leave the weights negated: the path shows them as
     // the user entered them, and the command then skips its own restoring.
+    // Only weights change: the index stays valid.
     if (poidsInverses)
         InverserPoids();
 
-    const IndexNumeros index(*this, static_cast<int32_t>(predecesseur.size()));
     const std::vector<const Sommet*> chemin = RemonterChemin(index, predecesseur, fin);
+    RemplissageGraphe remplissage(fenetreChemin);
     for (const Sommet* sommet : chemin)
-        fenetreChemin.AjouterSommet(sommet->nom, sommet->x, sommet->y);
+        remplissage.AjouterSommet(sommet->nom, sommet->x, sommet->y);
     for (size_t i = 0; i + 1 < chemin.size(); ++i) {
         const Sommet* origine = chemin[i + 1];
         for (const Arc* a = origine->arcSuivant; a != nullptr; a = a->arcSuivant) {
             if (MemeNom(a->nom, chemin[i]->nom))
-                fenetreChemin.AjouterArc(origine->nom, a->nom, a->valeur);
+                remplissage.AjouterArc(origine->nom, a->nom, a->valeur);
         }
     }
     fenetreChemin.AjusterFenetre();

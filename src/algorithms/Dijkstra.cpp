@@ -33,10 +33,13 @@ std::vector<int32_t> PredecesseursDijkstra(const IndexNumeros& index, int32_t de
     const Sommet* sommetDepart = index.SommetNumero(depart);
     if (sommetDepart == nullptr)
         return predecesseur;
+    // Whether some distance ever went beyond the infinite one.
+    bool auDelaDeLInfini = false;
     // Of parallel arcs from the departure, the last one in the chain counts.
     for (const Arc* a = sommetDepart->arcSuivant; a != nullptr; a = a->arcSuivant) {
         if (const int32_t cible = index.Numero(a->nom); cible != -1) {
             distance[cible] = a->valeur;
+            auDelaDeLInfini = auDelaDeLInfini || a->valeur > kInfini;
             predecesseur[cible] = depart;
         }
     }
@@ -64,12 +67,19 @@ std::vector<int32_t> PredecesseursDijkstra(const IndexNumeros& index, int32_t de
         // chosen, so nothing more can change.
         if (d > kInfini)
             break;
+        // A vertex at the infinite distance can only shorten a distance
+        // beyond it. With none, the vertices left (those no path reaches)
+        // change nothing, and walking their arcs would cost most of the run
+        // when the departure reaches few vertices.
+        if (d == kInfini && !auDelaDeLInfini)
+            break;
         regle[b] = true;
         for (const Arc* a = index.SommetNumero(b)->arcSuivant; a != nullptr; a = a->arcSuivant) {
             const int32_t t = index.Numero(a->nom);
             if (t == -1 || distance[t] <= d + a->valeur)
                 continue;
             distance[t] = d + a->valeur;
+            auDelaDeLInfini = auDelaDeLInfini || distance[t] > kInfini;
             predecesseur[t] = b;
             if (!regle[t] && Eligible(index, t))
                 file.emplace(distance[t], t);
@@ -97,5 +107,5 @@ void TGraphe::Dijkstra()
         }
     }
     const IndexNumeros index(*this, nbSommets);
-    AfficherChemin(PredecesseursDijkstra(index, index.Numero(depart)), index.Numero(arrivee));
+    AfficherChemin(index, PredecesseursDijkstra(index, index.Numero(depart)), index.Numero(arrivee));
 }

@@ -17,6 +17,9 @@ IndexNumeros::IndexNumeros(const TGraphe& graphe, int32_t taille)
     // One walk that reproduces SommetNumero for every number: the first
     // vertex in list order whose number matches wins, and an unnumbered later
     // homonym answers with its elder's number, so it never wins.
+    // The table's size is the vertex count in every caller: one allocation
+    // of buckets instead of a rehash at each doubling.
+    numeroParNom.reserve(parNumero.size());
     int32_t position = 0;
     for (Sommet* s = graphe.premierSommet; s != nullptr; s = s->sommetSuivant, ++position) {
         const int32_t numero = s->valeur != 0 ? s->valeur : position;

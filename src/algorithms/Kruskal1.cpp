@@ -1,6 +1,7 @@
 #include "algorithms/ArcsParPoids.h"
 #include "algorithms/IndexSommets.h"
 #include "algorithms/Partition.h"
+#include "model/RemplissageGraphe.h"
 #include "model/TGraphe.h"
 
 #include <algorithm>
@@ -81,6 +82,7 @@ int32_t Oppose(int32_t poids)
 void TGraphe::Kruskal1()
 {
     TGraphe& arbre = fenetre.CreerFenetreResultat();
+    RemplissageGraphe remplissage(arbre);
     const std::vector<ArcDuGraphe> arcs = TousLesArcs(*this);
     for (const ArcDuGraphe& a : arcs)
         a.arc->marque = false;
@@ -101,11 +103,11 @@ void TGraphe::Kruskal1()
             continue;
         if (ajout.origineNouvelle) {
             const Sommet& u = sommets[sommets.Position(origine->nom)];
-            arbre.AjouterSommet(origine->nom, u.x, u.y);
+            remplissage.AjouterSommet(origine->nom, u.x, u.y);
         }
         if (ajout.cibleNouvelle)
-            arbre.AjouterSommet(arc->nom, arc->x, arc->y);
-        arbre.AjouterArc(origine->nom, arc->nom, poidsInverses ? Oppose(arc->valeur) : arc->valeur);
+            remplissage.AjouterSommet(arc->nom, arc->x, arc->y);
+        remplissage.AjouterArc(origine->nom, arc->nom, poidsInverses ? Oppose(arc->valeur) : arc->valeur);
     }
     arbre.AjusterFenetre();
 }

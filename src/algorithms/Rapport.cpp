@@ -72,18 +72,23 @@ std::string TGraphe::Rapport()
     texte += kArcs;
 
     texte += SansCircuit() ? kSansCircuit : kAvecCircuits;
-    if (EstConnexe())
+    // Each traversal once: the tests below would repeat them up to five
+    // times on a large graph. The connected one comes last, since the
+    // Eulerian test ends with it and the marks are left as it sets them.
+    const int32_t fortes = NbComposantesFortementConnexes();
+    const int32_t connexes = NbComposantesConnexes();
+    if (connexes == 1)
         texte += kConnexe;
     else
-        texte += std::string(kComporte) + std::to_string(NbComposantesConnexes()) + std::string(kComposantesConnexes);
-    if (EstFortementConnexe())
+        texte += std::string(kComporte) + std::to_string(connexes) + std::string(kComposantesConnexes);
+    if (fortes == 1)
         texte += kFortementConnexe;
     else
-        texte += std::string(kComporte) + std::to_string(NbComposantesFortementConnexes()) +
-                 std::string(kComposantesFortes);
-    texte += EstArbre() ? kArbre : kPasArbre;
-    texte += EstArborescence() ? kArborescence : kPasArborescence;
-    texte += EstEulerien() ? kEulerien : kPasEulerien;
+        texte += std::string(kComporte) + std::to_string(fortes) + std::string(kComposantesFortes);
+    const bool arbre = CompteDUnArbre() && connexes == 1;
+    texte += arbre ? kArbre : kPasArbre;
+    texte += arbre && fortes == 1 ? kArborescence : kPasArborescence;
+    texte += connexes == 1 && DegresEuleriensPairs() ? kEulerien : kPasEulerien;
 
     // 64-bit, so that a huge graph is never reported with a negative size.
     const int64_t octets = kOctetsParEnregistrement * (int64_t{nbArcs} + nbSommets) + kOctetsFenetre;

@@ -15,9 +15,14 @@ bool TGraphe::EstFortementConnexe()
 
 bool TGraphe::EstArbre()
 {
+    return CompteDUnArbre() && EstConnexe();
+}
+
+bool TGraphe::CompteDUnArbre() const
+{
     // A non-oriented graph stores each edge as two arc records.
     const int32_t aretes = oriente ? nbArcs : nbArcs / 2;
-    return nbSommets >= 2 && nbSommets - 1 == aretes && EstConnexe();
+    return nbSommets >= 2 && nbSommets - 1 == aretes;
 }
 
 bool TGraphe::EstArborescence()
@@ -35,8 +40,11 @@ int32_t TGraphe::DegreEulerien(int32_t demiDegreInterieur, int32_t demiDegreExte
 // bearers need checking.
 bool TGraphe::EstEulerien()
 {
-    if (!EstConnexe())
-        return false;
+    return EstConnexe() && DegresEuleriensPairs();
+}
+
+bool TGraphe::DegresEuleriensPairs() const
+{
     const IndexSommets index(premierSommet);
     const std::vector<int32_t> entrants = index.ArcsEntrants();
     for (int32_t i = 0; i < index.Nombre(); ++i) {

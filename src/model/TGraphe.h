@@ -232,4 +232,11 @@ private:
 
     // Structure tests: the traversal behind both component counts.
     int32_t CompterDepartsParcours(bool deuxSens);
+    // Shortest paths: AfficherChemin with the index of the run that computed
+    // the table, which must index exactly the table's numbers.
+    void AfficherChemin(const class IndexNumeros& index, std::span<const int32_t> predecesseur, int32_t fin);
+    // The Eulerian test's degree condition, apart from its connectivity.
+    bool DegresEuleriensPairs() const;
+    // The tree test's counts, apart from its connectivity.
+    bool CompteDUnArbre() const;
 };

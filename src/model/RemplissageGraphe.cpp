@@ -1,0 +1,91 @@
+#include "model/RemplissageGraphe.h"
+
+#include "model/TGraphe.h"
+
+#include <cstring>
+
+namespace {
+// A name as MemeNom compares it: its first 19 bytes at most.
+std::string_view Cle(const char* nom)
+{
+    return {nom, strnlen(nom, kLongueurNomMax)};
+}
+}  // namespace
+
+RemplissageGraphe::RemplissageGraphe(TGraphe& graphe_) : graphe(graphe_)
+{
+    for (Sommet* s = graphe.premierSommet; s != nullptr; s = s->sommetSuivant)
+        Indexer(s);
+}
+
+void RemplissageGraphe::Indexer(Sommet* sommet)
+{
+    // A file may repeat a name: the later vertex becomes that name's last
+    // bearer, as the store's own walks would find it.
+    const auto [place, nouveau] = parNom.try_emplace(Cle(sommet->nom), Porteurs{sommet, sommet});
+    if (!nouveau)
+        place->second.dernier = sommet;
+    dernierSommet = sommet;
+}
+
+const RemplissageGraphe::Porteurs* RemplissageGraphe::Chercher(const char* nom) const
+{
+    const auto trouve = parNom.find(Cle(nom));
+    return trouve != parNom.end() ? &trouve->second : nullptr;
+}
+
+void RemplissageGraphe::AjouterSommet(const char* nom, int32_t x, int32_t y)
+{
+    if (Chercher(nom) != nullptr) {
+        // The store refuses it with its own message.
+        graphe.AjouterSommet(nom, x, y);
+        return;
+    }
+    auto* sommet = new Sommet;
+    CopierNom(sommet->nom, nom);
+    sommet->x = x;
+    sommet->y = y;
+    (dernierSommet != nullptr ? dernierSommet->sommetSuivant : graphe.premierSommet) = sommet;
+    ++graphe.nbSommets;
+    Indexer(sommet);
+}
+
+void RemplissageGraphe::AjouterArc(const char* origine, const char* cible, int32_t poids)
+{
+    const Porteurs* depart = Chercher(origine);
+    const Porteurs* arrivee = Chercher(cible);
+    if (depart == nullptr || arrivee == nullptr) {
+        graphe.AjouterArc(origine, cible, poids);
+        return;
+    }
+    Sommet& de = *depart->dernier;
+    const Sommet& vers = *arrivee->premier;
+    Relier(de, vers, poids);
+    // The other direction, between the bearers that the names of the two
+    // ends designate, as the store's mirrored call finds them.
+    if (!graphe.oriente)
+        Relier(*Chercher(vers.nom)->dernier, *Chercher(de.nom)->premier, poids);
+}
+
+void RemplissageGraphe::Relier(Sommet& depart, const Sommet& arrivee, int32_t poids)
+{
+    auto* arc = new Arc;
+    CopierNom(arc->nom, arrivee.nom);
+    arc->x = arrivee.x;
+    arc->y = arrivee.y;
+    arc->valeur = poids;
+    Arc*& fin = FinDeChaine(depart);
+    fin->arcSuivant = arc;
+    fin = arc;
+    ++graphe.nbArcs;
+}
+
+Arc*& RemplissageGraphe::FinDeChaine(Sommet& sommet)
+{
+    const auto [place, nouveau] = finsDeChaine.try_emplace(&sommet, &sommet);
+    if (nouveau) {
+        while (place->second->arcSuivant != nullptr)
+            place->second = place->second->arcSuivant;
+    }
+    return place->second;
+}
