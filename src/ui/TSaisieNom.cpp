@@ -102,15 +102,5 @@ bool TSaisieNom::eventFilter(QObject* objet, QEvent* evenement)
 
 bool TSaisieNom::TraiterTouche(const QEvent& evenement)
 {
-    switch (LireToucheDialogue(evenement)) {
-    case ToucheDialogue::Entree:
-        btOkClick();
-        return true;
-    case ToucheDialogue::Echap:
-        btAnnulerClick();
-        return true;
-    case ToucheDialogue::Autre:
-        break;
-    }
-    return false;
+    return RepondreToucheDialogue(evenement, [this] { btOkClick(); }, [this] { btAnnulerClick(); });
 }

@@ -155,15 +155,5 @@ bool TSuppressionArc::eventFilter(QObject* objet, QEvent* evenement)
 
 bool TSuppressionArc::TraiterTouche(const QEvent& evenement)
 {
-    switch (LireToucheDialogue(evenement)) {
-    case ToucheDialogue::Entree:
-        bt_OkClick();
-        return true;
-    case ToucheDialogue::Echap:
-        bt_AnnulerClick();
-        return true;
-    case ToucheDialogue::Autre:
-        break;
-    }
-    return false;
+    return RepondreToucheDialogue(evenement, [this] { bt_OkClick(); }, [this] { bt_AnnulerClick(); });
 }

@@ -10,28 +10,7 @@
 # Exits 77 (skipped) when Xvfb, xdotool or ImageMagick's import is missing.
 set -euo pipefail
 
-programme=$1
-sortie=$2
-for outil in Xvfb xdotool import od; do
-    command -v "$outil" >/dev/null || { echo "missing $outil: skipped"; exit 77; }
-done
-rm -rf "$sortie"
-mkdir -p "$sortie"
-
-pids=()
-terminer() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-}
-trap terminer EXIT
-
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$sortie/affichage" 2>"$sortie/xvfb.log" &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$sortie/affichage" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$sortie/affichage")"
-export QT_QPA_PLATFORM=xcb
-
-"$programme" >"$sortie/quorvalent.log" 2>&1 &
-pids+=($!)
+source "$(dirname "$0")/demarrage.sh"
 
 echec() { echo "FAIL: $*"; exit 1; }
 # Waits for a top-level window by its exact title and gives it the keyboard
