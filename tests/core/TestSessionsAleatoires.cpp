@@ -3,6 +3,7 @@
 // must hold, against the whole-graph invariants, and through a save and
 // reload. A failure prints its seed and the steps that led to it.
 
+#include "DossierSessions.h"
 #include "FauxServices.h"
 #include "Invariants.h"
 
@@ -266,19 +267,7 @@ private:
     }
 };
 
-struct SessionsAleatoires : ::testing::Test {
-    fs::path dossier;
-
-    void SetUp() override
-    {
-        // Shared memory when there is some: a save per step stays cheap.
-        const fs::path base = fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
-        std::string modele = (base / "quorvalent-sessions-XXXXXX").string();
-        ASSERT_NE(mkdtemp(modele.data()), nullptr);
-        dossier = modele;
-    }
-    void TearDown() override { fs::remove_all(dossier); }
-};
+struct SessionsAleatoires : DossierSessions {};
 
 TEST_F(SessionsAleatoires, OperationsDuMagasin_gardentLeGrapheConformeAuModeleEtRelisible)
 {

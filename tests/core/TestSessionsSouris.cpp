@@ -5,6 +5,7 @@
 // must load back unchanged. A failure prints its seed and its steps.
 
 #include "CanevasMuet.h"
+#include "DossierSessions.h"
 #include "FauxServices.h"
 #include "Invariants.h"
 #include "algorithms/Commandes.h"
@@ -183,18 +184,7 @@ private:
     }
 };
 
-struct SessionsSouris : ::testing::Test {
-    fs::path dossier;
-
-    void SetUp() override
-    {
-        const fs::path base = fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
-        std::string modele = (base / "quorvalent-souris-XXXXXX").string();
-        ASSERT_NE(mkdtemp(modele.data()), nullptr);
-        dossier = modele;
-    }
-    void TearDown() override { fs::remove_all(dossier); }
-};
+struct SessionsSouris : DossierSessions {};
 
 TEST_F(SessionsSouris, EvenementsMenusEtCommandes_gardentLeGrapheCoherentEtRelisible)
 {
