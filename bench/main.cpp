@@ -1,6 +1,7 @@
 // Times every command of the program on generated graphs of growing size and
 // compares Dijkstra with the Boost Graph Library's. Not part of `make test`:
-// run it with `make bench`.
+// run it with `make bench`. An argument keeps only the rows whose name holds
+// it (`quorvalent-bench Dijkstra`), for profiling one command.
 #include "Chrono.h"
 #include "DijkstraBoost.h"
 #include "Generateurs.h"
@@ -35,19 +36,31 @@ struct Banc {
 
 using Resultats = std::map<std::string, std::map<int, double>>;
 
+// The rows asked for on the command line; empty keeps them all.
+std::string filtre;
+
+bool Retenue(const std::string& nom)
+{
+    return nom.find(filtre) != std::string::npos;
+}
+
 void MesurerFichier(Banc& banc, Resultats& resultats, int n)
 {
-    resultats["Charger"][n] = Mesurer([&] { banc.graphe->Charger(banc.fichier); },
+    if (Retenue("Charger"))
+        resultats["Charger"][n] = Mesurer([&] { banc.graphe->Charger(banc.fichier); },
                                       [&] { banc.graphe = std::make_unique<TGraphe>(banc.services); });
     banc.Recharger();
     const std::string copie = banc.fichier + ".copie.gff";
-    resultats["Sauvegarder"][n] = Mesurer([&] { banc.graphe->Sauvegarder(copie); });
+    if (Retenue("Sauvegarder"))
+        resultats["Sauvegarder"][n] = Mesurer([&] { banc.graphe->Sauvegarder(copie); });
     ::unlink(copie.c_str());
 }
 
 void MesurerOperations(Banc& banc, Resultats& resultats, int n)
 {
     for (const Operation& operation : Operations()) {
+        if (!Retenue(operation.nom))
+            continue;
         banc.Recharger();
         resultats[operation.nom][n] = Mesurer([&] { operation.executer(*banc.graphe); },
                                               [&] {
@@ -79,6 +92,8 @@ int main(int argc, char* argv[])
     // Fonts for the drawing, without a display.
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QGuiApplication application(argc, argv);
+    if (argc > 1)
+        filtre = argv[1];
     char dossier[] = "/tmp/quorvalent-bench-XXXXXX";
     if (::mkdtemp(dossier) == nullptr)
         return 1;
@@ -95,11 +110,12 @@ int main(int argc, char* argv[])
             banc.services.arrivee = genere.noms.back();
             MesurerFichier(banc, resultats, n);
             MesurerOperations(banc, resultats, n);
-            resultats["Dijkstra (Boost)"][n] = MesurerDijkstraBoost(genere, 0);
+            if (Retenue("Dijkstra (Boost)"))
+                resultats["Dijkstra (Boost)"][n] = MesurerDijkstraBoost(genere, 0);
             ::unlink(banc.fichier.c_str());
         }
         Imprimer(NomForme(forme), resultats);
-        if (resultats.count("Dijkstra")) {
+        if (resultats.count("Dijkstra") && resultats.count("Dijkstra (Boost)")) {
             const double rapport = resultats["Dijkstra"][10000] / resultats["Dijkstra (Boost)"][10000];
             std::printf("Dijkstra à n=10000 : %.1f fois le temps de Boost\n", rapport);
         }
