@@ -15,10 +15,15 @@
 #include <vector>
 
 namespace {
+void Blanchir(QImage& image)
+{
+    image.fill(image.format() == QImage::Format_RGB32 ? Qt::white : Qt::transparent);
+}
+
 QImage ImageVierge(int largeur, int hauteur, QImage::Format format = QImage::Format_RGB32)
 {
     QImage image(largeur, hauteur, format);
-    image.fill(format == QImage::Format_RGB32 ? Qt::white : Qt::transparent);
+    Blanchir(image);
     return image;
 }
 
@@ -51,11 +56,14 @@ struct Trait {
 
 // Draws each line directly where it can (counting those) and through Qt
 // otherwise into `direct`, and only through Qt into `reference`.
-int TracerDesDeuxFacons(QImage& direct, QImage& reference, const std::vector<Trait>& traits)
+int TracerDesDeuxFacons(QImage& direct, QImage& reference, const std::vector<Trait>& traits,
+                        QPainter::CompositionMode mode = QPainter::CompositionMode_SourceOver)
 {
     int directs = 0;
     QPainter peintreDirect(&direct);
     QPainter peintreQt(&reference);
+    peintreDirect.setCompositionMode(mode);
+    peintreQt.setCompositionMode(mode);
     for (const Trait& t : traits) {
         peintreDirect.setPen(t.plume);
         peintreQt.setPen(t.plume);
@@ -128,7 +136,7 @@ private slots:
     }
 
     // Thousands of lines from 0 to 3000 pixels in random directions and
-    // colours, some leaving the image, in batches sparse enough that a wrong
+    // colours, some leaving the image, over or replacing what lies beneath, in batches sparse enough that a wrong
     // pixel is seldom hidden under a later line.
     void lignesAleatoires_memesOctetsQueQt_data()
     {
@@ -143,19 +151,24 @@ private slots:
         QFETCH(int, format);
         std::mt19937 alea(20261208u + static_cast<unsigned>(format));
         std::uniform_int_distribution<unsigned> couleur(0, 0xffffff);
-        const QImage vierge = ImageVierge(2400, 2400, static_cast<QImage::Format>(format));
+        // Reused rather than copied: fresh memory for each batch would cost
+        // more than the drawing.
+        QImage direct = ImageVierge(2400, 2400, static_cast<QImage::Format>(format));
+        QImage reference = direct.copy();
         int directs = 0;
         int total = 0;
         for (int lot = 0; lot < 10; ++lot) {
             std::vector<Trait> traits;
             for (int i = 0; i < 300; ++i) {
                 const QPoint trajet = TrajetAuHasard(alea, i % 3 == 0 ? 30 : 3000);
-                const QPoint depart = DepartAuHasard(alea, vierge.size(), trajet, i % 8 == 0);
+                const QPoint depart = DepartAuHasard(alea, direct.size(), trajet, i % 8 == 0);
                 traits.push_back({depart, depart + trajet, QPen(QColor(QRgb(couleur(alea))), i % 2)});
             }
-            QImage direct = vierge;
-            QImage reference = vierge;
-            directs += TracerDesDeuxFacons(direct, reference, traits);
+            Blanchir(direct);
+            Blanchir(reference);
+            const auto mode = lot % 2 == 0 ? QPainter::CompositionMode_SourceOver
+                                           : QPainter::CompositionMode_Source;
+            directs += TracerDesDeuxFacons(direct, reference, traits, mode);
             total += static_cast<int>(traits.size());
             const QPoint ecart = PremiereDifference(direct, reference);
             QVERIFY2(ecart == QPoint(-1, -1),
@@ -171,11 +184,12 @@ private slots:
         for (const QSize taille : {QSize(32767, 24), QSize(24, 32767)}) {
             std::uniform_int_distribution<int> x(0, taille.width() - 1);
             std::uniform_int_distribution<int> y(0, taille.height() - 1);
-            const QImage vierge = ImageVierge(taille.width(), taille.height());
-            for (int i = 0; i < 40; ++i) {
+            QImage direct = ImageVierge(taille.width(), taille.height());
+            QImage reference = direct.copy();
+            for (int i = 0; i < 30; ++i) {
                 const Trait t{QPoint(x(alea), y(alea)), QPoint(x(alea), y(alea)), QPen()};
-                QImage direct = vierge;
-                QImage reference = vierge;
+                Blanchir(direct);
+                Blanchir(reference);
                 QCOMPARE(TracerDesDeuxFacons(direct, reference, {t}), 1);
                 QVERIFY2(PremiereDifference(direct, reference) == QPoint(-1, -1),
                          qPrintable(Ligne(t.depart, t.arrivee)));
