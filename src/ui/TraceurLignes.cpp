@@ -30,10 +30,13 @@ bool PlumeDirecte(const QPen& plume)
         && couleur.spec() == QColor::Rgb && couleur.rgba64().isOpaque();
 }
 
+// An inactive painter only answers its queries with warnings.
 bool EtatDirect(const QPainter& peintre)
 {
+    if (!peintre.isActive())
+        return false;
     const QPainter::CompositionMode mode = peintre.compositionMode();
-    return peintre.isActive() && peintre.paintEngine()->type() == QPaintEngine::Raster
+    return peintre.paintEngine()->type() == QPaintEngine::Raster
         && !peintre.testRenderHint(QPainter::Antialiasing) && !peintre.hasClipping()
         && peintre.opacity() == 1.0
         && (mode == QPainter::CompositionMode_SourceOver

@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <algorithm>
@@ -281,6 +282,13 @@ private slots:
             peintreQt.drawLine(QPoint(1, 30), QPoint(35, 30));
         }
         QCOMPARE(image, reference);
+    }
+
+    void peintreInactif_refuseSansAvertir()
+    {
+        QPainter peintre;
+        QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
+        QVERIFY(!TracerLigneDirecte(peintre, QPoint(2, 3), QPoint(30, 20)));
     }
 
     void imageADoubleDensite_laisseeAQt()
