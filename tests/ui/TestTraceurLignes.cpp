@@ -198,6 +198,34 @@ private slots:
         }
     }
 
+    // An image over the caller's memory may have rows longer than its pixels:
+    // lines along every border must land in the right rows and leave the
+    // padding alone.
+    void lignesAuxBordsDUneImageAuxLignesRembourrees_memesPixelsSansDeborder()
+    {
+        const int largeur = 61;
+        const int hauteur = 47;
+        const qsizetype pas = largeur * 4 + 36;
+        std::vector<uchar> memoire(static_cast<size_t>(pas * hauteur), 0xAB);
+        QImage direct(memoire.data(), largeur, hauteur, pas, QImage::Format_RGB32);
+        Blanchir(direct);
+        QImage reference = direct.copy();
+        const QPoint coins[] = {{0, 0}, {largeur - 1, 0}, {largeur - 1, hauteur - 1}, {0, hauteur - 1}};
+        std::vector<Trait> traits;
+        for (QPoint a : coins) {
+            for (QPoint b : coins)
+                traits.push_back({a, b, QPen(Qt::darkGreen, 0)});
+        }
+        QCOMPARE(TracerDesDeuxFacons(direct, reference, traits), int(traits.size()));
+        QCOMPARE(PremiereDifference(direct, reference), QPoint(-1, -1));
+        for (int y = 0; y < hauteur; ++y) {
+            const uchar* rembourrage = memoire.data() + y * pas + largeur * 4;
+            const uchar* finDeLigne = memoire.data() + (y + 1) * pas;
+            QVERIFY2(std::all_of(rembourrage, finDeLigne, [](uchar o) { return o == 0xAB; }),
+                     qPrintable(QStringLiteral("padding of row %1 written").arg(y)));
+        }
+    }
+
     // Text drawn by the painter between direct lines, over and under them:
     // nothing the painter holds back may reorder them.
     void canevas_lignesEtTextesMelesCommeAvecQt()
