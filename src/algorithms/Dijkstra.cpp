@@ -86,6 +86,10 @@ std::vector<int32_t> PredecesseursDijkstra(const IndexNumeros& index, int32_t de
         const int64_t d = file.DistancePremier();
         file.RetirerPremier();
         regle[b] = true;
+        // The vertex now first is most likely the next one settled: ask for
+        // its record while this one's arcs are read.
+        if (!file.Vide())
+            __builtin_prefetch(index.SommetNumero(file.Premier()));
         for (const Arc* a = index.SommetNumero(b)->arcSuivant; a != nullptr; a = a->arcSuivant) {
             const int32_t t = index.Numero(a->nom);
             if (t == -1 || distance[t] <= d + a->valeur)
