@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cstring>
 #include <random>
 #include <string>
@@ -10,24 +9,21 @@
 
 namespace {
 
-using Nom = std::array<char, kTailleNom>;
+struct Nom {
+    char octets[kTailleNom];
+};
 
 // A record's name field as a file may leave it: the name, its zero, then
 // whatever bytes the writer had in its buffer.
 Nom Champ(const std::string& nom, std::mt19937& alea)
 {
     Nom champ;
-    for (char& octet : champ)
+    for (char& octet : champ.octets)
         octet = static_cast<char>(alea());
-    std::memcpy(champ.data(), nom.data(), std::min(nom.size(), champ.size()));
-    if (nom.size() < champ.size())
-        champ[nom.size()] = '\0';
+    std::memcpy(champ.octets, nom.data(), std::min(nom.size(), sizeof champ.octets));
+    if (nom.size() < sizeof champ.octets)
+        champ.octets[nom.size()] = '\0';
     return champ;
-}
-
-const char (&Tableau(const Nom& nom))[kTailleNom]
-{
-    return *reinterpret_cast<const char(*)[kTailleNom]>(nom.data());
 }
 
 TEST(TableNoms, ReconnaitCeQueMemeNomReconnait_quoiQueSuiveLaFinDuNom)
@@ -58,18 +54,18 @@ TEST(TableNoms, ReconnaitCeQueMemeNomReconnait_quoiQueSuiveLaFinDuNom)
         for (int i = 0; i < 60; ++i) {
             textes.push_back(i > 0 && alea() % 2 ? voisin(textes[alea() % textes.size()]) : nomAuHasard());
             ranges.push_back(Champ(textes.back(), alea));
-            table.Ajouter(Tableau(ranges.back()), i);
+            table.Ajouter(ranges.back().octets, i);
         }
         for (int k = 0; k < 60; ++k) {
             const Nom cherche = Champ(alea() % 2 ? voisin(textes[alea() % textes.size()]) : textes[alea() % textes.size()], alea);
             int attendu = -1;
             for (int i = 0; i < 60 && attendu == -1; ++i) {
-                if (MemeNom(ranges[i].data(), cherche.data()))
+                if (MemeNom(ranges[i].octets, cherche.octets))
                     attendu = i;
             }
-            const int32_t* trouve = table.Chercher(Tableau(cherche));
+            const int32_t* trouve = table.Chercher(cherche.octets);
             ASSERT_EQ(trouve != nullptr ? *trouve : -1, attendu)
-                << std::string(cherche.data(), strnlen(cherche.data(), kTailleNom));
+                << std::string(cherche.octets, strnlen(cherche.octets, kTailleNom));
         }
     }
 }
@@ -79,20 +75,20 @@ TEST(TableNoms, GardeLePremierPorteur_leNomVideCompris_etGrandit)
     TableNoms table(0);
     std::mt19937 alea(11);
     const Nom vide = Champ("", alea);
-    EXPECT_EQ(table.Chercher(Tableau(vide)), nullptr);
-    EXPECT_TRUE(table.Ajouter(Tableau(vide), 5));
-    EXPECT_FALSE(table.Ajouter(Tableau(Champ("", alea)), 6));
+    EXPECT_EQ(table.Chercher(vide.octets), nullptr);
+    EXPECT_TRUE(table.Ajouter(vide.octets, 5));
+    EXPECT_FALSE(table.Ajouter(Champ("", alea).octets, 6));
     // Names alike but for the bytes a weak hash would drop.
     std::vector<Nom> noms;
     for (int i = 0; i < 5000; ++i)
         noms.push_back(Champ("Sommet" + std::to_string(i) + "-" + std::to_string(i % 7), alea));
     for (int i = 0; i < 5000; ++i)
-        ASSERT_TRUE(table.Ajouter(Tableau(noms[i]), i));
+        ASSERT_TRUE(table.Ajouter(noms[i].octets, i));
     for (int i = 0; i < 5000; ++i) {
-        ASSERT_NE(table.Chercher(Tableau(noms[i])), nullptr);
-        EXPECT_EQ(*table.Chercher(Tableau(noms[i])), i);
+        ASSERT_NE(table.Chercher(noms[i].octets), nullptr);
+        EXPECT_EQ(*table.Chercher(noms[i].octets), i);
     }
-    EXPECT_EQ(*table.Chercher(Tableau(vide)), 5);
+    EXPECT_EQ(*table.Chercher(vide.octets), 5);
 }
 
 }  // namespace
