@@ -1,8 +1,9 @@
 #pragma once
 
+#include "CacheTextes.h"
 #include "render/Canevas.h"
 
-#include <QColor>
+#include <QPen>
 #include <QPoint>
 
 class QPainter;
@@ -32,6 +33,8 @@ public:
 
 private:
     QPainter& peintre;
-    QColor couleurPolice{Qt::black};
+    CouleurRvb couleurPolice;
+    QPen plumeTexte{Qt::black};
+    CacheTextes textes;
     QPoint position;
 };
