@@ -179,6 +179,16 @@ private slots:
         });
     }
 
+    // Past the number of texts kept, the canvas starts afresh in the middle
+    // of the drawing: what it draws must not change.
+    void milliersDeNoms_memesPixelsQueDrawText()
+    {
+        Textes textes;
+        for (int n = 0; n < 17000; ++n)
+            textes.push_back(std::to_string(n % 16500).insert(0, 1, 'S'));
+        ComparerRoutes(textes, {60, 2, 20}, 96, [](TCanevasQt&, QPainter&) {});
+    }
+
     // Whoever changes the font, the texts already kept must not stay.
     void policeChangeeEnCoursDeDessin_textesSuivantsDansLaNouvelle()
     {
