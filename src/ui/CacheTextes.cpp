@@ -52,6 +52,10 @@ QList<QGlyphRun> MettreEnForme(const QString& texte, const QPainter& peintre)
 
 void CacheTextes::Ecrire(QPainter& peintre, int x, int y, std::string_view texteCp1252)
 {
+    // A painter that could not begin (a file that cannot be written) has no
+    // engine, nor fonts, and draws nothing.
+    if (!peintre.isActive())
+        return;
     SuivrePolice(peintre);
     const QPointF ligneDeBase(x, static_cast<double>(y) + jambageHaut);
     const QList<QGlyphRun>* passages = GlyphesFideles(peintre, texteCp1252) ? Garder(peintre, texteCp1252) : nullptr;

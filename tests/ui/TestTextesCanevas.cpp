@@ -189,6 +189,15 @@ private slots:
         ComparerRoutes(textes, {60, 2, 20}, 96, [](TCanevasQt&, QPainter&) {});
     }
 
+    void peintreInactif_rienEtSansPlantage()
+    {
+        QPainter peintre;
+        TCanevasQt canevas(peintre);
+        canevas.EcrireTexte(0, 0, "12");
+        canevas.EcrireTexte(0, 0, "12");
+        QVERIFY(!peintre.isActive());
+    }
+
     // Whoever changes the font, the texts already kept must not stay.
     void policeChangeeEnCoursDeDessin_textesSuivantsDansLaNouvelle()
     {
