@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QTest>
+#include <QWidget>
 
 #include <functional>
 #include <random>
@@ -144,6 +145,43 @@ void ComparerRoutes(const Textes& textes, const Grille& grille, int dpi,
     COMPARER_IMAGES(obtenue, attendue, textes, grille);
 }
 
+// A widget painting the texts one way or the other, placed inside a parent
+// so that its painter starts translated, as a window's client area does.
+class Temoin : public QWidget {
+public:
+    Temoin(QWidget* parent, const Textes& textes, bool parCanevas)
+        : QWidget(parent), textes(textes), parCanevas(parCanevas)
+    {
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter peintre(this);
+        peintre.setFont(PoliceEcran());
+        if (!parCanevas) {
+            EcrireParDrawText(peintre, textes, kGrilleTemoin);
+            return;
+        }
+        TCanevasQt canevas(peintre);
+        EcrireParCanevas(canevas, textes, kGrilleTemoin);
+    }
+
+private:
+    static constexpr Grille kGrilleTemoin{150, 16, 4};
+    const Textes& textes;
+    const bool parCanevas;
+};
+
+QImage ImageTemoin(const Textes& textes, bool parCanevas)
+{
+    QWidget cadre;
+    cadre.resize(640, 480);
+    Temoin temoin(&cadre, textes, parCanevas);
+    temoin.setGeometry(13, 7, 600, 460);
+    return cadre.grab().toImage();
+}
+
 const Grille kGrilleEcran{150, 16, 8};
 const Grille kGrillePage{1500, 170, 3};
 }  // namespace
@@ -169,6 +207,13 @@ private slots:
             canevas.FixerNomPolice("Arial");
             canevas.FixerHauteurPolice(160);
         });
+    }
+
+    void widget_memesPixelsQueDrawText()
+    {
+        const Textes varies = TextesVaries();
+        const Textes textes(varies.begin(), varies.begin() + 80);
+        QCOMPARE(ImageTemoin(textes, true), ImageTemoin(textes, false));
     }
 
     // A scaled painter gets no kept glyphs, but the same text as drawText.
