@@ -21,11 +21,14 @@ using Textes = std::vector<std::string>;
 
 Textes TextesVaries()
 {
+    // Kerning pairs, the code page's upper half with the euro sign and the
+    // bytes it leaves undefined, soft hyphens, tabs and controls.
     Textes textes = {"", " ", "  a b  ", "AV", "To", "Wa", "LT", "Yo", "AVATAR", "Tour", "-1",
-                     "-2147483648", "2147483647", "0", "S0", "S9999", "\xE9t\xE9", "\x80", "S\x80",
-                     "\x80\x81\x8D\x8F\x90\x9D", "\x8A\x8C\x8E\x9A\x9C\x9E\x9F", "co\xADt", "fin\xAD", "\xAD", "a\xAD ", "a\xAD\xAD", "x\t", " \t", "\xA0", "a\xA0",
-                     "\x80\xAD\x80", "tab\tulation", "ligne\nsuivante", "\x01\x02\x7F",
-                     "\xC0\xC9\xCE\xD5\xDC\xFF", "\xAB guillemets \xBB", "S12[3]", "[-7]"};
+                     "-2147483648", "2147483647", "0", "S0", "S9999", "S12[3]", "[-7]", "\xE9t\xE9",
+                     "\x80", "S\x80", "\x80\x81\x8D\x8F\x90\x9D", "\x8A\x8C\x8E\x9A\x9C\x9E\x9F",
+                     "\xC0\xC9\xCE\xD5\xDC\xFF", "\xAB guillemets \xBB", "\xA0", "a\xA0", "co\xADt",
+                     "fin\xAD", "\xAD", "a\xAD ", "a\xAD\xAD", "\x80\xAD\x80", "x\t", " \t",
+                     "tab\tulation", "ligne\nsuivante", "\x01\x02\x7F"};
     for (int n = -50; n <= 250; n += 3)
         textes.push_back(std::to_string(n));
     std::mt19937 alea(1252);
