@@ -1,9 +1,8 @@
 #include "algorithms/CalculsChemins.h"
+#include "algorithms/FileDistances.h"
 #include "model/TGraphe.h"
 
-#include <queue>
 #include <string_view>
-#include <utility>
 
 namespace {
 constexpr std::string_view kTitreSaisie = "Algorithme de Dijkstra";
@@ -14,13 +13,17 @@ constexpr std::string_view kTitreNegatifs = "Graphe incorrect";
 
 constexpr int64_t kInfini = TGraphe::kAucunSommet;
 
-// A vertex that no name reaches, or whose name is empty, is never settled:
-// the empty name cannot be told apart from the end of a name list.
-bool Eligible(const IndexNumeros& index, int32_t numero)
+// Whether NumeroSommet would answer -1 for the name: no vertex bears it, or
+// its first bearer holds the number -1, which a file can store.
+bool SansNumero(const TGraphe& graphe, const IndexNumeros& index, const char (&nom)[kTailleNom])
 {
-    const Sommet* sommet = index.SommetNumero(numero);
-    return sommet != nullptr && sommet->nom[0] != '\0';
+    const Sommet* porteur = index.SommetNumero(index.Numero(nom));
+    // A name beyond the table's positions is left to the list itself.
+    if (porteur == nullptr)
+        return graphe.NumeroSommet(nom) == -1;
+    return porteur->valeur == -1;
 }
+
 }  // namespace
 
 std::vector<int32_t> PredecesseursDijkstra(const IndexNumeros& index, int32_t depart)
@@ -47,33 +50,46 @@ std::vector<int32_t> PredecesseursDijkstra(const IndexNumeros& index, int32_t de
     predecesseur[depart] = TGraphe::kAucunSommet;
     regle[depart] = true;
 
-    // Entries are (distance, number); the top is the least distance and,
-    // among equals, the highest number. Outdated entries are skipped.
-    using Entree = std::pair<int64_t, int32_t>;
-    const auto apres = [](const Entree& a, const Entree& b) {
-        return a.first != b.first ? a.first > b.first : a.second < b.second;
+    FileDistances file(index.Taille());
+    // A vertex that no number reaches, or whose name is empty, is never
+    // settled: the empty name cannot be told apart from the end of a name list.
+    const auto mettreEnFile = [&](int32_t i) {
+        if (!regle[i] && index.Nomme(i))
+            file.Placer(i, distance[i]);
     };
-    std::priority_queue<Entree, std::vector<Entree>, decltype(apres)> file(apres);
+    // Vertices at the infinite distance wait outside the queue: most runs
+    // never reach them, and queueing every vertex would cost most of the run
+    // when the departure reaches few.
     for (int32_t i = 0; i < index.Taille(); ++i) {
-        if (!regle[i] && Eligible(index, i))
-            file.emplace(distance[i], i);
+        if (distance[i] != kInfini)
+            mettreEnFile(i);
     }
-    while (!file.empty()) {
-        const auto [d, b] = file.top();
-        file.pop();
-        if (regle[b] || d != distance[b])
-            continue;
-        // Whatever is left lies beyond the infinite distance: it can never be
-        // chosen, so nothing more can change.
-        if (d > kInfini)
+    bool infinisEnFile = false;
+    for (;;) {
+        if (!infinisEnFile && (file.Vide() || file.DistancePremier() >= kInfini)) {
+            // Whatever is left lies at or beyond the infinite distance. With
+            // no distance beyond it, those vertices (no path reaches them)
+            // change nothing; otherwise they take their turns as usual.
+            if (!auDelaDeLInfini)
+                break;
+            for (int32_t i = 0; i < index.Taille(); ++i) {
+                if (distance[i] == kInfini)
+                    mettreEnFile(i);
+            }
+            infinisEnFile = true;
+        }
+        // Beyond the infinite distance a vertex can never be chosen, so
+        // nothing more can change.
+        if (file.Vide() || file.DistancePremier() > kInfini)
             break;
-        // A vertex at the infinite distance can only shorten a distance
-        // beyond it. With none, the vertices left (those no path reaches)
-        // change nothing, and walking their arcs would cost most of the run
-        // when the departure reaches few vertices.
-        if (d == kInfini && !auDelaDeLInfini)
-            break;
+        const int32_t b = file.Premier();
+        const int64_t d = file.DistancePremier();
+        file.RetirerPremier();
         regle[b] = true;
+        // The vertex now first is most likely the next one settled: ask for
+        // its record while this one's arcs are read.
+        if (!file.Vide())
+            __builtin_prefetch(index.SommetNumero(file.Premier()));
         for (const Arc* a = index.SommetNumero(b)->arcSuivant; a != nullptr; a = a->arcSuivant) {
             const int32_t t = index.Numero(a->nom);
             if (t == -1 || distance[t] <= d + a->valeur)
@@ -81,8 +97,7 @@ std::vector<int32_t> PredecesseursDijkstra(const IndexNumeros& index, int32_t de
             distance[t] = d + a->valeur;
             auDelaDeLInfini = auDelaDeLInfini || distance[t] > kInfini;
             predecesseur[t] = b;
-            if (!regle[t] && Eligible(index, t))
-                file.emplace(distance[t], t);
+            mettreEnFile(t);
         }
     }
     return predecesseur;
@@ -93,7 +108,12 @@ void TGraphe::Dijkstra()
     char depart[kTailleNom] = {};
     char arrivee[kTailleNom] = {};
     fenetre.SaisirExtremites(kTitreSaisie, depart, arrivee);
-    if (depart[0] == '\0' || arrivee[0] == '\0' || NumeroSommet(depart) == -1 || NumeroSommet(arrivee) == -1)
+    if (depart[0] == '\0' || arrivee[0] == '\0')
+        return;
+    // By positions, the numbers every vertex answers to once its own are
+    // cleared below: built first, it also answers for the two names.
+    const IndexNumeros index(*this, nbSommets, IndexNumeros::Numeros::Positions);
+    if (SansNumero(*this, index, depart) || SansNumero(*this, index, arrivee))
         return;
     // The numbers go vertex by vertex: a refused graph keeps those of the
     // vertices after the one holding the negative arc.
@@ -106,6 +126,5 @@ void TGraphe::Dijkstra()
             }
         }
     }
-    const IndexNumeros index(*this, nbSommets);
     AfficherChemin(index, PredecesseursDijkstra(index, index.Numero(depart)), index.Numero(arrivee));
 }

@@ -2,32 +2,25 @@
 
 #include "model/TGraphe.h"
 
-#include <cstring>
-
-namespace {
-std::string_view Cle(const char* nom)
-{
-    return {nom, strnlen(nom, kTailleNom)};
-}
-}  // namespace
-
-IndexNumeros::IndexNumeros(const TGraphe& graphe, int32_t taille)
-    : parNumero(static_cast<size_t>(taille > 0 ? taille : 0), nullptr)
+IndexNumeros::IndexNumeros(const TGraphe& graphe, int32_t taille, Numeros numeros)
+    : parNumero(static_cast<size_t>(taille > 0 ? taille : 0), nullptr),
+      nommes(parNumero.size(), false),
+      numeroParNom(parNumero.size())
 {
     // One walk that reproduces SommetNumero for every number: the first
     // vertex in list order whose number matches wins, and an unnumbered later
     // homonym answers with its elder's number, so it never wins.
-    // The table's size is the vertex count in every caller: one allocation
-    // of buckets instead of a rehash at each doubling.
-    numeroParNom.reserve(parNumero.size());
     int32_t position = 0;
     for (Sommet* s = graphe.premierSommet; s != nullptr; s = s->sommetSuivant, ++position) {
-        const int32_t numero = s->valeur != 0 ? s->valeur : position;
-        const bool aine = numeroParNom.try_emplace(Cle(s->nom), numero).second;
+        const int32_t propre = numeros == Numeros::Propres ? s->valeur : 0;
+        const int32_t numero = propre != 0 ? propre : position;
+        const bool aine = numeroParNom.Ajouter(s->nom, numero);
         if (numero < 0 || numero >= Taille() || parNumero[numero] != nullptr)
             continue;
-        if (s->valeur != 0 || aine)
+        if (propre != 0 || aine) {
             parNumero[numero] = s;
+            nommes[numero] = s->nom[0] != '\0';
+        }
     }
 }
 
@@ -38,12 +31,12 @@ Sommet* IndexNumeros::SommetNumero(int32_t numero) const
     return parNumero[numero];
 }
 
-int32_t IndexNumeros::Numero(const char* nom) const
+int32_t IndexNumeros::Numero(const char (&nom)[kTailleNom]) const
 {
-    const auto trouve = numeroParNom.find(Cle(nom));
-    if (trouve == numeroParNom.end() || trouve->second < 0 || trouve->second >= Taille())
+    const int32_t* numero = numeroParNom.Chercher(nom);
+    if (numero == nullptr || *numero < 0 || *numero >= Taille())
         return -1;
-    return trouve->second;
+    return *numero;
 }
 
 ListesEntrantes::ListesEntrantes(const IndexNumeros& index)

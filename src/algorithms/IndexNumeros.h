@@ -1,11 +1,10 @@
 #pragma once
 
 #include "model/Sommet.h"
+#include "model/TableNoms.h"
 
 #include <cstdint>
 #include <span>
-#include <string_view>
-#include <unordered_map>
 #include <vector>
 
 class TGraphe;
@@ -13,22 +12,30 @@ class TGraphe;
 // The lookups of the path algorithms, built once per run so that no step
 // walks the vertex list: vertex by number and number by name, with the same
 // answers as SommetNumero and NumeroSommet at the time of building. The graph
-// must not change while it is in use: it keeps views of the vertex names.
+// must not change while it is in use: it keeps pointers to the vertices.
 class IndexNumeros {
 public:
+    // The vertices' own numbers, or their positions: the numbers they answer
+    // to once their own are cleared, known before clearing them.
+    enum class Numeros { Propres, Positions };
+
     // Indexes the numbers 0 to `taille` - 1.
-    IndexNumeros(const TGraphe& graphe, int32_t taille);
+    IndexNumeros(const TGraphe& graphe, int32_t taille, Numeros numeros = Numeros::Propres);
 
     int32_t Taille() const { return static_cast<int32_t>(parNumero.size()); }
     // Null for a number no vertex answers to, or one outside the table.
     Sommet* SommetNumero(int32_t numero) const;
     // The number of the first vertex bearing `nom`; -1 when none does or when
     // that number lies outside the table.
-    int32_t Numero(const char* nom) const;
+    int32_t Numero(const char (&nom)[kTailleNom]) const;
+    // Whether a vertex answers to the number and bears a name. Kept apart
+    // from the vertices, so that asking costs no visit to their records.
+    bool Nomme(int32_t numero) const { return numero >= 0 && numero < Taille() && nommes[size_t(numero)]; }
 
 private:
     std::vector<Sommet*> parNumero;
-    std::unordered_map<std::string_view, int32_t> numeroParNom;
+    std::vector<bool> nommes;
+    TableNoms numeroParNom;
 };
 
 // An arc seen from its target: its origin's number and its weight.

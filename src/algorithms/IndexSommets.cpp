@@ -4,16 +4,16 @@ IndexSommets::IndexSommets(Sommet* premierSommet)
 {
     for (Sommet* s = premierSommet; s != nullptr; s = s->sommetSuivant) {
         const auto position = static_cast<int32_t>(sommets.size());
-        // emplace keeps the first bearer when a file repeats a name.
-        porteurs.push_back(positions.emplace(s->nom, position).first->second);
+        // The table keeps the first bearer when a file repeats a name.
+        porteurs.push_back(positions.Ajouter(s->nom, position) ? position : *positions.Chercher(s->nom));
         sommets.push_back(s);
     }
 }
 
-int32_t IndexSommets::Position(const char* nom) const
+int32_t IndexSommets::Position(const char (&nom)[kTailleNom]) const
 {
-    const auto trouve = positions.find(nom);
-    return trouve != positions.end() ? trouve->second : -1;
+    const int32_t* position = positions.Chercher(nom);
+    return position != nullptr ? *position : -1;
 }
 
 std::vector<int32_t> IndexSommets::ArcsEntrants() const

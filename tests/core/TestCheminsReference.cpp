@@ -86,9 +86,11 @@ TEST(CheminsReference, Dijkstra_memesPredecesseursQueLaTranscription)
     for (int essai = 0; essai < 400; ++essai) {
         FauxServices fenetre;
         TGraphe g{fenetre};
-        // Weights beyond 1000000 now and then: distances that can never be chosen.
-        RemplirAuHasard(g, alea, essai % 5 == 0 ? Tirage{0, 1500000} : Tirage{0, 6});
-        PourChaqueDepart(g, [&](const char* depart) {
+        // Weights beyond 1000000 now and then: distances that can never be
+        // chosen; and weights around it, so that some distances equal it.
+        const Tirage tirages[] = {{0, 1500000}, {999999, 1000001}, {0, 6}, {0, 6}, {0, 6}};
+        RemplirAuHasard(g, alea, tirages[essai % 5]);
+        PourChaqueDepart(g, [&](const char (&depart)[kTailleNom]) {
             const IndexNumeros index(g, g.nbSommets);
             EXPECT_EQ(PredecesseursDijkstra(index, index.Numero(depart)), reference::Dijkstra(g, depart))
                 << "from " << depart << " in\n" << Decrire(g);
@@ -122,7 +124,7 @@ TEST(CheminsReference, Ford_memesPredecesseursEtMemesCircuitsQueLaTranscription)
         FauxServices fenetre;
         TGraphe g{fenetre};
         RemplirAuHasard(g, alea, essai % 2 == 0 ? Tirage{-2, 6} : Tirage{-1, 9});
-        PourChaqueDepart(g, [&](const char* depart) {
+        PourChaqueDepart(g, [&](const char (&depart)[kTailleNom]) {
             const IndexNumeros index(g, g.nbSommets);
             const auto rapide = PredecesseursFord(index, index.Numero(depart));
             const auto attendu = reference::Ford(g, depart);

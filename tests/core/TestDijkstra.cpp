@@ -77,6 +77,20 @@ TEST_F(Dijkstra, NomsAbsentsOuSaisieAnnulee_rienNiMessageNiNumerosEffaces)
     EXPECT_EQ(fenetre.redessins, 4);
 }
 
+TEST_F(Dijkstra, ExtremiteNumeroteeMoinsUn_commeUnNomAbsent)
+{
+    // A file can give a vertex the number -1, the answer for a missing name.
+    AjouterSommets(g, {"A", "B", "C"});
+    g.AjouterArc("A", "B", 1);
+    CopierNom(g.premierSommet->sommetSuivant->sommetSuivant->nom, "A");
+    Numeroter(g, {-1, 3, 0});
+    EXPECT_EQ(Lancer("A", "B"), nullptr);
+    EXPECT_EQ(Lancer("B", "A"), nullptr);
+    EXPECT_EQ(Numeros(g), (std::vector<int32_t>{-1, 3, 0}));
+    Numeroter(g, {0, -1, 0});
+    EXPECT_NE(Lancer("A", "A"), nullptr) << "only the first bearer's number counts";
+}
+
 TEST_F(Dijkstra, PoidsNegatifLoinDuChemin_refuseApresLesNoms)
 {
     AjouterSommets(g, {"A", "B", "X", "Y", "Z"});
@@ -115,6 +129,21 @@ TEST_F(Dijkstra, DistancesAuDelaDeLInfini_laBoucleSeTermine)
     ASSERT_NE(chemin, nullptr);
     EXPECT_EQ(NomsSommets(*chemin), (Noms{"C", "A"}));
     EXPECT_EQ(ArcsEnTexte(*chemin), (Arcs{"A>C:3000000"}));
+}
+
+TEST_F(Dijkstra, DistanceEgaleAlInfini_leSommetNeTransmetRien)
+{
+    // Straight from the departure, B keeps its arc at 1000000 but is never
+    // chosen at that distance, so C is not reached through it. Through D,
+    // 1000000 is no shorter than the distance B starts with: not reached.
+    AjouterSommets(g, {"A", "B", "C", "D"});
+    AjouterArcs(g, {{"A", "B", 1000000}, {"B", "C", 5}});
+    EXPECT_EQ(NomsSommets(*Lancer("A", "C")), (Noms{"C"}));
+    EXPECT_EQ(NomsSommets(*Lancer("A", "B")), (Noms{"B", "A"}));
+    g.SupprimerArc("A", "B");
+    AjouterArcs(g, {{"A", "D", 1}, {"D", "B", 999999}});
+    EXPECT_EQ(NomsSommets(*Lancer("A", "C")), (Noms{"C"}));
+    EXPECT_EQ(NomsSommets(*Lancer("A", "B")), (Noms{"B"}));
 }
 
 TEST_F(Dijkstra, SommetAuNomVide_jamaisChoisiEtLaBoucleSeTermine)
