@@ -3,7 +3,10 @@
 #include "TexteCp1252.h"
 
 #include <QImage>
+#include <QFile>
 #include <QPainter>
+#include <QPrinter>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 
@@ -217,6 +220,30 @@ private slots:
         const Textes varies = TextesVaries();
         const Textes textes(varies.begin(), varies.begin() + 80);
         QCOMPARE(ImageTemoin(textes, true), ImageTemoin(textes, false));
+    }
+
+    // A printer shapes at each call, as before; its texts must still reach
+    // the file, with their face embedded.
+    void imprimante_textesDansLeFichier()
+    {
+        QTemporaryDir dossier;
+        const QString chemin = dossier.filePath(QStringLiteral("textes.pdf"));
+        QPrinter imprimante;
+        imprimante.setOutputFormat(QPrinter::PdfFormat);
+        imprimante.setOutputFileName(chemin);
+        {
+            QPainter peintre(&imprimante);
+            TCanevasQt canevas(peintre);
+            canevas.FixerNomPolice("Arial");
+            canevas.FixerTaillePolice(10);
+            for (int k = 0; k < 3; ++k)
+                canevas.EcrireTexte(100, 100 + 200 * k, "12");
+        }
+        QFile fichier(chemin);
+        QVERIFY(fichier.open(QIODevice::ReadOnly));
+        const QByteArray contenu = fichier.readAll();
+        QVERIFY(contenu.contains("/FontFile2"));
+        QVERIFY(contenu.contains("LiberationSans"));
     }
 
     // A scaled painter gets no kept glyphs, but the same text as drawText.
