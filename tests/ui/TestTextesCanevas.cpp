@@ -31,7 +31,12 @@ Textes TextesVaries()
                      "\x80", "S\x80", "\x80\x81\x8D\x8F\x90\x9D", "\x8A\x8C\x8E\x9A\x9C\x9E\x9F",
                      "\xC0\xC9\xCE\xD5\xDC\xFF", "\xAB guillemets \xBB", "\xA0", "a\xA0", "co\xADt",
                      "fin\xAD", "\xAD", "a\xAD ", "a\xAD\xAD", "\x80\xAD\x80", "x\t", " \t",
-                     "tab\tulation", "ligne\nsuivante", "\x01\x02\x7F"};
+                     "tab\tulation", "ligne\nsuivante", "fin\n", "retour\r", "a\rb", "\x0B\x0C", "\x01\x02\x7F"};
+    std::string controles;
+    for (char c = 1; c < 0x20; ++c)
+        controles += c;
+    textes.push_back(controles);
+    textes.push_back("a" + controles + "b");
     for (int n = -50; n <= 250; n += 3)
         textes.push_back(std::to_string(n));
     std::mt19937 alea(1252);
