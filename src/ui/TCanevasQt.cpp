@@ -20,7 +20,11 @@ void TCanevasQt::FixerPinceauTransparent()
 
 void TCanevasQt::FixerCouleurPolice(CouleurRvb couleur)
 {
-    couleurPolice = QColor(couleur.rouge, couleur.vert, couleur.bleu);
+    // The drawing sets a colour before every text, mostly the one it has.
+    if (couleur == couleurPolice)
+        return;
+    couleurPolice = couleur;
+    plumeTexte = QPen(QColor(couleur.rouge, couleur.vert, couleur.bleu));
 }
 
 namespace {
@@ -63,11 +67,10 @@ void TCanevasQt::TracerLigneVers(int32_t x, int32_t y)
 
 void TCanevasQt::EcrireTexte(int32_t x, int32_t y, std::string_view texteCp1252)
 {
-    // Qt places text by its baseline; the drawing gives the top-left corner.
+    // Qt draws text with the pen; lines must find theirs back at once.
     const QPen plume = peintre.pen();
-    peintre.setPen(couleurPolice);
-    const double ligneDeBase = static_cast<double>(y) + peintre.fontMetrics().ascent();
-    peintre.drawText(QPointF(x, ligneDeBase), DepuisCp1252(texteCp1252));
+    peintre.setPen(plumeTexte);
+    textes.Ecrire(peintre, x, y, texteCp1252);
     peintre.setPen(plume);
 }
 

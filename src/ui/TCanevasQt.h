@@ -1,8 +1,9 @@
 #pragma once
 
+#include "CacheTextes.h"
 #include "render/Canevas.h"
 
-#include <QColor>
+#include <QPen>
 #include <QPoint>
 
 class QPainter;
@@ -10,8 +11,10 @@ class QPainter;
 // The graph drawing's canvas on a QPainter (a widget, an image, a printer).
 // Lines and outlines use the painter's pen and brush and texts its font, as
 // they are when the canvas is made; set them on the painter beforehand
-// (PoliceEcran() on screen), or through the canvas for the page's fonts. The text colour is the canvas's own, black at first, so that
-// coloured texts never tint the lines.
+// (PoliceEcran() on screen), or through the canvas for the page's fonts.
+// The text colour is the canvas's own, black at first, so that coloured
+// texts never tint the lines. The canvas keeps the glyphs of the texts it
+// writes again: make one for each drawing.
 class TCanevasQt : public Canevas {
 public:
     explicit TCanevasQt(QPainter& peintre);
@@ -32,6 +35,8 @@ public:
 
 private:
     QPainter& peintre;
-    QColor couleurPolice{Qt::black};
+    CouleurRvb couleurPolice;
+    QPen plumeTexte{Qt::black};
+    CacheTextes textes;
     QPoint position;
 };
