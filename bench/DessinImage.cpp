@@ -4,20 +4,22 @@
 #include "TCanevasQt.h"
 #include "model/TGraphe.h"
 
-#include <QImage>
 #include <QPainter>
 #include <algorithm>
 
-void DessinerDansImage(TGraphe& graphe)
+void ImageDessin::Preparer(const TGraphe& graphe)
 {
-    int largeur = 0;
-    int hauteur = 0;
-    for (const Sommet* s = graphe.premierSommet; s != nullptr; s = s->sommetSuivant) {
-        largeur = std::max(largeur, s->x);
-        hauteur = std::max(hauteur, s->y);
-    }
-    QImage image(largeur + 50, hauteur + 50, QImage::Format_RGB32);
+    QSize taille(0, 0);
+    for (const Sommet* s = graphe.premierSommet; s != nullptr; s = s->sommetSuivant)
+        taille = taille.expandedTo(QSize(s->x, s->y));
+    taille += QSize(50, 50);
+    if (image.size() != taille)
+        image = QImage(taille, QImage::Format_RGB32);
     image.fill(Qt::white);
+}
+
+void ImageDessin::Dessiner(TGraphe& graphe)
+{
     QPainter peintre(&image);
     peintre.setFont(PoliceEcran());
     TCanevasQt canevas(peintre);

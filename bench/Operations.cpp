@@ -10,6 +10,9 @@ Operation Commander(const char* nom, Commande commande, bool modifieLeGraphe = f
     return {nom, [commande](TGraphe& g) { ExecuterCommande(g, commande); }, modifieLeGraphe};
 }
 
+// Drawn on again and again: only the first run of a size makes it.
+ImageDessin imageDessin;
+
 }  // namespace
 
 const std::vector<Operation>& Operations()
@@ -17,7 +20,8 @@ const std::vector<Operation>& Operations()
     static const std::vector<Operation> operations = {
         {"AjusterFenetre", [](TGraphe& g) { g.AjusterFenetre(); }, false},
         {"InverserPoids", [](TGraphe& g) { g.InverserPoids(); }, false},
-        {"DessinerGraphe (QImage)", DessinerDansImage, false},
+        {"DessinerGraphe (QImage)", [](TGraphe& g) { imageDessin.Dessiner(g); }, false,
+         [](TGraphe& g) { imageDessin.Preparer(g); }},
         Commander("NumerotationTopologique", Commande::NumerotationTopologique),
         Commander("Circuit", Commande::Circuit),
         Commander("Connexite", Commande::Connexite),

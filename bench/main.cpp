@@ -66,6 +66,8 @@ void MesurerOperations(Banc& banc, Resultats& resultats, int n)
                                               [&] {
                                                   if (operation.modifieLeGraphe)
                                                       banc.Recharger();
+                                                  if (operation.preparer)
+                                                      operation.preparer(*banc.graphe);
                                               });
     }
 }
