@@ -2,7 +2,10 @@
 #include "algorithms/FileDistances.h"
 #include "model/TGraphe.h"
 
+#include <algorithm>
+#include <optional>
 #include <string_view>
+#include <vector>
 
 namespace {
 constexpr std::string_view kTitreSaisie = "Algorithme de Dijkstra";
@@ -13,17 +16,57 @@ constexpr std::string_view kTitreNegatifs = "Graphe incorrect";
 
 constexpr int64_t kInfini = TGraphe::kAucunSommet;
 
-// Whether NumeroSommet would answer -1 for the name: no vertex bears it, or
-// its first bearer holds the number -1, which a file can store.
-bool SansNumero(const TGraphe& graphe, const IndexNumeros& index, const char (&nom)[kTailleNom])
+bool PorteUnArcNegatif(const Sommet& sommet)
 {
-    const Sommet* porteur = index.SommetNumero(index.Numero(nom));
-    // A name beyond the table's positions is left to the list itself.
-    if (porteur == nullptr)
-        return graphe.NumeroSommet(nom) == -1;
-    return porteur->valeur == -1;
+    for (const Arc* a = sommet.arcSuivant; a != nullptr; a = a->arcSuivant) {
+        if (a->valeur < 0)
+            return true;
+    }
+    return false;
 }
 
+// What a single walk over every record learns before a run. The command
+// reads as three walks: the names checked, then the numbers cleared vertex
+// by vertex up to a negative arc, then the index built; on a large graph
+// each walk of the list costs as much as the search itself.
+struct Releve {
+    IndexNumeros index;            // by position: the numbers once cleared
+    std::vector<int32_t> anciens;  // the numbers before clearing, by position
+    int32_t negatif = -1;          // position of the first vertex with a negative arc
+};
+
+Releve Relever(Sommet* premierSommet, int32_t nbSommets)
+{
+    Releve releve{IndexNumeros(nbSommets), {}, -1};
+    releve.anciens.reserve(static_cast<size_t>(std::max(nbSommets, 0)));
+    int32_t position = 0;
+    for (Sommet* s = premierSommet; s != nullptr; s = s->sommetSuivant, ++position) {
+        releve.anciens.push_back(s->valeur);
+        s->valeur = 0;
+        releve.index.Ajouter(*s, position, false);
+        if (releve.negatif == -1 && PorteUnArcNegatif(*s))
+            releve.negatif = position;
+    }
+    return releve;
+}
+
+// The numbers of the vertices from position `debut` on, as they were.
+void RemettreNumeros(Sommet* premierSommet, const std::vector<int32_t>& anciens, int32_t debut)
+{
+    int32_t position = 0;
+    for (Sommet* s = premierSommet; s != nullptr; s = s->sommetSuivant, ++position) {
+        if (position >= debut)
+            s->valeur = anciens[size_t(position)];
+    }
+}
+
+// Whether NumeroSommet would have answered -1 for the name: no vertex bears
+// it, or its first bearer held the number -1, which a file can store.
+bool SansNumero(const Releve& releve, const char (&nom)[kTailleNom])
+{
+    const std::optional<int32_t> position = releve.index.NumeroDonne(nom);
+    return !position || releve.anciens[size_t(*position)] == -1;
+}
 }  // namespace
 
 std::vector<int32_t> PredecesseursDijkstra(const IndexNumeros& index, int32_t depart)
@@ -110,21 +153,18 @@ void TGraphe::Dijkstra()
     fenetre.SaisirExtremites(kTitreSaisie, depart, arrivee);
     if (depart[0] == '\0' || arrivee[0] == '\0')
         return;
-    // By positions, the numbers every vertex answers to once its own are
-    // cleared below: built first, it also answers for the two names.
-    const IndexNumeros index(*this, nbSommets, IndexNumeros::Numeros::Positions);
-    if (SansNumero(*this, index, depart) || SansNumero(*this, index, arrivee))
+    const Releve releve = Relever(premierSommet, nbSommets);
+    if (SansNumero(releve, depart) || SansNumero(releve, arrivee)) {
+        RemettreNumeros(premierSommet, releve.anciens, 0);
         return;
-    // The numbers go vertex by vertex: a refused graph keeps those of the
-    // vertices after the one holding the negative arc.
-    for (Sommet* s = premierSommet; s != nullptr; s = s->sommetSuivant) {
-        s->valeur = 0;
-        for (const Arc* a = s->arcSuivant; a != nullptr; a = a->arcSuivant) {
-            if (a->valeur < 0) {
-                fenetre.AfficherMessage(kPoidsNegatifs, kTitreNegatifs);
-                return;
-            }
-        }
     }
+    if (releve.negatif != -1) {
+        // The numbers go vertex by vertex: a refused graph keeps those of
+        // the vertices after the one holding the negative arc.
+        RemettreNumeros(premierSommet, releve.anciens, releve.negatif + 1);
+        fenetre.AfficherMessage(kPoidsNegatifs, kTitreNegatifs);
+        return;
+    }
+    const IndexNumeros& index = releve.index;
     AfficherChemin(index, PredecesseursDijkstra(index, index.Numero(depart)), index.Numero(arrivee));
 }

@@ -2,25 +2,31 @@
 
 #include "model/TGraphe.h"
 
-IndexNumeros::IndexNumeros(const TGraphe& graphe, int32_t taille, Numeros numeros)
+IndexNumeros::IndexNumeros(int32_t taille)
     : parNumero(static_cast<size_t>(taille > 0 ? taille : 0), nullptr),
       nommes(parNumero.size(), false),
       numeroParNom(parNumero.size())
 {
-    // One walk that reproduces SommetNumero for every number: the first
-    // vertex in list order whose number matches wins, and an unnumbered later
-    // homonym answers with its elder's number, so it never wins.
+}
+
+IndexNumeros::IndexNumeros(const TGraphe& graphe, int32_t taille) : IndexNumeros(taille)
+{
     int32_t position = 0;
-    for (Sommet* s = graphe.premierSommet; s != nullptr; s = s->sommetSuivant, ++position) {
-        const int32_t propre = numeros == Numeros::Propres ? s->valeur : 0;
-        const int32_t numero = propre != 0 ? propre : position;
-        const bool aine = numeroParNom.Ajouter(s->nom, numero);
-        if (numero < 0 || numero >= Taille() || parNumero[numero] != nullptr)
-            continue;
-        if (propre != 0 || aine) {
-            parNumero[numero] = s;
-            nommes[numero] = s->nom[0] != '\0';
-        }
+    for (Sommet* s = graphe.premierSommet; s != nullptr; s = s->sommetSuivant, ++position)
+        Ajouter(*s, s->valeur != 0 ? s->valeur : position, s->valeur != 0);
+}
+
+void IndexNumeros::Ajouter(Sommet& sommet, int32_t numero, bool numeroPropre)
+{
+    // Vertices come in list order, which reproduces SommetNumero for every
+    // number: the first vertex whose number matches wins, and an unnumbered
+    // later homonym answers with its elder's number, so it never wins.
+    const bool aine = numeroParNom.Ajouter(sommet.nom, numero);
+    if (numero < 0 || numero >= Taille() || parNumero[numero] != nullptr)
+        return;
+    if (numeroPropre || aine) {
+        parNumero[numero] = &sommet;
+        nommes[numero] = sommet.nom[0] != '\0';
     }
 }
 
@@ -37,6 +43,12 @@ int32_t IndexNumeros::Numero(const char (&nom)[kTailleNom]) const
     if (numero == nullptr || *numero < 0 || *numero >= Taille())
         return -1;
     return *numero;
+}
+
+std::optional<int32_t> IndexNumeros::NumeroDonne(const char (&nom)[kTailleNom]) const
+{
+    const int32_t* numero = numeroParNom.Chercher(nom);
+    return numero != nullptr ? std::optional<int32_t>(*numero) : std::nullopt;
 }
 
 ListesEntrantes::ListesEntrantes(const IndexNumeros& index)

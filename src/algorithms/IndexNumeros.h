@@ -4,6 +4,7 @@
 #include "model/TableNoms.h"
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -15,12 +16,15 @@ class TGraphe;
 // must not change while it is in use: it keeps pointers to the vertices.
 class IndexNumeros {
 public:
-    // The vertices' own numbers, or their positions: the numbers they answer
-    // to once their own are cleared, known before clearing them.
-    enum class Numeros { Propres, Positions };
+    // Indexes the numbers 0 to `taille` - 1 of the graph's vertices.
+    IndexNumeros(const TGraphe& graphe, int32_t taille);
+    // An index of the numbers 0 to `taille` - 1 to fill vertex by vertex, for
+    // a run that walks the list anyway.
+    explicit IndexNumeros(int32_t taille);
 
-    // Indexes the numbers 0 to `taille` - 1.
-    IndexNumeros(const TGraphe& graphe, int32_t taille, Numeros numeros = Numeros::Propres);
+    // The next vertex of the list, numbered `numero`: its own number when it
+    // holds one (`numeroPropre`), else its position in the list.
+    void Ajouter(Sommet& sommet, int32_t numero, bool numeroPropre);
 
     int32_t Taille() const { return static_cast<int32_t>(parNumero.size()); }
     // Null for a number no vertex answers to, or one outside the table.
@@ -28,6 +32,9 @@ public:
     // The number of the first vertex bearing `nom`; -1 when none does or when
     // that number lies outside the table.
     int32_t Numero(const char (&nom)[kTailleNom]) const;
+    // The number given to the first vertex bearing `nom`, inside the table
+    // or not; none when no vertex bears it.
+    std::optional<int32_t> NumeroDonne(const char (&nom)[kTailleNom]) const;
     // Whether a vertex answers to the number and bears a name. Kept apart
     // from the vertices, so that asking costs no visit to their records.
     bool Nomme(int32_t numero) const { return numero >= 0 && numero < Taille() && nommes[size_t(numero)]; }
