@@ -1,13 +1,24 @@
 #include "Operations.h"
 
 #include "DessinImage.h"
+#include "algorithms/CalculsChemins.h"
 #include "algorithms/Commandes.h"
+#include "algorithms/IndexNumeros.h"
 
 namespace {
 
 Operation Commander(const char* nom, Commande commande, bool modifieLeGraphe = false)
 {
     return {nom, [commande](TGraphe& g) { ExecuterCommande(g, commande); }, modifieLeGraphe};
+}
+
+// What Boost's Dijkstra does, from the same source (the first vertex): the
+// search with its per-run index, without the command's prompt, weight check
+// and path window.
+void CalculerDijkstra(TGraphe& g)
+{
+    const IndexNumeros index(g, g.nbSommets);
+    PredecesseursDijkstra(index, index.Numero(g.premierSommet->nom));
 }
 
 // Drawn on again and again: only the first run of a size makes it.
@@ -31,6 +42,7 @@ const std::vector<Operation>& Operations()
         Commander("Eulerien", Commande::Eulerien),
         {"Rapport", [](TGraphe& g) { g.Rapport(); }, false},
         Commander("Dijkstra", Commande::Dijkstra),
+        {"Dijkstra (calcul)", CalculerDijkstra, false},
         Commander("Bellman min", Commande::BellmanMin),
         Commander("Bellman max", Commande::BellmanMax),
         Commander("Ford min", Commande::FordMin),
