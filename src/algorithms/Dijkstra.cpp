@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <optional>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -67,72 +68,97 @@ bool SansNumero(const Releve& releve, const char (&nom)[kTailleNom])
     const std::optional<int32_t> position = releve.index.NumeroDonne(nom);
     return !position || releve.anciens[size_t(*position)] == -1;
 }
-}  // namespace
 
-std::vector<int32_t> PredecesseursDijkstra(const IndexNumeros& index, int32_t depart)
-{
-    const auto n = static_cast<size_t>(index.Taille());
-    std::vector<int64_t> distance(n, kInfini);
-    std::vector<int32_t> predecesseur(n, TGraphe::kAucunSommet);
-    std::vector<bool> regle(n, false);
+// One search: distances and predecessors by number, and the vertices still
+// to settle.
+class Recherche {
+public:
+    explicit Recherche(const IndexNumeros& index_)
+        : index(index_),
+          distance(size_t(index.Taille()), kInfini),
+          predecesseur(size_t(index.Taille()), TGraphe::kAucunSommet),
+          regle(size_t(index.Taille()), false),
+          file(index.Taille())
+    {
+    }
 
-    const Sommet* sommetDepart = index.SommetNumero(depart);
-    if (sommetDepart == nullptr)
-        return predecesseur;
-    // Whether some distance ever went beyond the infinite one.
-    bool auDelaDeLInfini = false;
-    // Of parallel arcs from the departure, the last one in the chain counts.
-    for (const Arc* a = sommetDepart->arcSuivant; a != nullptr; a = a->arcSuivant) {
-        if (const int32_t cible = index.Numero(a->nom); cible != -1) {
-            distance[cible] = a->valeur;
-            auDelaDeLInfini = auDelaDeLInfini || a->valeur > kInfini;
-            predecesseur[cible] = depart;
+    std::vector<int32_t> Depuis(const Sommet& sommetDepart, int32_t depart)
+    {
+        PartirDe(sommetDepart, depart);
+        while (ResteAChoisir()) {
+            const int32_t b = file.Premier();
+            const int64_t d = file.DistancePremier();
+            file.RetirerPremier();
+            // The vertex now first is most likely the next one settled: ask
+            // for its record while this one's arcs are read.
+            if (!file.Vide())
+                __builtin_prefetch(index.SommetNumero(file.Premier()));
+            Regler(b, d);
+        }
+        return std::move(predecesseur);
+    }
+
+private:
+    const IndexNumeros& index;
+    std::vector<int64_t> distance;
+    std::vector<int32_t> predecesseur;
+    std::vector<bool> regle;
+    FileDistances file;
+    bool auDelaDeLInfini = false;  // whether some distance ever went beyond the infinite one
+    bool infinisEnFile = false;
+
+    void PartirDe(const Sommet& sommetDepart, int32_t depart)
+    {
+        // Of parallel arcs from the departure, the last one in the chain counts.
+        for (const Arc* a = sommetDepart.arcSuivant; a != nullptr; a = a->arcSuivant) {
+            if (const int32_t cible = index.Numero(a->nom); cible != -1) {
+                distance[cible] = a->valeur;
+                auDelaDeLInfini = auDelaDeLInfini || a->valeur > kInfini;
+                predecesseur[cible] = depart;
+            }
+        }
+        distance[depart] = 0;
+        predecesseur[depart] = TGraphe::kAucunSommet;
+        regle[depart] = true;
+        // Vertices at the infinite distance wait outside the queue: most
+        // runs never reach them, and queueing every vertex would cost most
+        // of the run when the departure reaches few.
+        for (int32_t i = 0; i < index.Taille(); ++i) {
+            if (distance[i] != kInfini)
+                MettreEnFile(i);
         }
     }
-    distance[depart] = 0;
-    predecesseur[depart] = TGraphe::kAucunSommet;
-    regle[depart] = true;
 
-    FileDistances file(index.Taille());
     // A vertex that no number reaches, or whose name is empty, is never
     // settled: the empty name cannot be told apart from the end of a name list.
-    const auto mettreEnFile = [&](int32_t i) {
+    void MettreEnFile(int32_t i)
+    {
         if (!regle[i] && index.Nomme(i))
             file.Placer(i, distance[i]);
-    };
-    // Vertices at the infinite distance wait outside the queue: most runs
-    // never reach them, and queueing every vertex would cost most of the run
-    // when the departure reaches few.
-    for (int32_t i = 0; i < index.Taille(); ++i) {
-        if (distance[i] != kInfini)
-            mettreEnFile(i);
     }
-    bool infinisEnFile = false;
-    for (;;) {
+
+    bool ResteAChoisir()
+    {
         if (!infinisEnFile && (file.Vide() || file.DistancePremier() >= kInfini)) {
             // Whatever is left lies at or beyond the infinite distance. With
             // no distance beyond it, those vertices (no path reaches them)
             // change nothing; otherwise they take their turns as usual.
             if (!auDelaDeLInfini)
-                break;
+                return false;
             for (int32_t i = 0; i < index.Taille(); ++i) {
                 if (distance[i] == kInfini)
-                    mettreEnFile(i);
+                    MettreEnFile(i);
             }
             infinisEnFile = true;
         }
         // Beyond the infinite distance a vertex can never be chosen, so
         // nothing more can change.
-        if (file.Vide() || file.DistancePremier() > kInfini)
-            break;
-        const int32_t b = file.Premier();
-        const int64_t d = file.DistancePremier();
-        file.RetirerPremier();
+        return !file.Vide() && file.DistancePremier() <= kInfini;
+    }
+
+    void Regler(int32_t b, int64_t d)
+    {
         regle[b] = true;
-        // The vertex now first is most likely the next one settled: ask for
-        // its record while this one's arcs are read.
-        if (!file.Vide())
-            __builtin_prefetch(index.SommetNumero(file.Premier()));
         for (const Arc* a = index.SommetNumero(b)->arcSuivant; a != nullptr; a = a->arcSuivant) {
             const int32_t t = index.Numero(a->nom);
             if (t == -1 || distance[t] <= d + a->valeur)
@@ -140,10 +166,18 @@ std::vector<int32_t> PredecesseursDijkstra(const IndexNumeros& index, int32_t de
             distance[t] = d + a->valeur;
             auDelaDeLInfini = auDelaDeLInfini || distance[t] > kInfini;
             predecesseur[t] = b;
-            mettreEnFile(t);
+            MettreEnFile(t);
         }
     }
-    return predecesseur;
+};
+}  // namespace
+
+std::vector<int32_t> PredecesseursDijkstra(const IndexNumeros& index, int32_t depart)
+{
+    const Sommet* sommetDepart = index.SommetNumero(depart);
+    if (sommetDepart == nullptr)
+        return std::vector<int32_t>(size_t(index.Taille()), TGraphe::kAucunSommet);
+    return Recherche(index).Depuis(*sommetDepart, depart);
 }
 
 void TGraphe::Dijkstra()
