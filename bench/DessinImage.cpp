@@ -5,7 +5,6 @@
 #include "model/TGraphe.h"
 
 #include <QPainter>
-#include <algorithm>
 
 void ImageDessin::Preparer(const TGraphe& graphe)
 {
