@@ -39,10 +39,8 @@ Sommet* IndexNumeros::SommetNumero(int32_t numero) const
 
 int32_t IndexNumeros::Numero(const char (&nom)[kTailleNom]) const
 {
-    const int32_t* numero = numeroParNom.Chercher(nom);
-    if (numero == nullptr || *numero < 0 || *numero >= Taille())
-        return -1;
-    return *numero;
+    const std::optional<int32_t> numero = NumeroDonne(nom);
+    return numero && *numero >= 0 && *numero < Taille() ? *numero : -1;
 }
 
 std::optional<int32_t> IndexNumeros::NumeroDonne(const char (&nom)[kTailleNom]) const

@@ -20,21 +20,20 @@ bool FormatDirect(QImage::Format format)
 }
 
 // An opaque one-pixel solid pen whose pixels are its colour alone, whatever
-// lies beneath: any blending, pattern or thickness is left to Qt.
+// lies beneath: any blending, pattern or thickness is left to Qt, and so is
+// a colour not given in red, green and blue (one that differs from the same
+// values rebuilt as such).
 bool PlumeDirecte(const QPen& plume)
 {
     const QColor couleur = plume.color();
     return plume.style() == Qt::SolidLine && plume.brush().style() == Qt::SolidPattern
         && plume.capStyle() == Qt::SquareCap
         && (plume.widthF() == 0.0 || plume.widthF() == 1.0)
-        && couleur.spec() == QColor::Rgb && couleur.rgba64().isOpaque();
+        && couleur == QColor::fromRgba64(couleur.rgba64()) && couleur.rgba64().isOpaque();
 }
 
-// An inactive painter only answers its queries with warnings.
-bool EtatDirect(const QPainter& peintre)
+bool EtatDirect(const QPainter& peintre, const QPen& plume)
 {
-    if (!peintre.isActive())
-        return false;
     const QPainter::CompositionMode mode = peintre.compositionMode();
     return peintre.paintEngine()->type() == QPaintEngine::Raster
         && !peintre.testRenderHint(QPainter::Antialiasing) && !peintre.hasClipping()
@@ -42,7 +41,7 @@ bool EtatDirect(const QPainter& peintre)
         && (mode == QPainter::CompositionMode_SourceOver
             || mode == QPainter::CompositionMode_Source)
         && peintre.deviceTransform().type() == QTransform::TxNone
-        && PlumeDirecte(peintre.pen());
+        && PlumeDirecte(plume);
 }
 
 // The image the painter writes into, when we may write there too. Qt
@@ -113,14 +112,18 @@ void TracerHorizontale(const Toile& toile, QPoint gauche, QPoint droite)
 
 bool TracerLigneDirecte(QPainter& peintre, QPoint depart, QPoint arrivee)
 {
-    if (!EtatDirect(peintre))
+    // An inactive painter only answers its queries with warnings.
+    if (!peintre.isActive())
+        return false;
+    const QPen plume = peintre.pen();
+    if (!EtatDirect(peintre, plume))
         return false;
     QImage* image = ImageDirecte(peintre);
     // Lines leaving the image keep Qt's own clipping.
     if (image == nullptr || !DansImage(*image, depart) || !DansImage(*image, arrivee))
         return false;
     const Toile toile{image->bits(), image->bytesPerLine(),
-                      peintre.pen().color().rgba64().toArgb32()};
+                      plume.color().rgba64().toArgb32()};
     if (std::abs(arrivee.x() - depart.x()) < std::abs(arrivee.y() - depart.y())) {
         if (depart.y() > arrivee.y())
             std::swap(depart, arrivee);
