@@ -152,14 +152,14 @@ void TGraphe::Kruskal1()
     // already has a parent, or into the root of a tree listed earlier. Its
     // tree is kept only when no better one exists over as many arcs; the
     // user asked for a tree of greatest weight.
-    const Foret decrite = Retenir<ForetDuResultat>(arcs, choix);
-    const Foret optimale = Retenir<ForetDeKruskal>(arcs, choix);
-    const bool decriteOptimale =
-        decrite.retenus.size() == optimale.retenus.size() && decrite.poids == optimale.poids;
+    const Foret parCycles = Retenir<ForetDuResultat>(arcs, choix);
+    const Foret parKruskal = Retenir<ForetDeKruskal>(arcs, choix);
+    const bool aussiBonne =
+        parCycles.retenus.size() == parKruskal.retenus.size() && parCycles.poids == parKruskal.poids;
 
     const IndexSommets sommets(premierSommet);
     RemplissageGraphe remplissage(arbre);
-    for (const auto& [a, ajout] : decriteOptimale ? decrite.retenus : optimale.retenus) {
+    for (const auto& [a, ajout] : aussiBonne ? parCycles.retenus : parKruskal.retenus) {
         const auto [arc, origine] = a;
         if (ajout.origineNouvelle) {
             const Sommet& u = sommets[sommets.Position(origine->nom)];

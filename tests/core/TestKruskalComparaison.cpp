@@ -95,7 +95,7 @@ std::vector<ArcDecrit> ArcsDe(const TGraphe& g)
     std::vector<ArcDecrit> arcs;
     for (const Sommet* s = g.premierSommet; s != nullptr; s = s->sommetSuivant) {
         for (const Arc* a = s->arcSuivant; a != nullptr; a = a->arcSuivant) {
-            // An edge once, by the record that leads to the later name.
+            // An edge once, by its record towards the later name (a loop twice).
             if (g.oriente || std::string(s->nom) <= a->nom)
                 arcs.push_back({s->nom, a->nom, a->valeur});
         }
@@ -169,7 +169,8 @@ TEST(KruskalComparaison, Kruskal1_commeLesEtapesDeReference_arbreOptimal)
                 litteral::Kruskal1SelonLaRegle(g, g.fenetre.CreerFenetreResultat());
             });
             const std::string graphe = Decrire(p.litteral);
-            const std::string contexte = "essai " + std::to_string(essai) + (minimum ? " min" : " max") + " sur " + graphe;
+            const std::string contexte =
+                "essai " + std::to_string(essai) + (minimum ? " min" : " max") + " sur " + graphe;
             ASSERT_EQ(p.fenetreRapide.resultats.size(), 1u);
             const TGraphe& mot = *p.fenetreLitterale.resultats[0].graphe;
             const TGraphe& regle = *p.fenetreLitterale.resultats[1].graphe;
@@ -198,7 +199,8 @@ TEST(KruskalComparaison, Kruskal2_commeLesEtapesDeReference_arbreOptimal)
             const auto enregistrements = CompterEnregistrements(p.rapide);
             p.rapide.CommandeKruskal2(minimum);
             Entourer(p.litteral, !minimum, [](TGraphe& g) { litteral::Kruskal2(g); });
-            const std::string contexte = "essai " + std::to_string(essai) + (minimum ? " min" : " max") + " sur " + avant;
+            const std::string contexte =
+                "essai " + std::to_string(essai) + (minimum ? " min" : " max") + " sur " + avant;
             EXPECT_EQ(Decrire(p.rapide), Decrire(p.litteral)) << contexte;
             EXPECT_EQ(CompterEnregistrements(p.rapide).second, p.rapide.nbArcs);
             if (connexe)
