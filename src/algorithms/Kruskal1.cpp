@@ -5,11 +5,40 @@
 #include "model/TGraphe.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
 
 namespace {
+struct Ajout {
+    bool accepte = false;
+    bool origineNouvelle = false;
+    bool cibleNouvelle = false;
+};
+
+// The tree window's vertices by name, numbered in the order they come in,
+// each in the class of the tree that holds it.
+class SommetsDeLaFenetre {
+protected:
+    Partition arbres;
+
+    int Indice(std::string_view nom) const
+    {
+        const auto trouve = indices.find(nom);
+        return trouve != indices.end() ? trouve->second : -1;
+    }
+    int Creer(std::string_view nom)
+    {
+        const int indice = arbres.Ajouter();
+        indices.emplace(nom, indice);
+        return indice;
+    }
+
+private:
+    std::unordered_map<std::string_view, int> indices;
+};
+
 // The tree window as its cycle test sees it, kept up to date so that a step
 // need not rerun that test. The test walks breadth-first along the arcs and
 // restarts from the first unreached vertex in list order; it finds nothing
@@ -18,14 +47,8 @@ namespace {
 // vertex list (a tree entered below its root is met again from the root).
 // Vertices are numbered in list order, which is the order of acceptance, so
 // a tree's root is the smallest number of its class.
-class ForetDuResultat {
+class ForetDuResultat : SommetsDeLaFenetre {
 public:
-    struct Ajout {
-        bool accepte = false;
-        bool origineNouvelle = false;
-        bool cibleNouvelle = false;
-    };
-
     // Whether the arc keeps the window free of cycles; if so it is recorded,
     // with the ends that it brings in.
     Ajout Accepter(std::string_view origine, std::string_view cible)
@@ -49,29 +72,60 @@ public:
         ajout = {true, indiceOrigine < 0, indiceCible < 0};
         const int o = ajout.origineNouvelle ? Creer(origine) : indiceOrigine;
         const int c = ajout.cibleNouvelle ? Creer(cible) : indiceCible;
+        aUnParent.resize(size_t(arbres.Taille()), false);
         aUnParent[c] = true;
         arbres.Unir(o, c);
         return ajout;
     }
 
 private:
-    std::unordered_map<std::string_view, int> indices;
     std::vector<bool> aUnParent;
-    Partition arbres;
+};
 
-    int Indice(std::string_view nom) const
+// Kruskal's own rule: an arc is kept when its ends are not yet joined in the
+// window, whichever way the window's arcs point.
+class ForetDeKruskal : SommetsDeLaFenetre {
+public:
+    Ajout Accepter(std::string_view origine, std::string_view cible)
     {
-        const auto trouve = indices.find(nom);
-        return trouve != indices.end() ? trouve->second : -1;
-    }
-    int Creer(std::string_view nom)
-    {
-        const int indice = arbres.Ajouter();
-        indices.emplace(nom, indice);
-        aUnParent.push_back(false);
-        return indice;
+        const int indiceOrigine = Indice(origine);
+        const int indiceCible = Indice(cible);
+        const bool joints = indiceOrigine >= 0 && indiceCible >= 0 && arbres.MemeClasse(indiceOrigine, indiceCible);
+        if (origine == cible || joints)
+            return {};
+        const Ajout ajout{true, indiceOrigine < 0, indiceCible < 0};
+        const int o = ajout.origineNouvelle ? Creer(origine) : indiceOrigine;
+        const int c = ajout.cibleNouvelle ? Creer(cible) : indiceCible;
+        arbres.Unir(o, c);
+        return ajout;
     }
 };
+
+struct Retenu {
+    ArcDuGraphe arc;
+    Ajout ajout;
+};
+
+struct Foret {
+    std::vector<Retenu> retenus;
+    int64_t poids = 0;  // as the run sees the weights
+};
+
+template <class Regle>
+Foret Retenir(const std::vector<ArcDuGraphe>& arcs, const std::vector<int>& choix)
+{
+    Regle regle;
+    Foret foret;
+    for (const int i : choix) {
+        const ArcDuGraphe& a = arcs[size_t(i)];
+        const Ajout ajout = regle.Accepter(a.origine->nom, a.arc->nom);
+        if (ajout.accepte) {
+            foret.retenus.push_back({a, ajout});
+            foret.poids += a.arc->valeur;
+        }
+    }
+    return foret;
+}
 
 int32_t Oppose(int32_t poids)
 {
@@ -82,25 +136,31 @@ int32_t Oppose(int32_t poids)
 void TGraphe::Kruskal1()
 {
     TGraphe& arbre = fenetre.CreerFenetreResultat();
-    RemplissageGraphe remplissage(arbre);
     const std::vector<ArcDuGraphe> arcs = TousLesArcs(*this);
     for (const ArcDuGraphe& a : arcs)
         a.arc->marque = false;
-    const std::vector<int> ordre = OrdreDesChoix(arcs);
-    const IndexSommets sommets(premierSommet);
-    ForetDuResultat foret;
-
     // A run makes one step per arc of the graph; steps beyond the arcs that
-    // can be picked find nothing and do nothing.
-    const size_t pas = std::min(ordre.size(), static_cast<size_t>(std::max(nbArcs, 0)));
-    for (size_t k = 0; k < pas; ++k) {
-        const auto [arc, origine] = arcs[ordre[k]];
-        // The arc marked is the one picked, not merely the first between the
-        // same ends, so that parallel arcs are each considered once.
-        arc->marque = true;
-        const auto ajout = foret.Accepter(origine->nom, arc->nom);
-        if (!ajout.accepte)
-            continue;
+    // can be picked find nothing and do nothing. The arc marked is the one
+    // picked, not merely the first between the same ends, so that parallel
+    // arcs are each considered once.
+    std::vector<int> choix = OrdreDesChoix(arcs);
+    choix.resize(std::min(choix.size(), static_cast<size_t>(std::max(nbArcs, 0))));
+    for (const int i : choix)
+        arcs[size_t(i)].arc->marque = true;
+
+    // The cycle test refuses more than cycles: an arc into a vertex that
+    // already has a parent, or into the root of a tree listed earlier. Its
+    // tree is kept only when no better one exists over as many arcs; the
+    // user asked for a tree of greatest weight.
+    const Foret parCycles = Retenir<ForetDuResultat>(arcs, choix);
+    const Foret parKruskal = Retenir<ForetDeKruskal>(arcs, choix);
+    const bool aussiBonne =
+        parCycles.retenus.size() == parKruskal.retenus.size() && parCycles.poids == parKruskal.poids;
+
+    const IndexSommets sommets(premierSommet);
+    RemplissageGraphe remplissage(arbre);
+    for (const auto& [a, ajout] : aussiBonne ? parCycles.retenus : parKruskal.retenus) {
+        const auto [arc, origine] = a;
         if (ajout.origineNouvelle) {
             const Sommet& u = sommets[sommets.Position(origine->nom)];
             remplissage.AjouterSommet(origine->nom, u.x, u.y);

@@ -6,20 +6,20 @@
 #include <algorithm>
 #include <map>
 #include <string_view>
+#include <tuple>
 #include <utility>
 #include <vector>
 
 // A run is planned on a table of the arcs before the graph is touched. The
 // steps do not depend on one another's outcome: a step picks the heaviest
-// arc no earlier step has taken, and its removal takes the arcs from the
-// picked arc's chain to the same target (and in a non-oriented graph the
-// ones coming back from the target's chain). Only whether it puts them back
-// does depend on the others, and that is settled for all steps at once.
+// arc no earlier step has taken, and its removal takes that very arc and, in
+// a non-oriented graph, its mirror. Only whether it puts them back does
+// depend on the others, and that is settled for all steps at once.
 namespace {
 struct Etape {
     int origine;  // the ends, as positions of their names' first bearers
     int cible;    // -1 when no vertex bears the target's name
-    std::vector<int> arcs;  // positions in the arc table, in chain order
+    std::vector<int> arcs;  // positions in the arc table: the arc, then its mirror
     bool remiseEnPlace = false;
 };
 
@@ -38,36 +38,55 @@ struct Plan {
     }
 };
 
-using CleChaine = std::pair<const Sommet*, std::string_view>;
+// The records of one chain that name one vertex with one weight, in chain
+// order; those before `libre` have all been taken.
+using CleMiroir = std::tuple<const Sommet*, std::string_view, int32_t>;
+struct Miroirs {
+    std::vector<int> arcs;
+    size_t libre = 0;
+};
+
+// The mirror of a non-oriented graph's arc is the first record not yet taken
+// in its target's chain back to its origin with its weight: taking only that
+// one lets a bundle of parallel edges be thinned one edge at a time.
+int PrendreMiroir(std::map<CleMiroir, Miroirs>& miroirs, const CleMiroir& cle, const std::vector<int>& etapeDe)
+{
+    const auto trouve = miroirs.find(cle);
+    if (trouve == miroirs.end())
+        return -1;
+    Miroirs& m = trouve->second;
+    while (m.libre < m.arcs.size() && etapeDe[m.arcs[m.libre]] >= 0)
+        ++m.libre;
+    return m.libre < m.arcs.size() ? m.arcs[m.libre] : -1;
+}
 
 void Decouper(Plan& plan, bool oriente)
 {
-    std::map<CleChaine, std::vector<int>> parChaine;
-    for (int i = 0; i < static_cast<int>(plan.arcs.size()); ++i)
-        parChaine[{plan.arcs[i].origine, plan.arcs[i].arc->nom}].push_back(i);
+    std::map<CleMiroir, Miroirs> miroirs;
+    if (!oriente) {
+        for (int i = 0; i < static_cast<int>(plan.arcs.size()); ++i) {
+            const ArcDuGraphe& a = plan.arcs[i];
+            miroirs[{a.origine, a.arc->nom, a.arc->valeur}].arcs.push_back(i);
+        }
+    }
 
+    // Arcs taken before are left alone, so that each arc is considered once
+    // and the removal never takes back what a step put back.
     for (int choisi : OrdreDesChoix(plan.arcs)) {
         if (plan.etapeDe[choisi] >= 0)
             continue;
         const ArcDuGraphe& a = plan.arcs[choisi];
         const int numero = static_cast<int>(plan.etapes.size());
-        Etape etape{plan.bouts[choisi].first, plan.bouts[choisi].second, {}};
-        // Arcs taken before are left alone, so that each arc is considered
-        // once and the removal never takes back what a step put back.
-        auto prendre = [&](const Sommet* porteur, std::string_view cible) {
-            const auto trouve = parChaine.find({porteur, cible});
-            if (trouve == parChaine.end())
-                return;
-            for (int j : trouve->second) {
-                if (plan.etapeDe[j] < 0) {
-                    plan.etapeDe[j] = numero;
-                    etape.arcs.push_back(j);
-                }
+        Etape etape{plan.bouts[choisi].first, plan.bouts[choisi].second, {choisi}};
+        plan.etapeDe[choisi] = numero;
+        if (!oriente && etape.cible >= 0) {
+            const CleMiroir cle{&plan.sommets[etape.cible], a.origine->nom, a.arc->valeur};
+            const int miroir = PrendreMiroir(miroirs, cle, plan.etapeDe);
+            if (miroir >= 0) {
+                plan.etapeDe[miroir] = numero;
+                etape.arcs.push_back(miroir);
             }
-        };
-        prendre(a.origine, a.arc->nom);
-        if (!oriente && etape.cible >= 0)
-            prendre(&plan.sommets[etape.cible], a.origine->nom);
+        }
         plan.etapes.push_back(std::move(etape));
     }
 }
@@ -147,14 +166,11 @@ void TGraphe::Kruskal2()
     Decouper(plan, oriente);
     Decider(plan, EstConnexe());
 
-    // Every step counts, so a run may end while arcs remain unconsidered.
     std::vector<int> devenir(plan.arcs.size(), kIntact);
-    int32_t k = 0;
-    for (size_t numero = 0; numero < plan.etapes.size() && k < nbArcs; ++numero, ++k) {
+    for (size_t numero = 0; numero < plan.etapes.size(); ++numero) {
         const Etape& etape = plan.etapes[numero];
         for (int arc : etape.arcs) {
-            // Every arc the removal took comes back with its own weight: a
-            // single arc for the pair would lose parallel arcs.
+            // The very records removed come back, each with its own weight.
             if (etape.remiseEnPlace)
                 plan.arcs[arc].arc->marque = true;
             devenir[arc] = etape.remiseEnPlace ? static_cast<int>(numero) : kSupprime;

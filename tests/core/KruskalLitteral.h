@@ -1,17 +1,19 @@
 #pragma once
 
-// Word-for-word versions of the cycle test and of the two spanning-tree
-// runs, slow on purpose, against which the program's runs are compared. They
-// apply the same rulings where the plain steps fall short: a step that can
-// pick nothing does nothing, the arc marked is the one picked, and the second
-// run puts back every arc its removal took, in order, marked. Connectivity is
-// the word-for-word traversal of ReferenceLitterale.h.
+// Word-for-word versions of the cycle test and of the first spanning-tree
+// run, slow on purpose, against which the program's runs are compared, with
+// plain versions of the rules that mend the two runs: Kruskal's rule on the
+// first run's picks, and the second run taking the very arc picked and its
+// mirror. They apply the same rulings where the plain steps fall short: a
+// step that can pick nothing does nothing and the arc marked is the one
+// picked. Connectivity is the word-for-word traversal of ReferenceLitterale.h.
 
 #include "ReferenceLitterale.h"
 
 #include "model/ListeNoms.h"
 #include "model/TGraphe.h"
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -106,26 +108,78 @@ inline void Kruskal1(TGraphe& s, TGraphe& r)
     r.AjusterFenetre();
 }
 
-inline std::vector<int32_t> PoidsVers(const TGraphe& g, const char* origine, const char* cible)
+// Whether `a` and `b` are joined in `r`, whichever way its arcs point.
+inline bool Joints(const TGraphe& r, const char* a, const char* b)
 {
-    std::vector<int32_t> poids;
-    for (const Arc* a = g.ChercherSommet(origine)->arcSuivant; a != nullptr; a = a->arcSuivant) {
-        if (MemeNom(a->nom, cible))
-            poids.push_back(a->valeur);
+    std::set<std::string> atteints{a};
+    std::vector<std::string> pile{a};
+    while (!pile.empty()) {
+        const std::string nom = pile.back();
+        pile.pop_back();
+        for (const Sommet* s = r.premierSommet; s != nullptr; s = s->sommetSuivant) {
+            for (const Arc* x = s->arcSuivant; x != nullptr; x = x->arcSuivant) {
+                const char* autre = nom == s->nom ? x->nom : nom == x->nom ? s->nom : nullptr;
+                if (autre != nullptr && atteints.insert(autre).second)
+                    pile.push_back(autre);
+            }
+        }
     }
-    return poids;
+    return atteints.count(b) != 0;
 }
 
-inline void RemettreMarques(TGraphe& g, const char* origine, const char* cible,
-                            const std::vector<int32_t>& poids)
+// Kruskal's rule on the first run's picks: an arc is kept when its ends are
+// not yet joined in the window.
+inline void Kruskal1SelonLaRegle(TGraphe& s, TGraphe& r)
 {
-    for (int32_t w : poids) {
-        g.AjouterArc(origine, cible, w);
-        Arc* dernier = g.ChercherSommet(origine);
-        while (dernier->arcSuivant != nullptr)
-            dernier = dernier->arcSuivant;
-        dernier->marque = true;
+    EffacerMarquesArcs(s);
+    char o[kTailleNom] = "";
+    char t[kTailleNom] = "";
+    const int32_t n = s.nbArcs;
+    for (int32_t k = 0; k < n; ++k) {
+        Arc* a = s.ArcLePlusLourd(o, t);
+        if (a == nullptr)
+            continue;
+        a->marque = true;
+        const bool dejaJoints = r.NumeroSommet(o) != -1 && r.NumeroSommet(t) != -1 && Joints(r, o, t);
+        if (MemeNom(o, t) || dejaJoints)
+            continue;
+        if (r.NumeroSommet(o) == -1)
+            r.AjouterSommet(o, s.ChercherSommet(o)->x, s.ChercherSommet(o)->y);
+        if (r.NumeroSommet(t) == -1)
+            r.AjouterSommet(t, a->x, a->y);
+        r.AjouterArc(o, t, s.PoidsInverses() ? -a->valeur : a->valeur);
     }
+    r.AjusterFenetre();
+}
+
+inline Sommet* Porteur(const TGraphe& g, const Arc* arc)
+{
+    for (Sommet* s = g.premierSommet; s != nullptr; s = s->sommetSuivant) {
+        for (const Arc* a = s->arcSuivant; a != nullptr; a = a->arcSuivant) {
+            if (a == arc)
+                return s;
+        }
+    }
+    return nullptr;
+}
+
+inline void Decrocher(TGraphe& g, Sommet* porteur, Arc* arc)
+{
+    Arc* avant = porteur;
+    while (avant->arcSuivant != arc)
+        avant = avant->arcSuivant;
+    avant->arcSuivant = arc->arcSuivant;
+    arc->arcSuivant = nullptr;
+    --g.nbArcs;
+}
+
+inline void Raccrocher(TGraphe& g, Sommet* porteur, Arc* arc)
+{
+    Arc* fin = porteur;
+    while (fin->arcSuivant != nullptr)
+        fin = fin->arcSuivant;
+    fin->arcSuivant = arc;
+    ++g.nbArcs;
 }
 
 inline void Kruskal2(TGraphe& g)
@@ -133,24 +187,26 @@ inline void Kruskal2(TGraphe& g)
     EffacerMarquesArcs(g);
     char o[kTailleNom] = "";
     char t[kTailleNom] = "";
-    int32_t k = 0;
-    while (k < g.nbArcs) {
-        Arc* a = g.ArcLePlusLourd(o, t);
-        if (a == nullptr)
-            break;
+    while (Arc* a = g.ArcLePlusLourd(o, t)) {
         a->marque = true;
-        const std::vector<int32_t> aller = PoidsVers(g, o, t);
-        const bool retour = !g.oriente && !MemeNom(o, t);
-        const std::vector<int32_t> arrivee = retour ? PoidsVers(g, t, o) : std::vector<int32_t>{};
-        g.SupprimerArc(o, t);
-        if (DepartsLitteraux(g, true) != 1) {
-            const bool oriente = g.oriente;
-            g.oriente = true;
-            RemettreMarques(g, o, t, aller);
-            RemettreMarques(g, t, o, arrivee);
-            g.oriente = oriente;
+        Sommet* u = Porteur(g, a);
+        Sommet* v = g.oriente ? nullptr : g.ChercherSommet(t);
+        Arc* miroir = v != nullptr ? v->arcSuivant : nullptr;
+        while (miroir != nullptr && (miroir->marque || !MemeNom(miroir->nom, o) || miroir->valeur != a->valeur))
+            miroir = miroir->arcSuivant;
+        Decrocher(g, u, a);
+        if (miroir != nullptr) {
+            miroir->marque = true;
+            Decrocher(g, v, miroir);
         }
-        ++k;
+        if (DepartsLitteraux(g, true) != 1) {
+            Raccrocher(g, u, a);
+            if (miroir != nullptr)
+                Raccrocher(g, v, miroir);
+        } else {
+            delete a;
+            delete miroir;
+        }
     }
 }
 

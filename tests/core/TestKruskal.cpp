@@ -78,26 +78,41 @@ TEST_F(Kruskal, Kruskal1_fenetreAjusteeAuxSommetsPosesCommeALaSource)
     EXPECT_GE(FenetreArbre().redessins, 1);
 }
 
-TEST_F(Kruskal, Kruskal1_sommetAtteintSeulementParDerriereResteHorsDeLArbre)
+TEST_F(Kruskal, Kruskal1_sommetAtteintSeulementParDerriereEntreDansLArbre)
 {
+    // The cycle test meets B again from C and would leave C out.
     Construire(g, true, {"A", "B", "C"}, {{"A", "B", 3}, {"C", "B", 2}});
     ExecuterCommande(g, Commande::Kruskal1Max);
     TGraphe& r = Arbre();
-    EXPECT_EQ(NomsSommets(r), (Noms{"A", "B"}));
+    EXPECT_EQ(NomsSommets(r), (Noms{"A", "B", "C"}));
     EXPECT_EQ(Chaine(r, "A"), (Arcs{"B:3"}));
+    EXPECT_EQ(Chaine(r, "C"), (Arcs{"B:2"}));
 }
 
-TEST_F(Kruskal, Kruskal1_arbreEntreSousSaRacineEstRefuse)
+TEST_F(Kruskal, Kruskal1_arbreEntreSousSaRacineGardeLeMeilleur)
 {
-    // A would enter the window after B, the root of the tree it should head:
-    // the traversal starts from B and meets B again from A.
+    // The cycle test refuses A to B, A entering after B, the root of the tree
+    // A would head, and keeps C to A (1): Kruskal's rule keeps A to B (4).
     Construire(g, true, {"A", "B", "C"}, {{"B", "C", 5}, {"A", "B", 4}, {"C", "A", 1}});
     ExecuterCommande(g, Commande::Kruskal1Max);
     TGraphe& r = Arbre();
     EXPECT_EQ(NomsSommets(r), (Noms{"B", "C", "A"}));
     EXPECT_EQ(Chaine(r, "B"), (Arcs{"C:5"}));
-    EXPECT_EQ(Chaine(r, "C"), (Arcs{"A:1"})) << "below the root, A is welcome";
-    EXPECT_EQ(Chaine(r, "A"), (Arcs{}));
+    EXPECT_EQ(Chaine(r, "C"), (Arcs{}));
+    EXPECT_EQ(Chaine(r, "A"), (Arcs{"B:4"}));
+    EXPECT_EQ(ChaineMarquee(g, "C"), (Arcs{"A:1*"})) << "every arc is still considered";
+}
+
+TEST_F(Kruskal, Kruskal1_arbreOptimalDuParcoursGardeTelQuel)
+{
+    // A tree as heavy as the best one is kept as its steps built it, though
+    // Kruskal's rule would keep C to B, picked before B to C.
+    Construire(g, true, {"A", "C", "B"}, {{"A", "B", 5}, {"C", "B", 4}, {"B", "C", 4}});
+    ExecuterCommande(g, Commande::Kruskal1Max);
+    TGraphe& r = Arbre();
+    EXPECT_EQ(NomsSommets(r), (Noms{"A", "B", "C"}));
+    EXPECT_EQ(Chaine(r, "B"), (Arcs{"C:4"}));
+    EXPECT_EQ(Chaine(r, "C"), (Arcs{}));
 }
 
 TEST_F(Kruskal, Kruskal1_bouclesJamaisGardees)
@@ -141,7 +156,8 @@ TEST_F(Kruskal, Kruskal1_poidsAuPlancherJamaisChoisis)
     Construire(g, true, {"A", "B", "C", "D"},
                {{"A", "B", -1000000}, {"A", "C", -999999}, {"A", "D", INT_MIN}, {"B", "C", 1000000}});
     ExecuterCommande(g, Commande::Kruskal1Max);
-    EXPECT_EQ(NomsSommets(Arbre()), (Noms{"B", "C"})) << "A to C would give C a second parent";
+    EXPECT_EQ(NomsSommets(Arbre()), (Noms{"B", "C", "A"}));
+    EXPECT_EQ(Chaine(Arbre(), "A"), (Arcs{"C:-999999"}));
     EXPECT_EQ(ChaineMarquee(g, "A"), (Arcs{"B:-1000000", "C:-999999*", "D:" + std::to_string(INT_MIN)}));
 
     // Under "min" the heaviest weights are the ones left out.
@@ -187,16 +203,15 @@ TEST_F(Kruskal, Kruskal2Min_orienteRetireLArcLourdQuiNeDeconnectePas)
     EXPECT_EQ(g.nbArcs, 2);
 }
 
-TEST_F(Kruskal, Kruskal2_compteurDEtapesContreLeNombreDArcsCourant)
+TEST_F(Kruskal, Kruskal2_considereChaqueArcJusquAuDernier)
 {
     Construire(g, true, {"A", "B", "C"},
                {{"A", "B", 6}, {"B", "A", 5}, {"B", "C", 4}, {"C", "B", 3}, {"A", "C", 2}, {"C", "A", 1}});
     ExecuterCommande(g, Commande::Kruskal2Min);
-    // Three steps ran and three arcs remain: the light arcs were never looked at.
-    EXPECT_EQ(ChaineMarquee(g, "A"), (Arcs{"C:2"}));
+    EXPECT_EQ(ChaineMarquee(g, "A"), (Arcs{}));
     EXPECT_EQ(ChaineMarquee(g, "B"), (Arcs{}));
-    EXPECT_EQ(ChaineMarquee(g, "C"), (Arcs{"B:3", "A:1"}));
-    EXPECT_EQ(g.nbArcs, 3);
+    EXPECT_EQ(ChaineMarquee(g, "C"), (Arcs{"B:3*", "A:1*"}));
+    EXPECT_EQ(g.nbArcs, 2);
 }
 
 TEST_F(Kruskal, Kruskal2_grapheNonConnexeRestituePoidsEtArcsParalleles)
@@ -205,9 +220,9 @@ TEST_F(Kruskal, Kruskal2_grapheNonConnexeRestituePoidsEtArcsParalleles)
                {{"A", "B", 5}, {"A", "B", 7}, {"C", "D", 2}, {"D", "E", 9}, {"C", "C", 4}});
     const auto enregistrements = CompterEnregistrements(g);
     ExecuterCommande(g, Commande::Kruskal2Min);
-    EXPECT_EQ(ChaineMarquee(g, "A"), (Arcs{"B:5*", "B:7*"}));
-    EXPECT_EQ(ChaineMarquee(g, "B"), (Arcs{"A:5*", "A:7*"}));
-    // Put back group after group, heaviest first: the chains' order changes.
+    // Put back edge after edge, heaviest first: the chains' order changes.
+    EXPECT_EQ(ChaineMarquee(g, "A"), (Arcs{"B:7*", "B:5*"}));
+    EXPECT_EQ(ChaineMarquee(g, "B"), (Arcs{"A:7*", "A:5*"}));
     EXPECT_EQ(ChaineMarquee(g, "C"), (Arcs{"C:4*", "C:4*", "D:2*"}));
     EXPECT_EQ(ChaineMarquee(g, "D"), (Arcs{"E:9*", "C:2*"}));
     EXPECT_EQ(CompterEnregistrements(g), enregistrements);
@@ -219,22 +234,25 @@ TEST_F(Kruskal, Kruskal2_grapheNonConnexeRestituePoidsEtArcsParalleles)
     EXPECT_EQ(g.nbArcs, 10);
 }
 
-TEST_F(Kruskal, Kruskal2_arcsParallelesTousRetiresOuTousRemisAvecLeurPoids)
+TEST_F(Kruskal, Kruskal2_arcsParallelesRetiresUnAUn)
 {
-    // The bundle A to B is the only way to A: it comes back whole.
+    // The bundle A to B is the only way to A: its heavy arc goes alone.
     Construire(g, true, {"A", "B", "C"}, {{"A", "B", 9}, {"A", "B", 1}, {"B", "C", 2}});
     ExecuterCommande(g, Commande::Kruskal2Min);
-    EXPECT_EQ(ChaineMarquee(g, "A"), (Arcs{"B:9*", "B:1*"}));
-    EXPECT_EQ(g.nbArcs, 3);
+    EXPECT_EQ(ChaineMarquee(g, "A"), (Arcs{"B:1*"}));
+    EXPECT_EQ(g.nbArcs, 2);
 
-    // Here C to A also joins A: the whole bundle goes at once.
+    // Non-oriented, a step takes one edge of the bundle: the record picked
+    // and the first record back with its weight.
     FauxServices autre;
     TGraphe h{autre};
-    Construire(h, true, {"A", "B", "C"}, {{"A", "B", 1}, {"A", "B", 9}, {"B", "C", 2}, {"C", "A", 3}});
+    Construire(h, false, {"A", "B", "C"}, {{"A", "B", 4}, {"A", "B", 4}, {"A", "B", 2}, {"B", "C", 3}, {"C", "A", 3}});
     ExecuterCommande(h, Commande::Kruskal2Min);
-    EXPECT_EQ(ChaineMarquee(h, "A"), (Arcs{}));
-    EXPECT_EQ(h.nbArcs, 2);
-    EXPECT_EQ(CompterEnregistrements(h).second, 2);
+    EXPECT_EQ(ChaineMarquee(h, "A"), (Arcs{"B:2*"}));
+    EXPECT_EQ(ChaineMarquee(h, "B"), (Arcs{"C:3*", "A:2*"}));
+    EXPECT_EQ(ChaineMarquee(h, "C"), (Arcs{"B:3*"}));
+    EXPECT_EQ(h.nbArcs, 4);
+    EXPECT_EQ(CompterEnregistrements(h).second, 4);
 }
 
 TEST_F(Kruskal, Kruskal2_poidsAuPlancherJamaisRetires)
@@ -308,9 +326,9 @@ TEST_F(Kruskal, SommetsHomonymes_niPlantageNiBoucle)
 
     // Homonyms stand for one vertex, reached by name.
     ExecuterCommande(g, Commande::Kruskal2Min);
-    // The loop goes, then the homonym's arc (A and B stay joined); two steps
-    // for one arc left end the run.
-    EXPECT_EQ(ChaineMarquee(g, "A"), (Arcs{"B:1"}));
+    // The loop goes, then the homonym's arc (A and B stay joined); the last
+    // arc is the only link left.
+    EXPECT_EQ(ChaineMarquee(g, "A"), (Arcs{"B:1*"}));
     EXPECT_EQ(homonyme->arcSuivant, nullptr);
     EXPECT_EQ(g.nbArcs, 1);
     EXPECT_EQ(CompterEnregistrements(g).second, 1);
