@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <map>
 #include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -57,58 +58,47 @@ void Tirer(TGraphe& g, std::mt19937& alea)
     }
 }
 
-// Who reaches whom, by one breadth-first search from each vertex along its
-// own chain, an arc leading to the store's answer for its target's name.
-class Atteignables {
-public:
-    explicit Atteignables(const TGraphe& g)
-    {
-        std::map<const Sommet*, size_t> positions;
-        for (const Sommet* s = g.premierSommet; s != nullptr; s = s->sommetSuivant) {
-            positions[s] = sommets.size();
-            sommets.push_back(s);
-            nomsDistincts = nomsDistincts && g.ChercherSommet(s->nom) == s;
-        }
-        for (const Sommet* depart : sommets) {
-            std::vector<bool> atteint(sommets.size(), false);
-            std::vector<const Sommet*> file{depart};
-            atteint[positions[depart]] = true;
-            for (size_t k = 0; k < file.size(); ++k) {
-                for (const Arc* a = file[k]->arcSuivant; a != nullptr; a = a->arcSuivant) {
-                    const Sommet* cible = g.ChercherSommet(a->nom);
-                    if (cible != nullptr && !atteint[positions[cible]]) {
-                        atteint[positions[cible]] = true;
-                        file.push_back(cible);
-                    }
-                }
-            }
-            atteintDepuis.push_back(atteint);
-        }
-    }
-    // Vertices reached by no earlier vertex that they reach back; 1 for none.
-    int32_t Classes() const
-    {
-        int32_t classes = 0;
-        for (size_t v = 0; v < sommets.size(); ++v) {
-            bool premier = true;
-            for (size_t u = 0; u < v; ++u)
-                premier = premier && !(atteintDepuis[u][v] && atteintDepuis[v][u]);
-            classes += premier ? 1 : 0;
-        }
-        return sommets.empty() ? 1 : classes;
-    }
-    bool Racine() const
-    {
-        return std::any_of(atteintDepuis.begin(), atteintDepuis.end(),
-                           [](const std::vector<bool>& a) { return std::count(a.begin(), a.end(), false) == 0; });
-    }
-    // Without homonyms, no answer may depend on the list order.
-    bool nomsDistincts = true;
+// What each vertex reaches, by a breadth-first search along its own chain,
+// an arc leading to the store's answer for its target's name.
+using Atteints = std::map<const Sommet*, std::set<const Sommet*>>;
 
-private:
-    std::vector<const Sommet*> sommets;
-    std::vector<std::vector<bool>> atteintDepuis;
-};
+Atteints Atteindre(const TGraphe& g)
+{
+    Atteints atteints;
+    for (const Sommet* depart = g.premierSommet; depart != nullptr; depart = depart->sommetSuivant) {
+        std::set<const Sommet*>& atteint = atteints[depart] = {depart};
+        std::vector<const Sommet*> file{depart};
+        for (size_t k = 0; k < file.size(); ++k) {
+            for (const Arc* a = file[k]->arcSuivant; a != nullptr; a = a->arcSuivant) {
+                const Sommet* cible = g.ChercherSommet(a->nom);
+                if (cible != nullptr && atteint.insert(cible).second)
+                    file.push_back(cible);
+            }
+        }
+    }
+    return atteints;
+}
+
+// The distinct sets of vertices that reach each other; 1 for no vertex.
+int32_t ClassesMutuelles(const Atteints& atteints)
+{
+    std::set<std::set<const Sommet*>> classes;
+    for (const auto& [sommet, atteint] : atteints) {
+        std::set<const Sommet*> classe;
+        for (const Sommet* autre : atteint) {
+            if (atteints.at(autre).count(sommet) != 0)
+                classe.insert(autre);
+        }
+        classes.insert(classe);
+    }
+    return classes.empty() ? 1 : int32_t(classes.size());
+}
+
+bool RacineAtteintTout(const Atteints& atteints)
+{
+    return std::any_of(atteints.begin(), atteints.end(),
+                       [&atteints](const auto& paire) { return paire.second.size() == atteints.size(); });
+}
 
 void MelangerListe(TGraphe& g, std::mt19937& alea)
 {
@@ -154,16 +144,20 @@ TEST(Conformite, GraphesAleatoires_memesReponsesQueLaVersionMotAMot)
             EXPECT_EQ(g.EstEulerien(), EulerienLitteral(g)) << cas;
         }
 
-        const Atteignables avant(g);
+        // Without homonyms, no answer may depend on the list order.
+        bool nomsDistincts = true;
+        for (const Sommet* s = g.premierSommet; s != nullptr; s = s->sommetSuivant)
+            nomsDistincts = nomsDistincts && g.ChercherSommet(s->nom) == s;
+        const Atteints avant = Atteindre(g);
         const int32_t classes = g.NbComposantesFortementConnexes();
         const bool arborescence = g.EstArborescence();
-        EXPECT_EQ(classes, avant.Classes()) << cas;
-        EXPECT_EQ(arborescence, g.EstArbre() && avant.Racine()) << cas;
+        EXPECT_EQ(classes, ClassesMutuelles(avant)) << cas;
+        EXPECT_EQ(arborescence, g.EstArbre() && RacineAtteintTout(avant)) << cas;
         MelangerListe(g, alea);
-        const Atteignables apres(g);
+        const Atteints apres = Atteindre(g);
         const std::string melange = cas + ", shuffled: " + Etiquettes(g);
-        EXPECT_EQ(g.NbComposantesFortementConnexes(), avant.nomsDistincts ? classes : apres.Classes()) << melange;
-        EXPECT_EQ(g.EstArborescence(), avant.nomsDistincts ? arborescence : g.EstArbre() && apres.Racine())
+        EXPECT_EQ(g.NbComposantesFortementConnexes(), nomsDistincts ? classes : ClassesMutuelles(apres)) << melange;
+        EXPECT_EQ(g.EstArborescence(), nomsDistincts ? arborescence : g.EstArbre() && RacineAtteintTout(apres))
             << melange;
     }
     EXPECT_GT(parcoursCompares, 700) << "too few traversals where the word-for-word version ends";
