@@ -1,9 +1,9 @@
+#include "algorithms/ComposantesFortes.h"
 #include "algorithms/IndexSommets.h"
 #include "model/ListeNoms.h"
 #include "model/TGraphe.h"
 
 #include <algorithm>
-#include <optional>
 #include <vector>
 
 namespace {
@@ -64,15 +64,13 @@ void Atteindre(ListeNoms& file, Sommet& sommet)
 // homonyms a name may come out of the queue more than once. Marks are never
 // cleared during a run, so a second visit finds every successor and
 // predecessor already marked: it is skipped, and still counts as processed.
-int32_t TGraphe::CompterDepartsParcours(bool deuxSens)
+int32_t TGraphe::CompterDepartsParcours()
 {
     const IndexSommets index(premierSommet);
     const int32_t nombre = index.Nombre();
     for (int32_t i = 0; i < nombre; ++i)
         index[i].marque = false;
-    std::optional<Predecesseurs> predecesseurs;
-    if (deuxSens)
-        predecesseurs.emplace(index);
+    Predecesseurs predecesseurs(index);
     std::vector<bool> visite(size_t(nombre), false);
     ListeNoms file;
     int32_t departs = 1;
@@ -100,10 +98,8 @@ int32_t TGraphe::CompterDepartsParcours(bool deuxSens)
                 if (cible >= 0 && !index[cible].marque)
                     Atteindre(file, index[cible]);
             }
-            if (predecesseurs) {
-                for (const int32_t i : predecesseurs->NonAtteints(index, courant))
-                    Atteindre(file, index[i]);
-            }
+            for (const int32_t i : predecesseurs.NonAtteints(index, courant))
+                Atteindre(file, index[i]);
         }
         file.Retirer(nom);
     }
@@ -112,10 +108,15 @@ int32_t TGraphe::CompterDepartsParcours(bool deuxSens)
 
 int32_t TGraphe::NbComposantesConnexes()
 {
-    return CompterDepartsParcours(true);
+    return CompterDepartsParcours();
 }
 
+// Leaves every vertex marked, as the connectivity traversal does, so that
+// any structure test leaves the same marks.
 int32_t TGraphe::NbComposantesFortementConnexes()
 {
-    return CompterDepartsParcours(false);
+    const IndexSommets index(premierSommet);
+    for (int32_t i = 0; i < index.Nombre(); ++i)
+        index[i].marque = true;
+    return index.Nombre() == 0 ? 1 : ComposantesFortes(index).Nombre();
 }

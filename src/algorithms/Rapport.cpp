@@ -87,7 +87,8 @@ std::string TGraphe::Rapport()
         texte += std::string(kComporte) + std::to_string(fortes) + std::string(kComposantesFortes);
     const bool arbre = CompteDUnArbre() && connexes == 1;
     texte += arbre ? kArbre : kPasArbre;
-    texte += arbre && fortes == 1 ? kArborescence : kPasArborescence;
+    // Only a tree runs the arborescence test again, and its arcs are few.
+    texte += arbre && EstArborescence() ? kArborescence : kPasArborescence;
     texte += connexes == 1 && DegresEuleriensPairs() ? kEulerien : kPasEulerien;
 
     // 64-bit, so that a huge graph is never reported with a negative size.

@@ -1,3 +1,4 @@
+#include "algorithms/ComposantesFortes.h"
 #include "algorithms/IndexSommets.h"
 #include "model/TGraphe.h"
 
@@ -25,9 +26,14 @@ bool TGraphe::CompteDUnArbre() const
     return nbSommets >= 2 && nbSommets - 1 == aretes;
 }
 
+// The root may stand anywhere in the list. A tree has passed the
+// connectivity traversal, which leaves every vertex marked.
 bool TGraphe::EstArborescence()
 {
-    return EstArbre() && EstFortementConnexe();
+    if (!EstArbre())
+        return false;
+    const IndexSommets index(premierSommet);
+    return ComposantesFortes(index).PossedeUneRacine();
 }
 
 int32_t TGraphe::DegreEulerien(int32_t demiDegreInterieur, int32_t demiDegreExterieur) const

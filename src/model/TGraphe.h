@@ -78,18 +78,18 @@ public:
     void CommandeCircuit();
 
     // ---- Structure tests ---------------------------------------------------
-    // Starts of a breadth-first traversal from the first vertex, restarting
-    // from the first unreached vertex in list order: following arcs both
-    // ways for the connected components, forwards only for the strong ones
-    // (so 1 exactly when every vertex is reachable from the first). They
-    // leave `marque` set on every vertex reached.
+    // Starts of a breadth-first traversal from the first vertex, following
+    // arcs both ways and restarting from the first unreached vertex in list
+    // order. It leaves `marque` set on every vertex reached.
     int32_t NbComposantesConnexes();
     bool EstConnexe();
+    // Classes of vertices that reach each other along the arcs, whatever the
+    // list order; 1 for an empty graph. Leaves `marque` set on every vertex.
     int32_t NbComposantesFortementConnexes();
     bool EstFortementConnexe();
     // At least 2 vertices, one edge fewer than vertices, connected.
     bool EstArbre();
-    // A tree whose every vertex is reachable from the first of the list.
+    // A tree with a vertex, anywhere in the list, that reaches every vertex.
     bool EstArborescence();
     // Connected, and every vertex of even DegreEulerien.
     bool EstEulerien();
@@ -230,8 +230,8 @@ private:
     // Removes from `sommet`'s chain every arc named `cible`; returns how many.
     int32_t RetirerArcsVers(Sommet& sommet, const char* cible);
 
-    // Structure tests: the traversal behind both component counts.
-    int32_t CompterDepartsParcours(bool deuxSens);
+    // Structure tests: the traversal behind the connected component count.
+    int32_t CompterDepartsParcours();
     // Shortest paths: AfficherChemin with the index of the run that computed
     // the table, which must index exactly the table's numbers.
     void AfficherChemin(const class IndexNumeros& index, std::span<const int32_t> predecesseur, int32_t fin);

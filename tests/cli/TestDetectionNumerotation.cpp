@@ -1,8 +1,8 @@
 #include "cli/OutilCli.h"
 
 namespace {
-// A to B, B to C: connected, strongly connected from A, a tree, an
-// arborescence, no circuit, not Eulerian.
+// A to B, B to C: connected, a tree, an arborescence, no circuit, neither
+// strongly connected nor Eulerian.
 void Chaine(TGraphe& g)
 {
     g.AjouterSommet("A", 1, 1);
@@ -22,7 +22,7 @@ void Circuit(TGraphe& g)
     g.AjouterArc("B", "A", 1);
 }
 
-// A to B, B to C, C to A: Eulerian.
+// A to B, B to C, C to A: strongly connected and Eulerian.
 void Cycle(TGraphe& g)
 {
     Chaine(g);
@@ -50,8 +50,8 @@ TEST_F(TestCli, Detections_messageDuProgrammeEtStatutSelonLaReponse)
          "Le graphe ne possède pas de circuit"},
         {"connexite", "Détermination de la connexité", "chaine.gff", "Le graphe est connexe.", "circuit.gff",
          "Le graphe n'est pas connexe."},
-        {"forte-connexite", "Détermination de la forte connexité", "chaine.gff", "Le graphe est fortement connexe.",
-         "circuit.gff", "Le graphe n'est pas fortement connexe."},
+        {"forte-connexite", "Détermination de la forte connexité", "cycle.gff", "Le graphe est fortement connexe.",
+         "chaine.gff", "Le graphe n'est pas fortement connexe."},
         {"arbre", "Reconnaissance d'arbre", "chaine.gff", "Le graphe est un arbre.", "circuit.gff",
          "Le graphe n'est pas un arbre."},
         {"arborescence", "Reconnaissance d'arborescence", "chaine.gff", "Le graphe est une arborescence",

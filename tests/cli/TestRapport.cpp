@@ -23,7 +23,7 @@ TEST_F(TestCli, Rapport_texteDeLInformationParFichierAvecLaDateDeSauvegarde)
                                "\n"
                                " - Il ne possède pas de circuit.\n"
                                " - Il est connexe.\n"
-                               " - Il est fortement connexe.\n"
+                               " - Il comporte 3 composantes fortement connexes.\n"
                                " - Il constitue un arbre.\n"
                                " - Il constitue un arborescence.\n"
                                " - Il n'est pas eulérien.\n"

@@ -152,7 +152,7 @@ TEST_F(PageRapport, Rapport_uneLigneParPositionLaLigneVideComprise)
                                    "texte 48 2600 Le graphe  poss\xE8" "de 3 sommets et 2  arcs.",
                                    "texte 48 2626  - Il ne poss\xE8" "de pas de circuit.",
                                    "texte 48 2639  - Il est connexe.",
-                                   "texte 48 2652  - Il est fortement connexe.",
+                                   "texte 48 2652  - Il comporte 3 composantes fortement connexes.",
                                    "texte 48 2665  - Il constitue un arbre.",
                                    "texte 48 2678  - Il constitue un arborescence.",
                                    "texte 48 2691  - Il n'est pas eul\xE9rien.",

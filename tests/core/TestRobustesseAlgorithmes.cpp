@@ -78,7 +78,7 @@ TEST_F(Robustesse, FichierAvecHomonymesEtArcPendant_premierPorteurRepondAuNom)
     EXPECT_FALSE(g.SansCircuit());
 
     EXPECT_EQ(g.NbComposantesConnexes(), 1);
-    EXPECT_EQ(g.NbComposantesFortementConnexes(), 2) << "the second A is reached by no arc";
+    EXPECT_EQ(g.NbComposantesFortementConnexes(), 4) << "nothing leads back: each vertex is a class of its own";
     for (const Sommet* s = g.premierSommet; s != nullptr; s = s->sommetSuivant)
         EXPECT_TRUE(s->marque);
 }
@@ -104,7 +104,7 @@ TEST_F(Robustesse, ArcsPendants_niSuivisNiComptesEntrants)
     EXPECT_EQ(g.NumerotationTopologique(), 4);
     EXPECT_EQ(Etiquettes(g), "A[1] B[2] C[3]");
     EXPECT_TRUE(g.SansCircuit());
-    EXPECT_EQ(g.NbComposantesFortementConnexes(), 1);
+    EXPECT_EQ(g.NbComposantesFortementConnexes(), 3);
     EXPECT_TRUE(g.EstConnexe());
 }
 
@@ -113,7 +113,7 @@ TEST_F(Robustesse, CompteDeSommetsFaux_parcoursSeTermine)
     Construire(g, "A B", "A>B");
     g.nbSommets = 5;
     EXPECT_EQ(g.NbComposantesConnexes(), 1);
-    EXPECT_EQ(g.NbComposantesFortementConnexes(), 1);
+    EXPECT_EQ(g.NbComposantesFortementConnexes(), 2);
 }
 
 TEST_F(Robustesse, SommetAuNomVide_parcoursEtNumerotationSeTerminent)

@@ -25,24 +25,39 @@ TEST_F(Structure, Connexite_remonteLesArcsEntrants)
 {
     Construire(g, "A B C", "A>B C>B");
     EXPECT_EQ(g.NbComposantesConnexes(), 1);
+    EXPECT_EQ(g.NbComposantesFortementConnexes(), 3);
+}
+
+// The list order must not matter, nor reaching every vertex from the first.
+TEST_F(Structure, ForteConnexite_composantesQuelQueSoitLOrdreDeLaListe)
+{
+    for (const char* ordre : {"A B C", "A C B", "B A C", "B C A", "C A B", "C B A"}) {
+        TGraphe chaine{fenetre};
+        Construire(chaine, ordre, "A>B B>C");
+        EXPECT_EQ(chaine.NbComposantesFortementConnexes(), 3) << ordre;
+        EXPECT_FALSE(chaine.EstFortementConnexe()) << ordre;
+        EXPECT_TRUE(chaine.EstConnexe()) << ordre;
+        for (const Sommet* s = chaine.premierSommet; s != nullptr; s = s->sommetSuivant)
+            EXPECT_TRUE(s->marque) << ordre << ": " << s->nom << " left unmarked";
+
+        TGraphe cycle{fenetre};
+        Construire(cycle, ordre, "A>B B>C C>A");
+        EXPECT_TRUE(cycle.EstFortementConnexe()) << ordre;
+    }
+    Construire(g, "A B C D", "A>B B>A B>C C>D D>C");
     EXPECT_EQ(g.NbComposantesFortementConnexes(), 2);
 }
 
-TEST_F(Structure, ForteConnexite_dependDuPremierSommetDeLaListe)
+// 200000 vertices in one circuit: a recursive search would overflow the stack.
+TEST_F(Structure, ForteConnexite_longueChaineSansDebordementDePile)
 {
-    Construire(g, "A B C", "A>B B>C");
-    EXPECT_TRUE(g.EstFortementConnexe());
-
-    TGraphe inverse{fenetre};
-    Construire(inverse, "C B A", "A>B B>C");
-    EXPECT_EQ(inverse.NbComposantesFortementConnexes(), 3);
-    EXPECT_FALSE(inverse.EstFortementConnexe());
-    EXPECT_TRUE(inverse.EstConnexe());
-
-    // A restart reaches what its vertex leads to: from C, then A takes B too.
-    TGraphe melange{fenetre};
-    Construire(melange, "C A B", "A>B B>C");
-    EXPECT_EQ(melange.NbComposantesFortementConnexes(), 2);
+    ConstruireGrand(g, 200000, 0, false, 25);
+    for (Sommet* s = g.premierSommet; s != nullptr; s = s->sommetSuivant) {
+        s->arcSuivant = new Arc;
+        CopierNom(s->arcSuivant->nom, (s->sommetSuivant != nullptr ? s->sommetSuivant : g.premierSommet)->nom);
+        ++g.nbArcs;
+    }
+    EXPECT_EQ(g.NbComposantesFortementConnexes(), 1);
 }
 
 TEST_F(Structure, GrapheVide_connexeEulerienNiArbreNiArborescence)
@@ -64,16 +79,18 @@ TEST_F(Structure, SommetSeul_connexeEulerienMaisPasUnArbre)
     EXPECT_FALSE(g.EstArborescence());
 }
 
-TEST_F(Structure, Arborescence_racineEnTeteDeListeSeulement)
+TEST_F(Structure, Arborescence_racineOuQuElleSoitDansLaListe)
 {
-    Construire(g, "A B C", "A>B A>C");
-    EXPECT_TRUE(g.EstArbre());
-    EXPECT_TRUE(g.EstArborescence());
+    for (const char* ordre : {"A B C", "A C B", "B A C", "B C A", "C A B", "C B A"}) {
+        TGraphe fourche{fenetre};
+        Construire(fourche, ordre, "A>B A>C");
+        EXPECT_TRUE(fourche.EstArborescence()) << ordre;
 
-    TGraphe racineApres{fenetre};
-    Construire(racineApres, "B A C", "A>B A>C");
-    EXPECT_TRUE(racineApres.EstArbre());
-    EXPECT_FALSE(racineApres.EstArborescence());
+        TGraphe deuxSources{fenetre};
+        Construire(deuxSources, ordre, "A>B C>B");
+        EXPECT_TRUE(deuxSources.EstArbre()) << ordre;
+        EXPECT_FALSE(deuxSources.EstArborescence()) << ordre;
+    }
 }
 
 TEST_F(Structure, Arbre_nonOrienteCompteLesAretes)
@@ -159,7 +176,7 @@ TEST(CommandesDetection, MessagesEtTitresExactsSansRedessin)
     const Cas tous[] = {
         {Commande::Connexite, "A>B", "Le graphe est connexe.", "Le graphe n'est pas connexe.",
          "Détermination de la connexité"},
-        {Commande::ForteConnexite, "A>B", "Le graphe est fortement connexe.", "Le graphe n'est pas fortement connexe.",
+        {Commande::ForteConnexite, "A>B B>A", "Le graphe est fortement connexe.", "Le graphe n'est pas fortement connexe.",
          "Détermination de la forte connexité"},
         {Commande::Arbre, "A>B", "Le graphe est un arbre.", "Le graphe n'est pas un arbre.", "Reconnaissance d'arbre"},
         {Commande::Arborescence, "A>B", "Le graphe est une arborescence", "Le graphe n'est pas une arborescence",
