@@ -13,26 +13,32 @@ constexpr std::string_view kTitreImpossible = "Algorithme Bellman";
 constexpr int64_t kInfini = TGraphe::kAucunSommet;
 }  // namespace
 
-std::vector<int32_t> PredecesseursBellman(const IndexNumeros& index, int32_t nbSommets)
+std::vector<int32_t> PredecesseursBellman(const IndexNumeros& index, int32_t nbSommets, int32_t depart)
 {
     const ListesEntrantes entrants(index);
     std::vector<int64_t> distance(static_cast<size_t>(index.Taille()), kInfini);
     std::vector<int32_t> predecesseur(static_cast<size_t>(index.Taille()), TGraphe::kAucunSommet);
-    distance[1] = 0;
+    if (index.SommetNumero(depart) == nullptr)
+        return predecesseur;
+    distance[depart] = 0;
     // In topological order every origin of an arc into k precedes k, so its
-    // distance is final by then. A vertex reached from no source but vertex
-    // 1 keeps the infinite distance, and only a negative arc leads on from it.
-    for (int32_t k = 2; k <= nbSommets; ++k) {
+    // distance is final by then. An origin at the infinite distance is not
+    // reached and leads nowhere, whatever the weight of its arcs: else a
+    // negative arc would hand on a path that does not start at the departure.
+    for (int32_t k = 1; k <= nbSommets; ++k) {
+        if (k == depart)
+            continue;
         int64_t m = kInfini;
         for (const ArcEntrant& arc : entrants.De(k)) {
-            if (arc.origine >= 1 && arc.origine <= nbSommets && distance[arc.origine] + arc.poids < m) {
+            if (arc.origine < 1 || arc.origine > nbSommets || distance[arc.origine] >= kInfini)
+                continue;
+            if (distance[arc.origine] + arc.poids < m) {
                 m = distance[arc.origine] + arc.poids;
                 predecesseur[k] = arc.origine;
             }
         }
         distance[k] = m;
     }
-    predecesseur[1] = TGraphe::kAucunSommet;
     return predecesseur;
 }
 
@@ -50,5 +56,5 @@ void TGraphe::Bellman()
     }
     NumerotationTopologique();
     const IndexNumeros index(*this, nbSommets + 2);
-    AfficherChemin(PredecesseursBellman(index, nbSommets), index.Numero(arrivee));
+    AfficherChemin(PredecesseursBellman(index, nbSommets, index.Numero(depart)), index.Numero(arrivee));
 }

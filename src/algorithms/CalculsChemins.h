@@ -16,10 +16,16 @@
 // the highest number is settled first.
 std::vector<int32_t> PredecesseursDijkstra(const IndexNumeros& index, int32_t depart);
 
+// In Bellman's and Ford's algorithms a vertex at the distance 1000000 or
+// beyond is not reached: it passes nothing on and never becomes a
+// predecessor, so every path found starts at the departure.
+
 // The vertices carry the topological numbers 1 to `nbSommets`; distances run
-// from vertex 1, whatever the departure the user named.
-std::vector<int32_t> PredecesseursBellman(const IndexNumeros& index, int32_t nbSommets);
+// from `depart`, and among equal sums the lowest origin number wins, then the
+// first arc in chain order.
+std::vector<int32_t> PredecesseursBellman(const IndexNumeros& index, int32_t nbSommets, int32_t depart);
 
 // Passes that each read only the previous one, at most the table size plus
-// one; empty when they never settle (an absorbing circuit).
+// one; empty when the graph holds an absorbing circuit, whether the departure
+// reaches it or not.
 std::optional<std::vector<int32_t>> PredecesseursFord(const IndexNumeros& index, int32_t depart);

@@ -42,45 +42,129 @@ bool CircuitNegatif(const std::vector<ArcRetenu>& retenus)
     }
     return false;
 }
-}  // namespace
 
-std::optional<std::vector<int32_t>> PredecesseursFord(const IndexNumeros& index, int32_t depart)
-{
-    const int32_t n = index.Taille();
-    const ListesEntrantes entrants(index);
-    std::vector<int64_t> passePrecedente(static_cast<size_t>(n), kInfini);
-    std::vector<int64_t> passeCourante(static_cast<size_t>(n), 0);
-    std::vector<int32_t> predecesseur(static_cast<size_t>(n), TGraphe::kAucunSommet);
-    std::vector<ArcRetenu> retenus(static_cast<size_t>(n));
-    if (index.SommetNumero(depart) == nullptr)
-        return predecesseur;
-    passePrecedente[depart] = 0;
+// Passes that each recompute every vertex's value from the previous pass's
+// values alone, as the least sum over its incoming arcs.
+class PassesFord {
+public:
+    PassesFord(const IndexNumeros& index, int32_t depart_)
+        : n(index.Taille()),
+          depart(depart_),
+          entrants(index),
+          precedente(static_cast<size_t>(n), kInfini),
+          courante(static_cast<size_t>(n), kInfini),
+          predecesseur(static_cast<size_t>(n), TGraphe::kAucunSommet),
+          abaissement(static_cast<size_t>(n), TGraphe::kAucunSommet),
+          retenus(static_cast<size_t>(n))
+    {
+        precedente[depart] = 0;
+    }
 
-    bool change = true;
-    for (int64_t passe = 0; passe <= n && change; ++passe) {
+    // Passes until the values settle, at most one per vertex plus one; false
+    // when they never do, which takes an absorbing circuit. With
+    // `seulsAtteints`, a vertex at the infinite value or beyond is not
+    // reached and passes nothing on; else it does, as the passes that look
+    // for an absorbing circuit anywhere need.
+    bool Stabiliser(bool seulsAtteints)
+    {
+        for (int64_t passe = 0; passe <= n; ++passe) {
+            if (!Passe(seulsAtteints))
+                return true;
+            if (CircuitNegatif(retenus))
+                return false;
+        }
+        return false;
+    }
+
+    std::vector<int32_t> Predecesseurs() const;
+
+private:
+    const int32_t n;
+    const int32_t depart;
+    const ListesEntrantes entrants;
+    std::vector<int64_t> precedente;
+    std::vector<int64_t> courante;
+    // By vertex, the first least candidate of the last pass that found one
+    // from a reached vertex, and of the last pass that lowered its value.
+    std::vector<int32_t> predecesseur;
+    std::vector<int32_t> abaissement;
+    std::vector<ArcRetenu> retenus;
+
+    // Whether some value changed.
+    bool Passe(bool seulsAtteints)
+    {
+        bool change = false;
         for (int32_t j = 0; j < n; ++j) {
             // The departure may fall below 0 too, through a circuit that
             // returns to it: pinned at 0, such a circuit would go unnoticed.
             int64_t m = j == depart ? 0 : kInfini;
+            int32_t choisi = TGraphe::kAucunSommet;
             for (const ArcEntrant& arc : entrants.De(j)) {
-                if (passePrecedente[arc.origine] + arc.poids < m) {
-                    m = passePrecedente[arc.origine] + arc.poids;
+                const int64_t valeur = precedente[arc.origine];
+                if (seulsAtteints && valeur >= kInfini)
+                    continue;
+                if (valeur + arc.poids < m) {
+                    m = valeur + arc.poids;
                     retenus[j] = {arc.origine, arc.poids};
-                    if (j != depart)
-                        predecesseur[j] = arc.origine;
+                    choisi = arc.origine;
                 }
             }
-            passeCourante[j] = m;
+            if (seulsAtteints && j != depart && choisi != TGraphe::kAucunSommet) {
+                if (m < precedente[j])
+                    abaissement[j] = choisi;
+                predecesseur[j] = choisi;
+            }
+            change = change || m != precedente[j];
+            courante[j] = m;
         }
-        change = passeCourante != passePrecedente;
-        passePrecedente.swap(passeCourante);
-        if (change && CircuitNegatif(retenus))
-            return std::nullopt;
+        precedente.swap(courante);
+        return change;
     }
-    if (change)
+};
+
+// Equal sums around a circuit of total weight 0 can leave the last pass's
+// predecessors pointing round it, and the walk back from its vertices would
+// never reach the departure. Such a vertex takes instead the predecessor of
+// the pass that last lowered its value: that one had its final value a pass
+// earlier, so walking back through these passes leads to the departure.
+std::vector<int32_t> PassesFord::Predecesseurs() const
+{
+    enum class Issue : uint8_t { Inconnue, EnCours, Depart, Boucle };
+    std::vector<Issue> issue(static_cast<size_t>(n), Issue::Inconnue);
+    issue[depart] = Issue::Depart;
+    std::vector<int32_t> parcourus;
+    for (int32_t debut = 0; debut < n; ++debut) {
+        int32_t v = debut;
+        while (v != TGraphe::kAucunSommet && issue[v] == Issue::Inconnue) {
+            issue[v] = Issue::EnCours;
+            parcourus.push_back(v);
+            v = predecesseur[v];
+        }
+        const Issue fin = v == TGraphe::kAucunSommet || issue[v] == Issue::Depart ? Issue::Depart : Issue::Boucle;
+        for (const int32_t p : parcourus)
+            issue[p] = fin;
+        parcourus.clear();
+    }
+    std::vector<int32_t> table(predecesseur);
+    for (int32_t j = 0; j < n; ++j) {
+        if (issue[j] == Issue::Boucle)
+            table[j] = abaissement[j];
+    }
+    return table;
+}
+}  // namespace
+
+std::optional<std::vector<int32_t>> PredecesseursFord(const IndexNumeros& index, int32_t depart)
+{
+    if (index.SommetNumero(depart) == nullptr)
+        return std::vector<int32_t>(static_cast<size_t>(index.Taille()), TGraphe::kAucunSommet);
+    PassesFord passes(index, depart);
+    // The path runs from the departure only; then, from the values found,
+    // passes through every vertex settle unless some circuit elsewhere, one
+    // the departure does not reach included, is absorbing.
+    if (!passes.Stabiliser(true) || !passes.Stabiliser(false))
         return std::nullopt;
-    predecesseur[depart] = TGraphe::kAucunSommet;
-    return predecesseur;
+    return passes.Predecesseurs();
 }
 
 void TGraphe::Ford()

@@ -66,19 +66,22 @@ inline std::vector<int32_t> Dijkstra(const TGraphe& g, const char* depart)
 }
 
 // The vertices must carry the topological numbers 1 to n.
-inline std::vector<int32_t> Bellman(const TGraphe& g)
+inline std::vector<int32_t> Bellman(const TGraphe& g, const char* depart)
 {
     const int32_t n = g.nbSommets;
     std::vector<int64_t> distance(n + 2, kInfini);
     std::vector<int32_t> predecesseur(n + 2, TGraphe::kAucunSommet);
-    distance[1] = 0;
-    for (int32_t k = 2; k <= n; ++k) {
+    const int32_t s = g.NumeroSommet(depart);
+    distance[s] = 0;
+    for (int32_t k = 1; k <= n; ++k) {
         const Sommet* vk = g.SommetNumero(k);
+        if (k == s || vk == nullptr)
+            continue;
         int64_t m = kInfini;
-        for (int32_t j = 1; j <= n && vk != nullptr; ++j) {
+        for (int32_t j = 1; j <= n; ++j) {
             const Sommet* vj = g.SommetNumero(j);
             for (const Arc* a = vj != nullptr ? vj->arcSuivant : nullptr; a != nullptr; a = a->arcSuivant) {
-                if (MemeNom(a->nom, vk->nom) && distance[j] + a->valeur < m) {
+                if (MemeNom(a->nom, vk->nom) && distance[j] < kInfini && distance[j] + a->valeur < m) {
                     m = distance[j] + a->valeur;
                     predecesseur[k] = j;
                 }
@@ -86,18 +89,19 @@ inline std::vector<int32_t> Bellman(const TGraphe& g)
         }
         distance[k] = m;
     }
-    predecesseur[1] = TGraphe::kAucunSommet;
     return predecesseur;
 }
 
-// Empty when the passes never settle.
-inline std::vector<int32_t> Ford(const TGraphe& g, const char* depart)
+// Ford's passes from s; with `seulsAtteints` a value of kInfini or more
+// passes nothing on. `abaissement` receives, by vertex, the first least
+// candidate of the last pass that lowered its value. False when the passes
+// never settle.
+inline bool PassesFord(const TGraphe& g, int32_t s, bool seulsAtteints, std::vector<int32_t>& predecesseur,
+                       std::vector<int32_t>& abaissement)
 {
     const int32_t n = g.nbSommets;
     std::vector<int64_t> passeCourante(n, 0);
     std::vector<int64_t> passePrecedente(n, kInfini);
-    std::vector<int32_t> predecesseur(n, TGraphe::kAucunSommet);
-    const int32_t s = g.NumeroSommet(depart);
     passePrecedente[s] = 0;
     bool change = true;
     for (int32_t passe = 0; passe <= n && change; ++passe) {
@@ -106,11 +110,15 @@ inline std::vector<int32_t> Ford(const TGraphe& g, const char* depart)
             int64_t m = j == s ? 0 : kInfini;
             for (int32_t i = 0; i < n && vj != nullptr; ++i) {
                 const Sommet* vi = g.SommetNumero(i);
+                if (seulsAtteints && passePrecedente[i] >= kInfini)
+                    continue;
                 for (const Arc* a = vi != nullptr ? vi->arcSuivant : nullptr; a != nullptr; a = a->arcSuivant) {
                     if (MemeNom(a->nom, vj->nom) && passePrecedente[i] + a->valeur < m) {
                         m = passePrecedente[i] + a->valeur;
                         if (j != s)
                             predecesseur[j] = i;
+                        if (j != s && m < passePrecedente[j])
+                            abaissement[j] = i;
                     }
                 }
             }
@@ -123,8 +131,34 @@ inline std::vector<int32_t> Ford(const TGraphe& g, const char* depart)
         }
         change = egaux != n;
     }
-    predecesseur[s] = TGraphe::kAucunSommet;
-    return change ? std::vector<int32_t>{} : predecesseur;
+    return !change;
+}
+
+// Empty when the graph holds an absorbing circuit, anywhere: the passes in
+// which every vertex passes its value on never settle. Otherwise the
+// predecessors of the passes from the departure alone, where a vertex whose
+// walk back does not reach the departure within n steps (round a circuit of
+// weight 0) takes the one of the pass that last lowered its value.
+inline std::vector<int32_t> Ford(const TGraphe& g, const char* depart)
+{
+    const int32_t n = g.nbSommets;
+    const int32_t s = g.NumeroSommet(depart);
+    std::vector<int32_t> predecesseur(n, TGraphe::kAucunSommet);
+    std::vector<int32_t> abaissement(n, TGraphe::kAucunSommet);
+    if (!PassesFord(g, s, false, predecesseur, abaissement))
+        return {};
+    predecesseur.assign(n, TGraphe::kAucunSommet);
+    abaissement.assign(n, TGraphe::kAucunSommet);
+    PassesFord(g, s, true, predecesseur, abaissement);
+    std::vector<int32_t> table = predecesseur;
+    for (int32_t j = 0; j < n; ++j) {
+        int32_t v = j;
+        for (int32_t pas = 0; pas < n && v != s && v != TGraphe::kAucunSommet; ++pas)
+            v = predecesseur[v];
+        if (v != s && v != TGraphe::kAucunSommet)
+            table[j] = abaissement[j];
+    }
+    return table;
 }
 
 }  // namespace reference

@@ -29,14 +29,14 @@ struct Bellman : ::testing::Test {
     }
 };
 
-TEST_F(Bellman, CalculeDepuisLeSommet1_quelQueSoitLeDepart)
+TEST_F(Bellman, CalculeDepuisLeDepartIndique)
 {
     AjouterSommets(g, {"A", "B", "C"});
     AjouterArcs(g, {{"A", "B", 1}, {"B", "C", 1}});
     const TGraphe* chemin = Lancer(Commande::BellmanMin, "B", "C");
     ASSERT_NE(chemin, nullptr);
-    EXPECT_EQ(NomsSommets(*chemin), (Noms{"C", "B", "A"}));
-    EXPECT_EQ(ArcsEnTexte(*chemin), (Arcs{"B>C:1", "A>B:1"}));
+    EXPECT_EQ(NomsSommets(*chemin), (Noms{"C", "B"}));
+    EXPECT_EQ(ArcsEnTexte(*chemin), (Arcs{"B>C:1"}));
     EXPECT_EQ(fenetre.titresSaisies, (Noms{"Algorithme de Bellman"}));
     EXPECT_EQ(fenetre.redessins, 1);
 }
@@ -70,11 +70,15 @@ TEST_F(Bellman, EgalitesAuPlusPetitNumeroPuisAuPremierArc)
     EXPECT_EQ(NomsSommets(*Lancer(Commande::BellmanMin, "A", "D")), (Noms{"D", "C", "A"}));
 }
 
-TEST_F(Bellman, SourceAutreQueLeSommet1_resteSansPredecesseur)
+TEST_F(Bellman, ArriveeNonAtteinte_seuleDansLaFenetre)
 {
-    AjouterSommets(g, {"A", "X", "B"});
-    AjouterArcs(g, {{"A", "B", 3}, {"X", "B", 1}});
-    EXPECT_EQ(NomsSommets(*Lancer(Commande::BellmanMin, "X", "B")), (Noms{"B", "A"}));
+    // A is vertex 1 but not the departure: it passes nothing on, not even
+    // through the negative arc A to Y.
+    AjouterSommets(g, {"A", "X", "B", "Y"});
+    AjouterArcs(g, {{"A", "B", 3}, {"X", "B", 1}, {"A", "Y", -5}});
+    EXPECT_EQ(NomsSommets(*Lancer(Commande::BellmanMin, "X", "B")), (Noms{"B", "X"}));
+    EXPECT_EQ(NomsSommets(*Lancer(Commande::BellmanMin, "X", "Y")), (Noms{"Y"}));
+    EXPECT_EQ(NomsSommets(*Lancer(Commande::BellmanMin, "B", "X")), (Noms{"X"}));
     EXPECT_EQ(NomsSommets(*Lancer(Commande::BellmanMin, "X", "X")), (Noms{"X"}));
 }
 

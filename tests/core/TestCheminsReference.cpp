@@ -1,4 +1,4 @@
-#include "FauxServices.h"
+#include "OutilsChemins.h"
 #include "ReferenceChemins.h"
 #include "algorithms/CalculsChemins.h"
 
@@ -80,6 +80,26 @@ void PourChaqueDepart(const TGraphe& g, Comparer comparer)
     }
 }
 
+// The window a command opens from `depart` to `arrivee` runs from the arrival
+// back to the departure, or holds the arrival alone: it never shows a vertex
+// the departure does not reach. None opens only on an absorbing circuit.
+void VerifierFenetre(FauxServices& fenetre, TGraphe& g, Commande commande, const char* depart, const char* arrivee,
+                     bool circuit)
+{
+    const size_t fenetres = fenetre.resultats.size();
+    Executer(fenetre, g, commande, depart, arrivee);
+    const std::string cas = std::string("from ") + depart + " to " + arrivee + " in\n" + Decrire(g);
+    ASSERT_EQ(fenetre.resultats.size(), fenetres + (circuit ? 0 : 1)) << cas;
+    if (circuit)
+        return;
+    const TGraphe& chemin = *fenetre.resultats.back().graphe;
+    const std::vector<std::string> noms = NomsSommets(chemin);
+    ASSERT_FALSE(noms.empty()) << cas;
+    EXPECT_EQ(noms.front(), arrivee) << cas;
+    EXPECT_TRUE(noms.back() == depart || noms.size() == 1) << cas;
+    EXPECT_GE(chemin.nbArcs, chemin.nbSommets - 1) << "each vertex joined to the next in " << cas;
+}
+
 TEST(CheminsReference, Dijkstra_memesPredecesseursQueLaTranscription)
 {
     std::mt19937 alea(20261208);
@@ -98,7 +118,7 @@ TEST(CheminsReference, Dijkstra_memesPredecesseursQueLaTranscription)
     }
 }
 
-TEST(CheminsReference, Bellman_memesPredecesseursQueLaTranscription)
+TEST(CheminsReference, Bellman_memesPredecesseursQueLaTranscriptionEtFenetresDepuisLeDepart)
 {
     std::mt19937 alea(1812);
     int compares = 0;
@@ -109,14 +129,22 @@ TEST(CheminsReference, Bellman_memesPredecesseursQueLaTranscription)
         if (!g.SansCircuit())
             continue;
         g.NumerotationTopologique();
-        const IndexNumeros index(g, g.nbSommets + 2);
-        EXPECT_EQ(PredecesseursBellman(index, g.nbSommets), reference::Bellman(g)) << Decrire(g);
+        PourChaqueDepart(g, [&](const char (&depart)[kTailleNom]) {
+            const IndexNumeros index(g, g.nbSommets + 2);
+            EXPECT_EQ(PredecesseursBellman(index, g.nbSommets, index.Numero(depart)), reference::Bellman(g, depart))
+                << "from " << depart << " in\n" << Decrire(g);
+        });
+        PourChaqueDepart(g, [&](const char (&depart)[kTailleNom]) {
+            PourChaqueDepart(g, [&](const char (&arrivee)[kTailleNom]) {
+                VerifierFenetre(fenetre, g, Commande::BellmanMin, depart, arrivee, false);
+            });
+        });
         ++compares;
     }
     EXPECT_GT(compares, 300);
 }
 
-TEST(CheminsReference, Ford_memesPredecesseursEtMemesCircuitsQueLaTranscription)
+TEST(CheminsReference, Ford_memesPredecesseursEtMemesCircuitsQueLaTranscriptionEtFenetresDepuisLeDepart)
 {
     std::mt19937 alea(8122026);
     int circuits = 0;
@@ -130,6 +158,9 @@ TEST(CheminsReference, Ford_memesPredecesseursEtMemesCircuitsQueLaTranscription)
             const auto attendu = reference::Ford(g, depart);
             circuits += attendu.empty();
             EXPECT_EQ(rapide.value_or(std::vector<int32_t>{}), attendu) << "from " << depart << " in\n" << Decrire(g);
+            PourChaqueDepart(g, [&](const char (&arrivee)[kTailleNom]) {
+                VerifierFenetre(fenetre, g, Commande::FordMin, depart, arrivee, attendu.empty());
+            });
         });
     }
     EXPECT_GT(circuits, 50) << "the draws should meet absorbing circuits often enough";

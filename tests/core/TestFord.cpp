@@ -62,6 +62,24 @@ TEST_F(Ford, CircuitInaccessibleDepuisLeDepart_detecteAussi)
     AttendreCircuitAbsorbant();
 }
 
+TEST_F(Ford, CircuitParUnSommetNonAtteint_detecteAussi)
+{
+    // A reaches B, but C only at 1000001, which counts as not reached.
+    AjouterSommets(g, {"A", "B", "C"});
+    AjouterArcs(g, {{"A", "B", 1}, {"B", "C", 1000000}, {"C", "B", -1000005}});
+    Lancer(Commande::FordMin, "A", "B");
+    AttendreCircuitAbsorbant();
+}
+
+TEST_F(Ford, SommetNonAtteint_neTransmetRien)
+{
+    // 1000000 - 5 once made X the predecessor of Y.
+    AjouterSommets(g, {"A", "B", "X", "Y"});
+    AjouterArcs(g, {{"A", "B", 1}, {"X", "Y", -5}});
+    EXPECT_EQ(NomsSommets(*Lancer(Commande::FordMin, "A", "Y")), (Noms{"Y"}));
+    EXPECT_TRUE(fenetre.messages.empty());
+}
+
 TEST_F(Ford, MaxSurUneAreteNonOrientee_circuitAbsorbantEtPoidsRestaures)
 {
     g.FixerOriente(false);
@@ -99,15 +117,17 @@ TEST_F(Ford, SaisieAnnuleeOuNomAbsent_rienEtPoidsRestauresEnMax)
     EXPECT_FALSE(g.PoidsInverses());
 }
 
-TEST_F(Ford, CircuitDePoidsNul_leParcoursSeTermine)
+TEST_F(Ford, CircuitDePoidsNul_cheminJusquAuDepart)
 {
-    // The passes leave U's predecessor V and V's predecessor U.
+    // The last pass leaves U's predecessor V and V's predecessor U; U then
+    // takes A, which lowered it first.
     AjouterSommets(g, {"V", "U", "A"});
     AjouterArcs(g, {{"A", "U", 1}, {"U", "V", 0}, {"V", "U", 0}});
     const TGraphe* chemin = Lancer(Commande::FordMin, "A", "U");
     ASSERT_NE(chemin, nullptr);
-    EXPECT_EQ(NomsSommets(*chemin), (Noms{"U", "V"}));
-    EXPECT_EQ(ArcsEnTexte(*chemin), (Arcs{"V>U:0"}));
+    EXPECT_EQ(NomsSommets(*chemin), (Noms{"U", "A"}));
+    EXPECT_EQ(ArcsEnTexte(*chemin), (Arcs{"A>U:1"}));
+    EXPECT_EQ(NomsSommets(*Lancer(Commande::FordMin, "A", "V")), (Noms{"V", "U", "A"}));
 }
 
 TEST_F(Ford, ApresUneNumerotation_travailleSurLesPositions)
