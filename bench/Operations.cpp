@@ -1,6 +1,6 @@
 #include "Operations.h"
 
-#include "DessinImage.h"
+#include "ImageDessin.h"
 #include "algorithms/CalculsChemins.h"
 #include "algorithms/Commandes.h"
 #include "algorithms/IndexNumeros.h"

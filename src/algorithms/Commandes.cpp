@@ -62,9 +62,5 @@ void ExecuterCommande(TGraphe& graphe, Commande commande)
     case Commande::Kruskal2Max:
         graphe.CommandeKruskal2(/*arbreMinimum=*/false);
         break;
-
-    default:
-        (void)graphe;
-        break;
     }
 }

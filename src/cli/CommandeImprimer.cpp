@@ -4,8 +4,6 @@
 #include "HorsEcran.h"
 #include "SortiesGraphe.h"
 
-#include <QPrinter>
-
 #include <iostream>
 
 namespace {
@@ -13,11 +11,7 @@ namespace {
 // a high-resolution A4 page, one copy, written to a PDF file.
 int Imprimer(const FenetreConsole& fenetre, const std::string& chemin)
 {
-    QPrinter imprimante(QPrinter::HighResolution);
-    imprimante.setOutputFormat(QPrinter::PdfFormat);
-    imprimante.setOutputFileName(QString::fromStdString(chemin));
-    imprimante.setCopyCount(1);
-    const QString erreur = ImprimerGraphe(*fenetre.graphe, imprimante);
+    const QString erreur = EcrirePagePdf(*fenetre.graphe, QString::fromStdString(chemin));
     if (erreur.isEmpty())
         return kSucces;
     std::cerr << chemin << " : " << erreur.toStdString() << '\n';

@@ -14,8 +14,12 @@ QValidator::State ValidateurNom::validate(QString& texte, int&) const
     return Acceptable;
 }
 
-void PreparerChampNom(QLineEdit& champ)
+QLineEdit* CreerChampNom(QWidget* parent, const char* nom, QRect geometrie)
 {
-    champ.setValidator(new ValidateurNom(&champ));
-    champ.setMaxLength(kLongueurNomMax);
+    auto* champ = new QLineEdit(parent);
+    champ->setObjectName(QLatin1String(nom));
+    champ->setGeometry(geometrie);
+    champ->setValidator(new ValidateurNom(champ));
+    champ->setMaxLength(kLongueurNomMax);
+    return champ;
 }

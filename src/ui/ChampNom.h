@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QRect>
 #include <QValidator>
 
 class QLineEdit;
+class QWidget;
 
 // Accepts only texts whose every character fits a vertex name (see
 // EstCaractereDeNom): a keystroke or a paste that brings another is refused.
@@ -13,6 +15,6 @@ public:
     State validate(QString& texte, int& position) const override;
 };
 
-// Makes `champ` a name field: name characters only, at most 19, so that
-// its text always fits a name buffer byte for byte.
-void PreparerChampNom(QLineEdit& champ);
+// A new name field in `parent`, named and placed: name characters only, at
+// most 19, so that its text always fits a name buffer byte for byte.
+QLineEdit* CreerChampNom(QWidget* parent, const char* nom, QRect geometrie);

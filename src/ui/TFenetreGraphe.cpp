@@ -1,6 +1,7 @@
 #include "TFenetreGraphe.h"
 
 #include "Boites.h"
+#include "Conversions.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -12,11 +13,6 @@
 namespace {
 const QString kTitreParDefaut = QStringLiteral("Graphe");
 constexpr QSize kTailleInitiale(359, 242);
-
-QString Texte(std::string_view utf8)
-{
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
 }  // namespace
 
 TFenetreGraphe* TFenetreGraphe::Creer(QMdiArea& zone, const int& gauche, const int& haut)
@@ -80,12 +76,12 @@ QMdiSubWindow* TFenetreGraphe::SousFenetre() const
 
 void TFenetreGraphe::AfficherMessage(std::string_view texte, std::string_view titre)
 {
-    AfficherBoite(Texte(texte), Texte(titre));
+    AfficherBoite(TexteDepuisUtf8(texte), TexteDepuisUtf8(titre));
 }
 
 bool TFenetreGraphe::PoserQuestion(std::string_view texte, std::string_view titre)
 {
-    return PoserQuestionBoite(Texte(texte), Texte(titre));
+    return PoserQuestionBoite(TexteDepuisUtf8(texte), TexteDepuisUtf8(titre));
 }
 
 void TFenetreGraphe::FixerTailleClient(int largeur, int hauteur)
@@ -106,7 +102,7 @@ int TFenetreGraphe::LargeurClient() const
 
 void TFenetreGraphe::FixerTitre(std::string_view titre)
 {
-    SousFenetre()->setWindowTitle(Texte(titre));
+    SousFenetre()->setWindowTitle(TexteDepuisUtf8(titre));
 }
 
 void TFenetreGraphe::Redessiner()

@@ -1,14 +1,14 @@
 #pragma once
 
+#include "TDialogueSaisie.h"
+
 #include "model/Sommet.h"
 
-#include <QDialog>
 #include <QPoint>
 #include <QSize>
 
 class QLabel;
 class QLineEdit;
-class QPushButton;
 
 // Top-left corner that centres a window of outer size `dialogue` on a
 // screen of size `ecran`, each size halved rounding down.
@@ -21,7 +21,7 @@ QPoint PositionCentree(QSize ecran, QSize dialogue);
 // bytes each); Annuler, Escape in the arrival field and the close box empty
 // both. Enter and Escape do nothing in the departure field: the user leaves
 // it with Tab. exec() returns the same for all of them.
-class TSuppressionArc : public QDialog {
+class TSuppressionArc : public TDialogueSaisie {
     Q_OBJECT
 public:
     // The start-up instance: no buffers; Ok and Annuler write nothing.
@@ -34,28 +34,20 @@ public:
     TSuppressionArc(QWidget* proprietaire, const QString& titre, char (&nomDepart)[kTailleNom],
                     char (&nomArrivee)[kTailleNom]);
 
-    void bt_OkClick();
-    void bt_AnnulerClick();
-    // The close box (and any other rejection) counts as Annuler.
-    void reject() override;
-
 protected:
-    void changeEvent(QEvent* evenement) override;
+    void EcrireReponse() override;
+    void EffacerReponse() override;
+    QLineEdit& ChampActif() const override;
     void keyPressEvent(QKeyEvent* evenement) override;
-    bool eventFilter(QObject* objet, QEvent* evenement) override;
 
 private:
     char (*nomDepart)[kTailleNom] = nullptr;
     char (*nomArrivee)[kTailleNom] = nullptr;
     bool departFourni = false;
-    QPushButton* bt_Ok;
-    QPushButton* bt_Annuler;
     QLabel* lbl_depart;
     QLineEdit* ed_depart;
     QLabel* lbl_arrive;
     QLineEdit* ed_arrive;
 
     void Centrer();
-    // Enter as Ok, Escape as Annuler; false for any other key.
-    bool TraiterTouche(const QEvent& evenement);
 };

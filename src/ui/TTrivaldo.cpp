@@ -1,6 +1,7 @@
 #include "TTrivaldo.h"
 
 #include "TFenetreGraphe.h"
+#include "TextesCommuns.h"
 
 #include <QLabel>
 #include <QMdiArea>
@@ -10,17 +11,15 @@
 #include <QStatusBar>
 
 namespace {
-const QString kTitre = QStringLiteral("Quorvalent");
 constexpr QSize kTailleCadre(728, 516);
 constexpr int kHauteurBarreEtat = 25;
-const QString kPret = QStringLiteral("Prêt.");
 }  // namespace
 
 TTrivaldo::TTrivaldo(QWidget* parent)
     : QMainWindow(parent), imprimante(std::make_unique<QPrinter>(QPrinter::HighResolution))
 {
     setObjectName(QStringLiteral("Trivaldo"));
-    setWindowTitle(kTitre);
+    setWindowTitle(kNomApplication);
     resize(kTailleCadre);
     move(0, 0);
 

@@ -59,6 +59,9 @@ private:
     // Runs a command of the algorithm menus on the active graph window.
     void Executer(Commande commande);
     TFenetreGraphe* CreerFenetreGraphe();
+    // Shows `etat` while the user picks a file in `dialogue`, hands the path
+    // chosen to `suite`, then shows "Prêt.".
+    void ChoisirFichier(const QString& etat, QFileDialog& dialogue, void (TTrivaldo::*suite)(const QString&));
     void OpenDialog1CanClose(const QString& chemin);
     void SaveDialog1CanClose(const QString& chemin);
 

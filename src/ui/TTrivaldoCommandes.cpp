@@ -1,7 +1,9 @@
 #include "TTrivaldo.h"
 
 #include "Boites.h"
+#include "Conversions.h"
 #include "TFenetreGraphe.h"
+#include "TextesCommuns.h"
 
 #include "model/Cp1252.h"
 
@@ -9,14 +11,12 @@
 #include <QCompleter>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
 namespace {
-const QString kPret = QStringLiteral("Prêt.");
 const QString kEtatNouveau = QStringLiteral("Création d'un nouveau graphe.");
 const QString kEtatOuverture = QStringLiteral("Ouverture d'un fichier.");
 const QString kEtatEnregistrement = QStringLiteral("Enregistrement du graphe.");
@@ -59,12 +59,6 @@ QString Choisir(QFileDialog& dialogue)
         completion->popup()->hide();
     return accepte && !dialogue.selectedFiles().isEmpty() ? dialogue.selectedFiles().constFirst() : QString();
 }
-
-// Paths go to the core as the file system's own bytes.
-std::string Chemin(const QString& chemin)
-{
-    return QFile::encodeName(chemin).toStdString();
-}
 }  // namespace
 
 void TTrivaldo::CreerDialoguesFichier()
@@ -90,12 +84,17 @@ void TTrivaldo::Nouveau1Click()
     FixerTexteEtat(kPret);
 }
 
+void TTrivaldo::ChoisirFichier(const QString& etat, QFileDialog& dialogue, void (TTrivaldo::*suite)(const QString&))
+{
+    FixerTexteEtat(etat);
+    if (const QString chemin = Choisir(dialogue); !chemin.isEmpty())
+        (this->*suite)(chemin);
+    FixerTexteEtat(kPret);
+}
+
 void TTrivaldo::Ouvrir1Click()
 {
-    FixerTexteEtat(kEtatOuverture);
-    if (const QString chemin = Choisir(*OpenDialog1); !chemin.isEmpty())
-        OpenDialog1CanClose(chemin);
-    FixerTexteEtat(kPret);
+    ChoisirFichier(kEtatOuverture, *OpenDialog1, &TTrivaldo::OpenDialog1CanClose);
 }
 
 void TTrivaldo::OpenDialog1CanClose(const QString& chemin)
@@ -103,7 +102,7 @@ void TTrivaldo::OpenDialog1CanClose(const QString& chemin)
     // Shown before loading, so that its size is known when the loader fits
     // it to the vertices; a failed load leaves it empty, captioned "Graphe".
     TFenetreGraphe* fenetre = CreerFenetreGraphe();
-    fenetre->Graphe().Charger(Chemin(chemin));
+    fenetre->Graphe().Charger(CheminVersOctets(chemin));
     zone->setActiveSubWindow(fenetre->SousFenetre());
 }
 
@@ -113,7 +112,7 @@ void TTrivaldo::Enregistrer1Click()
     FixerTexteEtat(kEtatEnregistrement);
     if (fenetre != nullptr) {
         const std::string& nom = fenetre->Graphe().NomFichier();
-        if (!nom.empty() && QFileInfo(QFile::decodeName(QByteArray::fromStdString(nom))).isFile())
+        if (!nom.empty() && QFileInfo(CheminDepuisOctets(nom)).isFile())
             fenetre->Graphe().Sauvegarder(nom);
         else if (const QString chemin = Choisir(*SaveDialog1); !chemin.isEmpty())
             SaveDialog1CanClose(chemin);
@@ -123,10 +122,7 @@ void TTrivaldo::Enregistrer1Click()
 
 void TTrivaldo::Enregistrersous1Click()
 {
-    FixerTexteEtat(kEtatEnregistrement);
-    if (const QString chemin = Choisir(*SaveDialog1); !chemin.isEmpty())
-        SaveDialog1CanClose(chemin);
-    FixerTexteEtat(kPret);
+    ChoisirFichier(kEtatEnregistrement, *SaveDialog1, &TTrivaldo::SaveDialog1CanClose);
 }
 
 void TTrivaldo::SaveDialog1CanClose(const QString& chemin)
@@ -141,7 +137,7 @@ void TTrivaldo::SaveDialog1CanClose(const QString& chemin)
         !PoserQuestionBoite(kRemplacer.arg(QDir::toNativeSeparators(nom)), kTitreEnregistrer))
         return;
     TGraphe& graphe = fenetre->Graphe();
-    graphe.FixerNomFichier(Chemin(nom));
+    graphe.FixerNomFichier(CheminVersOctets(nom));
     graphe.Sauvegarder(graphe.NomFichier());
     fenetre->FixerTitre(CheminAffichable(graphe.NomFichier()));
 }

@@ -1,14 +1,16 @@
 #include "TTrivaldo.h"
 
 #include "Boites.h"
+#include "Conversions.h"
+#include "ImpressionGraphe.h"
 #include "SortiesGraphe.h"
 #include "TApercu.h"
 #include "TFenetreGraphe.h"
+#include "TextesCommuns.h"
 
 #include "model/Cp1252.h"
 
 #include <QDir>
-#include <QFile>
 #include <QMdiSubWindow>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -17,20 +19,12 @@
 // Print, preview and bitmap export of the active graph window.
 
 namespace {
-const QString kPret = QStringLiteral("Prêt.");
 const QString kEtatImpression = QStringLiteral("Impression d'un graphe.");
 const QString kEtatExport = QStringLiteral("Exportation vers un fichier bitmap.");
 const QString kTitreExport = QStringLiteral("Exportation en BMP");
-// A failure of the platform is reported under the application's name.
-const QString kTitreErreur = QStringLiteral("Quorvalent");
 const std::string_view kExtensionBmp = ".bmp";
 const std::string_view kExtensionPdf = ".pdf";
 const QString kPdfSansNom = QStringLiteral("Graphe.pdf");
-
-QString Chemin(const std::string& octets)
-{
-    return QFile::decodeName(QByteArray::fromStdString(octets));
-}
 
 // Without any printer Qt offers only a PDF file, named after the directory
 // it starts in: propose one for each graph, beside its file or in the home
@@ -39,7 +33,7 @@ QString FichierPdfPropose(const TGraphe& graphe)
 {
     if (graphe.NomFichier().empty())
         return QDir::home().filePath(kPdfSansNom);
-    return QDir::current().absoluteFilePath(Chemin(graphe.NomExport(kExtensionPdf)));
+    return QDir::current().absoluteFilePath(CheminDepuisOctets(graphe.NomExport(kExtensionPdf)));
 }
 }  // namespace
 
@@ -54,7 +48,7 @@ void TTrivaldo::bt_ImprimerClick()
         QPrintDialog PrintDialog1(imprimante.get(), this);
         if (PrintDialog1.exec() == QDialog::Accepted) {
             if (const QString erreur = ImprimerGraphe(fenetre->Graphe(), *imprimante); !erreur.isEmpty()) {
-                AfficherBoite(erreur, kTitreErreur);
+                AfficherBoite(erreur, kNomApplication);
                 return;
             }
         }
@@ -73,10 +67,10 @@ void TTrivaldo::bt_DessinClick()
     FixerTexteEtat(kEtatExport);
     if (TFenetreGraphe* fenetre = FenetreActive()) {
         const std::string nom = fenetre->Graphe().NomExport(kExtensionBmp);
-        const QString erreur =
-            ExporterImageBmp(fenetre->Graphe(), fenetre->SousFenetre()->size(), fenetre->size(), Chemin(nom));
+        const QString erreur = ExporterImageBmp(fenetre->Graphe(), fenetre->SousFenetre()->size(), fenetre->size(),
+                                                CheminDepuisOctets(nom));
         if (!erreur.isEmpty()) {
-            AfficherBoite(erreur, kTitreErreur);
+            AfficherBoite(erreur, kNomApplication);
             return;
         }
         AfficherBoite(QString::fromStdString(CheminAffichable(nom)), kTitreExport);

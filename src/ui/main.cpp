@@ -1,4 +1,5 @@
 #include "TTrivaldo.h"
+#include "TextesCommuns.h"
 #include "Traductions.h"
 
 #include <QApplication>
@@ -7,7 +8,7 @@
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quorvalent"));
+    QApplication::setApplicationName(kNomApplication);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icones/quorvalent.png")));
     InstallerTraductionsQt(application);
     TTrivaldo Trivaldo;

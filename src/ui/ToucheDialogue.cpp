@@ -1,4 +1,4 @@
-#include "Touches.h"
+#include "ToucheDialogue.h"
 
 #include <QKeyEvent>
 

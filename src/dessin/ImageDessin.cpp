@@ -1,4 +1,4 @@
-#include "DessinImage.h"
+#include "ImageDessin.h"
 
 #include "PoliceEcran.h"
 #include "TCanevasQt.h"

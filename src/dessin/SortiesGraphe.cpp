@@ -7,15 +7,12 @@
 
 #include <QFile>
 #include <QPainter>
-#include <QPrinter>
-
-#include <algorithm>
+#include <QPdfWriter>
 
 namespace {
-const QString kTitreTravail = QStringLiteral("Graphe");
-const QString kImprimanteMuette = QStringLiteral("L'impression sur « %1 » n'a pas pu commencer.");
+const QString kImpressionMuette = QStringLiteral("L'impression sur « %1 » n'a pas pu commencer.");
+}  // namespace
 
-// A fresh canvas, as a new device gives it: black one-pixel pen, white brush.
 void DessinerPageSur(TGraphe& graphe, QPainter& peintre)
 {
     peintre.setPen(QPen(Qt::black, 1));
@@ -24,38 +21,31 @@ void DessinerPageSur(TGraphe& graphe, QPainter& peintre)
     graphe.DessinerPage(canevas, peintre.device()->width(), peintre.device()->height());
 }
 
-// Qt says only that a job did not start; for a file, the file system says why.
-QString ErreurImpression(const QPrinter& imprimante)
+// Qt says only that a page did not start; for a file, the file system says why.
+QString ErreurDebutPage(const QString& destination, bool fichier)
 {
-    const QString fichier = imprimante.outputFileName();
-    if (fichier.isEmpty())
-        return kImprimanteMuette.arg(imprimante.printerName());
-    QFile essai(fichier);
+    if (!fichier)
+        return kImpressionMuette.arg(destination);
+    QFile essai(destination);
     if (!essai.open(QIODevice::WriteOnly | QIODevice::Append))
         return essai.errorString();
-    return kImprimanteMuette.arg(fichier);
+    return kImpressionMuette.arg(destination);
 }
-}  // namespace
 
-QString ImprimerGraphe(TGraphe& graphe, QPrinter& imprimante)
+// QPdfWriter starts from the very page QPrinter writes to a file: A4, 1200
+// dots per inch, margins of 10 points.
+QString EcrirePagePdf(TGraphe& graphe, const QString& chemin)
 {
-    // The copies are ours to make, one job each: the printer must not
-    // multiply every job again.
-    const int copies = std::max(imprimante.copyCount(), 1);
-    imprimante.setCopyCount(1);
-    imprimante.setDocName(kTitreTravail);
-    const bool versFichier = !imprimante.outputFileName().isEmpty();
+    QPdfWriter document(chemin);
+    document.setTitle(kTitrePage);
+    // An empty path opens no file: the error then reads as a printer's.
+    const bool fichier = !chemin.isEmpty();
     QPainter peintre;
-    for (int copie = 0; copie < copies; ++copie) {
-        const bool nouveauTravail = copie == 0 || !versFichier;
-        if (nouveauTravail ? !peintre.begin(&imprimante) : !imprimante.newPage())
-            return ErreurImpression(imprimante);
-        DessinerPageSur(graphe, peintre);
-        if (!versFichier && !peintre.end())
-            return ErreurImpression(imprimante);
-    }
-    if (versFichier && !peintre.end())
-        return ErreurImpression(imprimante);
+    if (!peintre.begin(&document))
+        return ErreurDebutPage(chemin, fichier);
+    DessinerPageSur(graphe, peintre);
+    if (!peintre.end())
+        return ErreurDebutPage(chemin, fichier);
     return {};
 }
 
