@@ -35,7 +35,9 @@ $sudo dpkg -i "$paquet"
 $sudo update-mime-database /usr/share/mime
 
 echo "== fichiers installés"
-dpkg -L quorvalent | grep -v '/$' | sort | xargs -d '\n' ls -ld --time-style=+ | awk '{print $1, $NF}'
+dpkg -L quorvalent | sort | while read -r fichier; do
+    [ -d "$fichier" ] || stat -c '%A %8s %n' "$fichier"
+done
 
 echo "== les programmes"
 quorvalent-cli --aide | head -n 1
@@ -70,8 +72,11 @@ echo "annotations.gff : $annotations"
 
 echo "== retrait"
 $sudo dpkg -r quorvalent
-$sudo dpkg --purge quorvalent
-if dpkg-query -W -f='${Status}' quorvalent 2>/dev/null | grep -q 'ok installed'; then exit 1; fi
+# Purging only matters once the package has configuration files.
+if dpkg-query -W -f='${Status}' quorvalent 2>/dev/null | grep -q 'config-files'; then
+    $sudo dpkg --purge quorvalent
+fi
+if dpkg-query -W -f='${Status}' quorvalent 2>/dev/null | grep -q 'installed'; then exit 1; fi
 [ ! -e /usr/bin/quorvalent ] && [ ! -e /usr/share/mime/packages/quorvalent-graphe.xml ]
 $sudo update-mime-database /usr/share/mime
 apres=$(xdg-mime query filetype "$travail/reseau.gff")
