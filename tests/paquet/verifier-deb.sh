@@ -17,8 +17,10 @@ if dpkg-query -W -f='${Status}' quorvalent 2>/dev/null | grep -q 'ok installed';
     exit 1
 fi
 
+rm -f "$BUILD"/quorvalent_*.deb
 make deb BUILD="$BUILD"
-paquet=$(ls -t "$BUILD"/quorvalent_*.deb | head -n 1)
+paquets=("$BUILD"/quorvalent_*.deb)
+paquet=${paquets[0]}
 echo "== $paquet"
 dpkg-deb --field "$paquet" Package Version Section Maintainer Depends Recommends
 
