@@ -62,7 +62,8 @@ build: deps
 	cmake -S . -B $(BUILD) -DQUORVALENT_TESTS=ON
 	cmake --build $(BUILD) -j$(JOBS)
 
-# The two programs alone, without the tests' libraries.
+# The two programs alone, without the tests' libraries: `make run` and
+# `make install` install no more than building and running need.
 run install: PACKAGES = $(PACKAGES_RUN)
 programs: deps
 	cmake -S . -B $(BUILD) -DQUORVALENT_TESTS=OFF
