@@ -1,8 +1,16 @@
 # Two commands for a fresh Debian/Ubuntu machine: `make run` and `make test`.
 # Both install what is missing, configure and build first.
 
-PACKAGES := qt6-base-dev qt6-svg-dev qt6-translations-l10n libgtest-dev cmake g++ \
-            fonts-liberation2 xvfb xauth xdotool imagemagick clang libclang-rt-14-dev libboost-graph-dev
+# Debian packages each command needs: building and running; then the tests
+# (also the benchmark's Boost, and the tools that check the installed files
+# and the Debian package); then fuzzing, which builds the core alone.
+PACKAGES_RUN := cmake g++ qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-liberation2
+PACKAGES_TEST := $(PACKAGES_RUN) libgtest-dev libboost-graph-dev xvfb xauth xdotool imagemagick \
+                 desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl \
+                 dpkg-dev file man-db
+PACKAGES_FUZZ := cmake clang libclang-rt-dev
+PACKAGES = $(PACKAGES_TEST)
+PREFIX ?= /usr/local
 BUILD ?= build
 BUILD_ASAN ?= build-asan
 BUILD_FUZZ ?= build-fuzz
@@ -10,9 +18,9 @@ FUZZ_SECONDS ?= 60
 FUZZ_CXX ?= clang++
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: run test test-asan fuzz bench build deps
+.PHONY: run test test-asan fuzz bench build deps programs install deb
 
-run: build
+run: programs
 	$(BUILD)/src/ui/quorvalent
 
 test: build
@@ -34,7 +42,8 @@ test-asan: deps
 # committed seeds in fuzz/graines are only read), findings to
 # $(BUILD_FUZZ)/trouvailles. Without clang (FUZZ_CXX) and its libFuzzer
 # runtime it says so and succeeds.
-fuzz:
+fuzz: PACKAGES = $(PACKAGES_FUZZ)
+fuzz: deps
 	@sonde=$$(mktemp -d); \
 	printf 'extern "C" int LLVMFuzzerTestOneInput(const unsigned char*, unsigned long) { return 0; }\n' \
 	  > $$sonde/sonde.cpp; \
@@ -50,8 +59,24 @@ fuzz:
 	  -artifact_prefix=$(BUILD_FUZZ)/trouvailles/
 
 build: deps
-	cmake -S . -B $(BUILD)
+	cmake -S . -B $(BUILD) -DQUORVALENT_TESTS=ON
 	cmake --build $(BUILD) -j$(JOBS)
+
+# The two programs alone, without the tests' libraries: `make run` and
+# `make install` install no more than building and running need.
+run install: PACKAGES = $(PACKAGES_RUN)
+programs: deps
+	cmake -S . -B $(BUILD) -DQUORVALENT_TESTS=OFF
+	cmake --build $(BUILD) -j$(JOBS) --target quorvalent quorvalent-cli
+
+# `make install PREFIX=/usr DESTDIR=/tmp/racine` stages a copy.
+install: programs
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+
+# $(BUILD)/quorvalent_<version>_<arch>.deb; dpkg-shlibdeps needs dpkg-dev.
+deb: PACKAGES = $(PACKAGES_RUN) dpkg-dev file
+deb: programs
+	cd $(BUILD) && cpack -G DEB
 
 deps:
 	@command -v dpkg-query >/dev/null || exit 0; \

@@ -1,0 +1,35 @@
+# What `cmake --install` (and `make install`, and the Debian package) puts on a
+# desktop: the two programs, their launcher, icon, file type, software-centre
+# entry, manual pages and licence. The data files live in data/ and docs/man/.
+include(GNUInstallDirs)
+
+set(QUORVALENT_ID org.quorvalent.Quorvalent)
+set(QUORVALENT_DATA ${PROJECT_SOURCE_DIR}/data)
+
+install(TARGETS quorvalent quorvalent-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+install(FILES ${QUORVALENT_DATA}/${QUORVALENT_ID}.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${QUORVALENT_DATA}/${QUORVALENT_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${QUORVALENT_DATA}/quorvalent-graphe.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
+
+foreach(taille 16 22 24 32 48 64 128 256)
+  install(FILES ${QUORVALENT_DATA}/icones/quorvalent-${taille}.png
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${taille}x${taille}/apps
+          RENAME quorvalent.png)
+endforeach()
+install(FILES ${QUORVALENT_DATA}/icones/quorvalent.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+
+# Every page in docs/man is French; its section is its extension, so a new
+# page (quorvalent-cli.1) needs only its file.
+file(GLOB QUORVALENT_PAGES_MAN CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/docs/man/*.[1-8])
+foreach(page ${QUORVALENT_PAGES_MAN})
+  string(REGEX REPLACE "^.*\\.([1-8])$" "\\1" section ${page})
+  install(FILES ${page} DESTINATION ${CMAKE_INSTALL_MANDIR}/fr/man${section})
+endforeach()
+
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quorvalent RENAME copyright)
