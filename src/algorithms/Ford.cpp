@@ -1,4 +1,5 @@
 #include "algorithms/CalculsChemins.h"
+#include "algorithms/Chemins.h"
 #include "model/TGraphe.h"
 
 #include <string_view>
@@ -8,7 +9,7 @@ constexpr std::string_view kTitreSaisie = "Algorithme de Ford";
 constexpr std::string_view kCircuitAbsorbant = "Il y a un circuit absorbant dans ce graphe";
 constexpr std::string_view kTitreCircuit = "Détection d'un circuit absorbant";
 
-constexpr int64_t kInfini = TGraphe::kAucunSommet;
+constexpr int64_t kInfini = kAucunSommet;
 
 // The arc that last lowered a vertex's value, the departure's included.
 struct ArcRetenu {
@@ -50,7 +51,7 @@ std::optional<std::vector<int32_t>> PredecesseursFord(const IndexNumeros& index,
     const ListesEntrantes entrants(index);
     std::vector<int64_t> passePrecedente(static_cast<size_t>(n), kInfini);
     std::vector<int64_t> passeCourante(static_cast<size_t>(n), 0);
-    std::vector<int32_t> predecesseur(static_cast<size_t>(n), TGraphe::kAucunSommet);
+    std::vector<int32_t> predecesseur(static_cast<size_t>(n), kAucunSommet);
     std::vector<ArcRetenu> retenus(static_cast<size_t>(n));
     if (index.SommetNumero(depart) == nullptr)
         return predecesseur;
@@ -79,24 +80,26 @@ std::optional<std::vector<int32_t>> PredecesseursFord(const IndexNumeros& index,
     }
     if (change)
         return std::nullopt;
-    predecesseur[depart] = TGraphe::kAucunSommet;
+    predecesseur[depart] = kAucunSommet;
     return predecesseur;
 }
 
-void TGraphe::Ford()
+void Ford(TGraphe& graphe)
 {
+    ServicesFenetre& fenetre = graphe.Fenetre();
     char depart[kTailleNom] = {};
     char arrivee[kTailleNom] = {};
     fenetre.SaisirExtremites(kTitreSaisie, depart, arrivee);
-    if (depart[0] == '\0' || arrivee[0] == '\0' || NumeroSommet(depart) == -1 || NumeroSommet(arrivee) == -1)
+    if (depart[0] == '\0' || arrivee[0] == '\0' || graphe.NumeroSommet(depart) == -1 ||
+        graphe.NumeroSommet(arrivee) == -1)
         return;
-    for (Sommet* s = premierSommet; s != nullptr; s = s->sommetSuivant)
-        s->valeur = 0;
-    const IndexNumeros index(*this, nbSommets);
+    for (Sommet& s : graphe.Sommets())
+        s.valeur = 0;
+    const IndexNumeros index(graphe, graphe.NbSommets());
     const auto predecesseur = PredecesseursFord(index, index.Numero(depart));
     if (!predecesseur) {
         fenetre.AfficherMessage(kCircuitAbsorbant, kTitreCircuit);
         return;
     }
-    AfficherChemin(*predecesseur, index.Numero(arrivee));
+    AfficherChemin(graphe, *predecesseur, index.Numero(arrivee));
 }

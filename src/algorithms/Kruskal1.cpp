@@ -1,5 +1,6 @@
 #include "algorithms/ArcsParPoids.h"
 #include "algorithms/IndexSommets.h"
+#include "algorithms/Kruskal.h"
 #include "algorithms/Partition.h"
 #include "model/RemplissageGraphe.h"
 #include "model/TGraphe.h"
@@ -79,20 +80,20 @@ int32_t Oppose(int32_t poids)
 }
 }  // namespace
 
-void TGraphe::Kruskal1()
+void Kruskal1(TGraphe& graphe)
 {
-    TGraphe& arbre = fenetre.CreerFenetreResultat();
+    TGraphe& arbre = graphe.Fenetre().CreerFenetreResultat();
     RemplissageGraphe remplissage(arbre);
-    const std::vector<ArcDuGraphe> arcs = TousLesArcs(*this);
+    const std::vector<ArcDuGraphe> arcs = TousLesArcs(graphe);
     for (const ArcDuGraphe& a : arcs)
         a.arc->marque = false;
     const std::vector<int> ordre = OrdreDesChoix(arcs);
-    const IndexSommets sommets(premierSommet);
+    const IndexSommets sommets(graphe.PremierSommet());
     ForetDuResultat foret;
 
     // A run makes one step per arc of the graph; steps beyond the arcs that
     // can be picked find nothing and do nothing.
-    const size_t pas = std::min(ordre.size(), static_cast<size_t>(std::max(nbArcs, 0)));
+    const size_t pas = std::min(ordre.size(), static_cast<size_t>(std::max(graphe.NbArcs(), 0)));
     for (size_t k = 0; k < pas; ++k) {
         const auto [arc, origine] = arcs[ordre[k]];
         // The arc marked is the one picked, not merely the first between the
@@ -107,19 +108,19 @@ void TGraphe::Kruskal1()
         }
         if (ajout.cibleNouvelle)
             remplissage.AjouterSommet(arc->nom, arc->x, arc->y);
-        remplissage.AjouterArc(origine->nom, arc->nom, poidsInverses ? Oppose(arc->valeur) : arc->valeur);
+        remplissage.AjouterArc(origine->nom, arc->nom, graphe.PoidsInverses() ? Oppose(arc->valeur) : arc->valeur);
     }
     arbre.AjusterFenetre();
 }
 
-void TGraphe::CommandeKruskal1(bool arbreMinimum)
+void CommandeKruskal1(TGraphe& graphe, bool arbreMinimum)
 {
     // The run keeps the heaviest arcs; the least tree is the heaviest one of
     // the negated weights.
     if (arbreMinimum)
-        InverserPoids();
-    Kruskal1();
+        graphe.InverserPoids();
+    Kruskal1(graphe);
     if (arbreMinimum)
-        InverserPoids();
-    fenetre.Redessiner();
+        graphe.InverserPoids();
+    graphe.Fenetre().Redessiner();
 }

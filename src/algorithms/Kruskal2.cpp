@@ -1,6 +1,8 @@
 #include "algorithms/ArcsParPoids.h"
 #include "algorithms/IndexSommets.h"
+#include "algorithms/Kruskal.h"
 #include "algorithms/Partition.h"
+#include "algorithms/Structure.h"
 #include "model/TGraphe.h"
 
 #include <algorithm>
@@ -31,7 +33,7 @@ struct Plan {
     std::vector<Etape> etapes;
 
     explicit Plan(const TGraphe& graphe)
-        : arcs(TousLesArcs(graphe)), sommets(graphe.premierSommet), etapeDe(arcs.size(), -1)
+        : arcs(TousLesArcs(graphe)), sommets(graphe.PremierSommet()), etapeDe(arcs.size(), -1)
     {
         for (const ArcDuGraphe& a : arcs)
             bouts.emplace_back(sommets.Position(a.origine->nom), sommets.Position(a.arc->nom));
@@ -113,44 +115,45 @@ constexpr int kSupprime = -2;
 void ReconstruireChaines(TGraphe& graphe, const std::vector<int>& devenir)
 {
     size_t j = 0;
-    for (Sommet* s = graphe.premierSommet; s != nullptr; s = s->sommetSuivant) {
+    std::vector<Arc*> gardes;
+    std::vector<Arc*> supprimes;
+    for (Sommet& s : graphe.Sommets()) {
         std::vector<std::pair<int, Arc*>> remis;
-        Arc* fin = s;
-        for (Arc* a = s->arcSuivant; a != nullptr; ++j) {
-            Arc* suivant = a->arcSuivant;
-            if (devenir[j] == kIntact) {
-                fin->arcSuivant = a;
-                fin = a;
-            } else if (devenir[j] == kSupprime) {
-                delete a;
-            } else {
-                remis.emplace_back(devenir[j], a);
-            }
-            a = suivant;
+        gardes.clear();
+        supprimes.clear();
+        for (Arc& a : Arcs(s)) {
+            if (devenir[j] == kIntact)
+                gardes.push_back(&a);
+            else if (devenir[j] == kSupprime)
+                supprimes.push_back(&a);
+            else
+                remis.emplace_back(devenir[j], &a);
+            ++j;
         }
         std::stable_sort(remis.begin(), remis.end(),
                          [](const auto& a, const auto& b) { return a.first < b.first; });
-        for (const auto& [etape, a] : remis) {
-            fin->arcSuivant = a;
-            fin = a;
-        }
-        fin->arcSuivant = nullptr;
+        for (const auto& [etape, a] : remis)
+            gardes.push_back(a);
+        graphe.RelierChaine(s, gardes, supprimes);
     }
 }
 }  // namespace
 
-void TGraphe::Kruskal2()
+void Kruskal2(TGraphe& graphe)
 {
-    Plan plan(*this);
+    Plan plan(graphe);
     for (const ArcDuGraphe& a : plan.arcs)
         a.arc->marque = false;
-    Decouper(plan, oriente);
-    Decider(plan, EstConnexe());
+    Decouper(plan, graphe.Oriente());
+    Decider(plan, EstConnexe(graphe));
 
     // Every step counts, so a run may end while arcs remain unconsidered.
     std::vector<int> devenir(plan.arcs.size(), kIntact);
+    // The arcs left once the steps so far have removed theirs; the graph's
+    // own count follows when the chains are relinked.
+    int32_t restants = graphe.NbArcs();
     int32_t k = 0;
-    for (size_t numero = 0; numero < plan.etapes.size() && k < nbArcs; ++numero, ++k) {
+    for (size_t numero = 0; numero < plan.etapes.size() && k < restants; ++numero, ++k) {
         const Etape& etape = plan.etapes[numero];
         for (int arc : etape.arcs) {
             // Every arc the removal took comes back with its own weight: a
@@ -160,19 +163,19 @@ void TGraphe::Kruskal2()
             devenir[arc] = etape.remiseEnPlace ? static_cast<int>(numero) : kSupprime;
         }
         if (!etape.remiseEnPlace)
-            nbArcs -= static_cast<int32_t>(etape.arcs.size());
+            restants -= static_cast<int32_t>(etape.arcs.size());
     }
-    ReconstruireChaines(*this, devenir);
+    ReconstruireChaines(graphe, devenir);
 }
 
-void TGraphe::CommandeKruskal2(bool arbreMinimum)
+void CommandeKruskal2(TGraphe& graphe, bool arbreMinimum)
 {
     // The run removes the heaviest arcs it can; the greatest tree is the
     // least one of the negated weights.
     if (!arbreMinimum)
-        InverserPoids();
-    Kruskal2();
+        graphe.InverserPoids();
+    Kruskal2(graphe);
     if (!arbreMinimum)
-        InverserPoids();
-    fenetre.Redessiner();
+        graphe.InverserPoids();
+    graphe.Fenetre().Redessiner();
 }

@@ -1,4 +1,5 @@
 #include "algorithms/IndexSommets.h"
+#include "algorithms/Structure.h"
 #include "model/ListeNoms.h"
 #include "model/TGraphe.h"
 
@@ -64,9 +65,9 @@ void Atteindre(ListeNoms& file, Sommet& sommet)
 // homonyms a name may come out of the queue more than once. Marks are never
 // cleared during a run, so a second visit finds every successor and
 // predecessor already marked: it is skipped, and still counts as processed.
-int32_t TGraphe::CompterDepartsParcours(bool deuxSens)
+static int32_t CompterDepartsParcours(TGraphe& graphe, bool deuxSens)
 {
-    const IndexSommets index(premierSommet);
+    const IndexSommets index(graphe.PremierSommet());
     const int32_t nombre = index.Nombre();
     for (int32_t i = 0; i < nombre; ++i)
         index[i].marque = false;
@@ -80,7 +81,7 @@ int32_t TGraphe::CompterDepartsParcours(bool deuxSens)
     if (nombre > 0)
         Atteindre(file, index[0]);
     char nom[kTailleNom];
-    for (int32_t traites = 0; traites < nbSommets; ++traites) {
+    for (int32_t traites = 0; traites < graphe.NbSommets(); ++traites) {
         if (file.EstVide()) {
             while (prochainDepart < nombre && index[prochainDepart].marque)
                 ++prochainDepart;
@@ -110,12 +111,12 @@ int32_t TGraphe::CompterDepartsParcours(bool deuxSens)
     return departs;
 }
 
-int32_t TGraphe::NbComposantesConnexes()
+int32_t NbComposantesConnexes(TGraphe& graphe)
 {
-    return CompterDepartsParcours(true);
+    return CompterDepartsParcours(graphe, true);
 }
 
-int32_t TGraphe::NbComposantesFortementConnexes()
+int32_t NbComposantesFortementConnexes(TGraphe& graphe)
 {
-    return CompterDepartsParcours(false);
+    return CompterDepartsParcours(graphe, false);
 }

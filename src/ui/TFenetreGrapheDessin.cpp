@@ -4,6 +4,7 @@
 #include "TCanevasQt.h"
 #include "TSaisieNom.h"
 #include "TSuppressionArc.h"
+#include "render/DessinGraphe.h"
 
 #include <QPainter>
 
@@ -13,7 +14,7 @@ void TFenetreGraphe::paintEvent(QPaintEvent*)
     peintre.setFont(PoliceEcran());
     peintre.setPen(QPen(Qt::black, 1));
     TCanevasQt canevas(peintre);
-    graphe.DessinerGraphe(canevas, 0, 0, 1.0f);
+    DessinerGraphe(graphe, canevas, 0, 0, 1.0f);
     // The drawing keeps the pen: the rubber band is the same thin black line.
     if (elastique)
         peintre.drawLine(elastique->first.x, elastique->first.y, elastique->second.x, elastique->second.y);

@@ -6,6 +6,7 @@
 #include "TFenetreGraphe.h"
 
 #include "model/Cp1252.h"
+#include "render/Page.h"
 
 #include <QDir>
 #include <QFile>
@@ -39,7 +40,7 @@ QString FichierPdfPropose(const TGraphe& graphe)
 {
     if (graphe.NomFichier().empty())
         return QDir::home().filePath(kPdfSansNom);
-    return QDir::current().absoluteFilePath(Chemin(graphe.NomExport(kExtensionPdf)));
+    return QDir::current().absoluteFilePath(Chemin(NomExport(graphe, kExtensionPdf)));
 }
 }  // namespace
 
@@ -72,7 +73,7 @@ void TTrivaldo::bt_DessinClick()
 {
     FixerTexteEtat(kEtatExport);
     if (TFenetreGraphe* fenetre = FenetreActive()) {
-        const std::string nom = fenetre->Graphe().NomExport(kExtensionBmp);
+        const std::string nom = NomExport(fenetre->Graphe(), kExtensionBmp);
         const QString erreur =
             ExporterImageBmp(fenetre->Graphe(), fenetre->SousFenetre()->size(), fenetre->size(), Chemin(nom));
         if (!erreur.isEmpty()) {

@@ -11,6 +11,7 @@
 
 #include "model/ListeNoms.h"
 #include "model/TGraphe.h"
+#include "algorithms/Kruskal.h"
 
 #include <string>
 #include <vector>
@@ -19,13 +20,13 @@ namespace litteral {
 
 inline void EffacerMarquesSommets(TGraphe& g)
 {
-    for (Sommet* s = g.premierSommet; s != nullptr; s = s->sommetSuivant)
+    for (Sommet* s = g.PremierSommet(); s != nullptr; s = s->sommetSuivant)
         s->marque = false;
 }
 
 inline Sommet* PremierNonMarque(const TGraphe& g)
 {
-    for (Sommet* s = g.premierSommet; s != nullptr; s = s->sommetSuivant) {
+    for (Sommet* s = g.PremierSommet(); s != nullptr; s = s->sommetSuivant) {
         if (!s->marque)
             return s;
     }
@@ -37,11 +38,11 @@ inline bool ContientCycle(TGraphe& g)
     int32_t p = 0;
     EffacerMarquesSommets(g);
     ListeNoms l;
-    if (g.premierSommet == nullptr)
+    if (g.PremierSommet() == nullptr)
         return false;
-    l.Inserer(*g.premierSommet);
-    g.premierSommet->marque = true;
-    while (p != g.nbSommets) {
+    l.Inserer(*g.PremierSommet());
+    g.PremierSommet()->marque = true;
+    while (p != g.NbSommets()) {
         if (l.EstVide()) {
             if (Sommet* s = PremierNonMarque(g)) {
                 l.Inserer(*s);
@@ -65,7 +66,7 @@ inline bool ContientCycle(TGraphe& g)
 
 inline void EffacerMarquesArcs(TGraphe& g)
 {
-    for (Sommet* s = g.premierSommet; s != nullptr; s = s->sommetSuivant) {
+    for (Sommet* s = g.PremierSommet(); s != nullptr; s = s->sommetSuivant) {
         for (Arc* a = s->arcSuivant; a != nullptr; a = a->arcSuivant)
             a->marque = false;
     }
@@ -76,9 +77,9 @@ inline void Kruskal1(TGraphe& s, TGraphe& r)
     EffacerMarquesArcs(s);
     char o[kTailleNom] = "";
     char t[kTailleNom] = "";
-    const int32_t n = s.nbArcs;
+    const int32_t n = s.NbArcs();
     for (int32_t k = 0; k < n; ++k) {
-        Arc* a = s.ArcLePlusLourd(o, t);
+        Arc* a = ArcLePlusLourd(s, o, t);
         if (a == nullptr)
             continue;
         Sommet* u = s.ChercherSommet(o);
@@ -95,7 +96,7 @@ inline void Kruskal1(TGraphe& s, TGraphe& r)
         }
         if (!r.ExisteArc(o, t))
             r.AjouterArc(o, t, s.PoidsInverses() ? -a->valeur : a->valeur);
-        if (ContientCycle(r)) {
+        if (litteral::ContientCycle(r)) {
             r.SupprimerArc(o, t);
             if (oNouveau)
                 r.SupprimerSommet(o);
@@ -134,21 +135,21 @@ inline void Kruskal2(TGraphe& g)
     char o[kTailleNom] = "";
     char t[kTailleNom] = "";
     int32_t k = 0;
-    while (k < g.nbArcs) {
-        Arc* a = g.ArcLePlusLourd(o, t);
+    while (k < g.NbArcs()) {
+        Arc* a = ArcLePlusLourd(g, o, t);
         if (a == nullptr)
             break;
         a->marque = true;
         const std::vector<int32_t> aller = PoidsVers(g, o, t);
-        const bool retour = !g.oriente && !MemeNom(o, t);
+        const bool retour = !g.Oriente() && !MemeNom(o, t);
         const std::vector<int32_t> arrivee = retour ? PoidsVers(g, t, o) : std::vector<int32_t>{};
         g.SupprimerArc(o, t);
         if (DepartsLitteraux(g, true) != 1) {
-            const bool oriente = g.oriente;
-            g.oriente = true;
+            const bool oriente = g.Oriente();
+            g.FixerOriente(true);
             RemettreMarques(g, o, t, aller);
             RemettreMarques(g, t, o, arrivee);
-            g.oriente = oriente;
+            g.FixerOriente(oriente);
         }
         ++k;
     }

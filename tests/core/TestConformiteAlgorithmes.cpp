@@ -1,6 +1,9 @@
+#include "GrapheAleatoire.h"
 #include "ConstruireGraphe.h"
 #include "FauxServices.h"
 #include "ReferenceLitterale.h"
+#include "algorithms/Numerotation.h"
+#include "algorithms/Structure.h"
 
 #include <gtest/gtest.h>
 
@@ -21,7 +24,7 @@ struct Trace {
 Trace Relever(const TGraphe& g)
 {
     Trace trace;
-    for (const Sommet* s = g.premierSommet; s != nullptr; s = s->sommetSuivant) {
+    for (const Sommet* s = g.PremierSommet(); s != nullptr; s = s->sommetSuivant) {
         trace.valeurs.push_back(s->valeur);
         trace.compteurs.push_back(s->compteur);
         trace.marques.push_back(s->marque);
@@ -35,17 +38,16 @@ Trace Relever(const TGraphe& g)
 void Tirer(TGraphe& g, std::mt19937& alea)
 {
     const auto tirer = [&alea](int maximum) { return std::uniform_int_distribution<int>(0, maximum)(alea); };
-    g.FixerOriente(tirer(3) != 0);
-    const int nbSommets = tirer(7);
-    for (int i = 0; i < nbSommets; ++i)
-        g.AjouterSommet(std::string(1, char('A' + i)).c_str(), 0, 0);
-    const int nbArcs = nbSommets == 0 ? 0 : tirer(2 * nbSommets);
-    for (int k = 0; k < nbArcs; ++k)
-        g.AjouterArc(std::string(1, char('A' + tirer(nbSommets - 1))).c_str(),
-                     std::string(1, char('A' + tirer(nbSommets - 1))).c_str(), 1);
+    Tirage tirage;
+    tirage.oriente = tirer(3) != 0;
+    tirage.sommets = tirer(7);
+    tirage.arcs = tirage.sommets == 0 ? 0 : tirer(2 * tirage.sommets);
+    tirage.lettres = true;
+    Remplir(g, Tirer(tirage, alea));
+    const int nbSommets = tirage.sommets;
     if (nbSommets == 0 || tirer(2) != 0)
         return;
-    for (Sommet* s = g.premierSommet; s != nullptr; s = s->sommetSuivant) {
+    for (Sommet* s = g.PremierSommet(); s != nullptr; s = s->sommetSuivant) {
         if (tirer(3) == 0)
             CopierNom(s->nom, tirer(4) == 0 ? "" : std::string(1, char('A' + tirer(nbSommets - 1))).c_str());
         for (Arc* a = s->arcSuivant; a != nullptr; a = a->arcSuivant) {
@@ -65,13 +67,13 @@ TEST(Conformite, GraphesAleatoires_memesReponsesQueLaVersionMotAMot)
         Tirer(g, alea);
         const std::string cas = "essai " + std::to_string(essai) + ": " + Etiquettes(g);
 
-        const int32_t numeros = g.NumerotationTopologique();
+        const int32_t numeros = NumerotationTopologique(g);
         const Trace numerotation = Relever(g);
         EXPECT_EQ(NumerotationLitterale(g), numeros) << cas;
         EXPECT_EQ(Relever(g), numerotation) << cas;
 
         for (const bool deuxSens : {true, false}) {
-            const int32_t departs = deuxSens ? g.NbComposantesConnexes() : g.NbComposantesFortementConnexes();
+            const int32_t departs = deuxSens ? NbComposantesConnexes(g) : NbComposantesFortementConnexes(g);
             const Trace parcours = Relever(g);
             const std::optional<int32_t> attendu = DepartsLitteraux(g, deuxSens);
             if (!attendu)
@@ -81,7 +83,7 @@ TEST(Conformite, GraphesAleatoires_memesReponsesQueLaVersionMotAMot)
             EXPECT_EQ(Relever(g), parcours) << cas;
         }
         if (DepartsLitteraux(g, true)) {
-            EXPECT_EQ(g.EstEulerien(), EulerienLitteral(g)) << cas;
+            EXPECT_EQ(EstEulerien(g), EulerienLitteral(g)) << cas;
         }
     }
     EXPECT_GT(parcoursCompares, 700) << "too few traversals where the word-for-word version ends";

@@ -1,6 +1,7 @@
 #include "ConstruireGraphe.h"
 #include "FauxServices.h"
 #include "algorithms/Commandes.h"
+#include "algorithms/Structure.h"
 
 #include <gtest/gtest.h>
 
@@ -15,123 +16,123 @@ TEST_F(Structure, Composantes_nonOrienteTroisMorceaux)
 {
     g.FixerOriente(false);
     Construire(g, "A B C D E", "A>B C>D");
-    EXPECT_EQ(g.NbComposantesConnexes(), 3);
-    EXPECT_FALSE(g.EstConnexe());
-    for (const Sommet* s = g.premierSommet; s != nullptr; s = s->sommetSuivant)
+    EXPECT_EQ(NbComposantesConnexes(g), 3);
+    EXPECT_FALSE(EstConnexe(g));
+    for (const Sommet* s = g.PremierSommet(); s != nullptr; s = s->sommetSuivant)
         EXPECT_TRUE(s->marque) << s->nom << " left unmarked";
 }
 
 TEST_F(Structure, Connexite_remonteLesArcsEntrants)
 {
     Construire(g, "A B C", "A>B C>B");
-    EXPECT_EQ(g.NbComposantesConnexes(), 1);
-    EXPECT_EQ(g.NbComposantesFortementConnexes(), 2);
+    EXPECT_EQ(NbComposantesConnexes(g), 1);
+    EXPECT_EQ(NbComposantesFortementConnexes(g), 2);
 }
 
 TEST_F(Structure, ForteConnexite_dependDuPremierSommetDeLaListe)
 {
     Construire(g, "A B C", "A>B B>C");
-    EXPECT_TRUE(g.EstFortementConnexe());
+    EXPECT_TRUE(EstFortementConnexe(g));
 
     TGraphe inverse{fenetre};
     Construire(inverse, "C B A", "A>B B>C");
-    EXPECT_EQ(inverse.NbComposantesFortementConnexes(), 3);
-    EXPECT_FALSE(inverse.EstFortementConnexe());
-    EXPECT_TRUE(inverse.EstConnexe());
+    EXPECT_EQ(NbComposantesFortementConnexes(inverse), 3);
+    EXPECT_FALSE(EstFortementConnexe(inverse));
+    EXPECT_TRUE(EstConnexe(inverse));
 
     // A restart reaches what its vertex leads to: from C, then A takes B too.
     TGraphe melange{fenetre};
     Construire(melange, "C A B", "A>B B>C");
-    EXPECT_EQ(melange.NbComposantesFortementConnexes(), 2);
+    EXPECT_EQ(NbComposantesFortementConnexes(melange), 2);
 }
 
 TEST_F(Structure, GrapheVide_connexeEulerienNiArbreNiArborescence)
 {
-    EXPECT_EQ(g.NbComposantesConnexes(), 1);
-    EXPECT_EQ(g.NbComposantesFortementConnexes(), 1);
-    EXPECT_TRUE(g.EstConnexe());
-    EXPECT_FALSE(g.EstArbre());
-    EXPECT_FALSE(g.EstArborescence());
-    EXPECT_TRUE(g.EstEulerien());
+    EXPECT_EQ(NbComposantesConnexes(g), 1);
+    EXPECT_EQ(NbComposantesFortementConnexes(g), 1);
+    EXPECT_TRUE(EstConnexe(g));
+    EXPECT_FALSE(EstArbre(g));
+    EXPECT_FALSE(EstArborescence(g));
+    EXPECT_TRUE(EstEulerien(g));
 }
 
 TEST_F(Structure, SommetSeul_connexeEulerienMaisPasUnArbre)
 {
     Construire(g, "A");
-    EXPECT_TRUE(g.EstConnexe());
-    EXPECT_TRUE(g.EstEulerien());
-    EXPECT_FALSE(g.EstArbre());
-    EXPECT_FALSE(g.EstArborescence());
+    EXPECT_TRUE(EstConnexe(g));
+    EXPECT_TRUE(EstEulerien(g));
+    EXPECT_FALSE(EstArbre(g));
+    EXPECT_FALSE(EstArborescence(g));
 }
 
 TEST_F(Structure, Arborescence_racineEnTeteDeListeSeulement)
 {
     Construire(g, "A B C", "A>B A>C");
-    EXPECT_TRUE(g.EstArbre());
-    EXPECT_TRUE(g.EstArborescence());
+    EXPECT_TRUE(EstArbre(g));
+    EXPECT_TRUE(EstArborescence(g));
 
     TGraphe racineApres{fenetre};
     Construire(racineApres, "B A C", "A>B A>C");
-    EXPECT_TRUE(racineApres.EstArbre());
-    EXPECT_FALSE(racineApres.EstArborescence());
+    EXPECT_TRUE(EstArbre(racineApres));
+    EXPECT_FALSE(EstArborescence(racineApres));
 }
 
 TEST_F(Structure, Arbre_nonOrienteCompteLesAretes)
 {
     g.FixerOriente(false);
     Construire(g, "A B C", "A>B B>C");
-    EXPECT_EQ(g.nbArcs, 4);
-    EXPECT_TRUE(g.EstArbre());
-    EXPECT_TRUE(g.EstArborescence());
+    EXPECT_EQ(g.NbArcs(), 4);
+    EXPECT_TRUE(EstArbre(g));
+    EXPECT_TRUE(EstArborescence(g));
     g.AjouterArc("C", "A", 1);
-    EXPECT_FALSE(g.EstArbre());
+    EXPECT_FALSE(EstArbre(g));
 }
 
 TEST_F(Structure, Arbre_refuseLeBonNombreDArcsSansConnexite)
 {
     Construire(g, "A B C", "A>B A>B");
-    EXPECT_FALSE(g.EstArbre());
+    EXPECT_FALSE(EstArbre(g));
     TGraphe cycleEtIsole{fenetre};
     Construire(cycleEtIsole, "A B C D", "A>B B>C C>A");
-    EXPECT_FALSE(cycleEtIsole.EstArbre());
+    EXPECT_FALSE(EstArbre(cycleEtIsole));
 }
 
 TEST_F(Structure, Eulerien_orienteCompteLesDeuxExtremites)
 {
     Construire(g, "A B C", "A>B B>C C>A");
-    EXPECT_TRUE(g.EstEulerien());
+    EXPECT_TRUE(EstEulerien(g));
     g.AjouterArc("C", "B", 1);
-    EXPECT_FALSE(g.EstEulerien());
+    EXPECT_FALSE(EstEulerien(g));
 
     TGraphe allerRetour{fenetre};
     Construire(allerRetour, "A B", "A>B B>A");
-    EXPECT_TRUE(allerRetour.EstEulerien());
+    EXPECT_TRUE(EstEulerien(allerRetour));
 
     TGraphe boucle{fenetre};
     Construire(boucle, "A B", "A>A A>B B>A");
-    EXPECT_TRUE(boucle.EstEulerien()) << "a loop adds 2";
+    EXPECT_TRUE(EstEulerien(boucle)) << "a loop adds 2";
 
     TGraphe deuxMorceaux{fenetre};
     Construire(deuxMorceaux, "A B C D", "A>B B>A C>D D>C");
-    EXPECT_FALSE(deuxMorceaux.EstEulerien()) << "even degrees but not connected";
+    EXPECT_FALSE(EstEulerien(deuxMorceaux)) << "even degrees but not connected";
 }
 
 TEST_F(Structure, Eulerien_nonOrienteCompteChaqueAreteUneFois)
 {
     g.FixerOriente(false);
     Construire(g, "A B C", "A>B B>C");
-    EXPECT_TRUE(g.EstConnexe());
-    EXPECT_FALSE(g.EstEulerien()) << "A and C have one edge each";
+    EXPECT_TRUE(EstConnexe(g));
+    EXPECT_FALSE(EstEulerien(g)) << "A and C have one edge each";
     g.AjouterArc("C", "A", 1);
-    EXPECT_TRUE(g.EstEulerien());
+    EXPECT_TRUE(EstEulerien(g));
 
     TGraphe boucle{fenetre};
     boucle.FixerOriente(false);
     Construire(boucle, "A B", "A>B A>A");
-    EXPECT_EQ(boucle.DegreEulerien(boucle.DemiDegreInterieur("A"), boucle.DemiDegreExterieur("A")), 3);
-    EXPECT_FALSE(boucle.EstEulerien());
+    EXPECT_EQ(DegreEulerien(boucle, boucle.DemiDegreInterieur("A"), boucle.DemiDegreExterieur("A")), 3);
+    EXPECT_FALSE(EstEulerien(boucle));
     boucle.AjouterArc("A", "B", 1);
-    EXPECT_TRUE(boucle.EstEulerien()) << "a loop counts 2, two parallel edges 1 each";
+    EXPECT_TRUE(EstEulerien(boucle)) << "a loop counts 2, two parallel edges 1 each";
 }
 
 TEST_F(Structure, Tests_nechangentQueLesMarques)
@@ -143,7 +144,7 @@ TEST_F(Structure, Tests_nechangentQueLesMarques)
                        Commande::Eulerien})
         ExecuterCommande(g, c);
     EXPECT_EQ(Etiquettes(g), "A[1] B[2] C[3]");
-    EXPECT_EQ(g.nbArcs, 2);
+    EXPECT_EQ(g.NbArcs(), 2);
     EXPECT_EQ(fenetre.redessins, redessinsAvant);
 }
 
