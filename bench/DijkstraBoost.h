@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Generateurs.h"
+#include "GrapheAleatoire.h"
 
 // Seconds taken by the Boost Graph Library's Dijkstra from vertex `source`
 // on the same vertices, arcs and weights (the graph built beforehand).

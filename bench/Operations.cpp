@@ -4,6 +4,7 @@
 #include "algorithms/CalculsChemins.h"
 #include "algorithms/Commandes.h"
 #include "algorithms/IndexNumeros.h"
+#include "algorithms/Rapport.h"
 
 namespace {
 
@@ -17,8 +18,8 @@ Operation Commander(const char* nom, Commande commande, bool modifieLeGraphe = f
 // and path window.
 void CalculerDijkstra(TGraphe& g)
 {
-    const IndexNumeros index(g, g.nbSommets);
-    PredecesseursDijkstra(index, index.Numero(g.premierSommet->nom));
+    const IndexNumeros index(g, g.NbSommets());
+    PredecesseursDijkstra(index, index.Numero(g.PremierSommet()->nom));
 }
 
 // Drawn on again and again: only the first run of a size makes it.
@@ -40,7 +41,7 @@ const std::vector<Operation>& Operations()
         Commander("Arbre", Commande::Arbre),
         Commander("Arborescence", Commande::Arborescence),
         Commander("Eulerien", Commande::Eulerien),
-        {"Rapport", [](TGraphe& g) { g.Rapport(); }, false},
+        {"Rapport", [](TGraphe& g) { Rapport(g); }, false},
         Commander("Dijkstra", Commande::Dijkstra),
         {"Dijkstra (calcul)", CalculerDijkstra, false},
         Commander("Bellman min", Commande::BellmanMin),

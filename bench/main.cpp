@@ -4,9 +4,9 @@
 // it (`quorvalent-bench Dijkstra`), for profiling one command.
 #include "Chrono.h"
 #include "DijkstraBoost.h"
-#include "Generateurs.h"
+#include "GrapheAleatoire.h"
 #include "Operations.h"
-#include "ServicesMuets.h"
+#include "ServicesBanc.h"
 
 #include <QGuiApplication>
 #include <cstdio>
@@ -23,7 +23,7 @@ const int kTailles[] = {100, 1000, 2000, 10000};
 
 struct Banc {
     std::string fichier;
-    ServicesMuets services;
+    ServicesBanc services;
     std::unique_ptr<TGraphe> graphe;
 
     void Recharger()

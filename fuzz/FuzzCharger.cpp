@@ -8,6 +8,9 @@
 #include "Invariants.h"
 #include "algorithms/Commandes.h"
 #include "model/TGraphe.h"
+#include "algorithms/Rapport.h"
+#include "render/DessinGraphe.h"
+#include "model/EditionGraphe.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -60,9 +63,9 @@ const FichiersDeTravail& Fichiers()
 void Dessiner(const TGraphe& g)
 {
     CanevasMuet canevas;
-    g.DessinerGraphe(canevas, 0, 0, 1.0f);
-    g.DessinerGraphe(canevas, 300, 120, 2.5f);
-    g.DessinerGraphe(canevas, -40, 0, 0.3f);
+    DessinerGraphe(g, canevas, 0, 0, 1.0f);
+    DessinerGraphe(g, canevas, 300, 120, 2.5f);
+    DessinerGraphe(g, canevas, -40, 0, 0.3f);
 }
 
 [[noreturn]] void Echouer(const char* quoi, const std::string& detail)
@@ -84,7 +87,7 @@ std::vector<std::pair<std::string, std::string>> Reponses(const TGraphe& g)
 {
     std::string premier;
     std::string dernier;
-    for (const Sommet* s = g.premierSommet; s != nullptr; s = s->sommetSuivant) {
+    for (const Sommet* s = g.PremierSommet(); s != nullptr; s = s->sommetSuivant) {
         if (premier.empty())
             premier = s->nom;
         dernier = s->nom;
@@ -119,11 +122,12 @@ void ExecuterToutesCommandes(TGraphe& g, FauxServices& fenetre)
 // counters true.
 void Editer(TGraphe& g, FauxServices& fenetre)
 {
+    EditionGraphe e(g);
     const auto reponses = Reponses(g);
     const std::string& premier = reponses[0].first;
     const std::string& dernier = reponses[0].second;
     int visites = 0;
-    for (const Sommet* s = g.premierSommet; s != nullptr && visites < 16; s = s->sommetSuivant, ++visites)
+    for (const Sommet* s = g.PremierSommet(); s != nullptr && visites < 16; s = s->sommetSuivant, ++visites)
         (void)g.Degre(s->nom);
     g.AjouterArc(dernier.c_str(), premier.c_str(), 1);
     g.AjouterSommet(premier.c_str(), 0, 0);
@@ -132,11 +136,11 @@ void Editer(TGraphe& g, FauxServices& fenetre)
     g.SupprimerSommet(premier.c_str());
     g.AjusterFenetre();
     VerifierCompteurs(g, "apres edition");
-    if (g.premierSommet == nullptr)
+    if (g.PremierSommet() == nullptr)
         return;
     // With the mouse: every item of the vertex menu on the first vertex (the
     // deletion last, confirmed), a move, then a drag to the last vertex.
-    const Sommet* tete = g.premierSommet;
+    const Sommet* tete = g.PremierSommet();
     const int32_t x = tete->x;
     const int32_t y = tete->y;
     fenetre.choixSommet = {ChoixMenuSommet::Information, ChoixMenuSommet::DemiDegreExterieur,
@@ -144,20 +148,20 @@ void Editer(TGraphe& g, FauxServices& fenetre)
                            ChoixMenuSommet::Deplacer};
     fenetre.reponsesExtremites = {{premier, dernier}};
     for (size_t i = 0; i < 5; ++i)
-        g.OnMouseDown(false, true, x, y);
-    g.OnMouseMove(x / 2, y / 2);
-    g.OnMouseDown(true, false, x / 2, y / 2);
+        e.OnMouseDown(false, true, x, y);
+    e.OnMouseMove(x / 2, y / 2);
+    e.OnMouseDown(true, false, x / 2, y / 2);
     if (const Sommet* fin = g.ChercherSommet(dernier.c_str())) {
         fenetre.reponsesNoms = {"-12"};
-        g.OnMouseDown(true, false, g.premierSommet->x, g.premierSommet->y);
-        g.OnMouseMove(fin->x, fin->y);
-        g.OnMouseUp(fin->x, fin->y);
+        e.OnMouseDown(true, false, g.PremierSommet()->x, g.PremierSommet()->y);
+        e.OnMouseMove(fin->x, fin->y);
+        e.OnMouseUp(fin->x, fin->y);
     }
     fenetre.choixGraphe = {ChoixMenuGraphe::Information};
-    g.OnMouseDown(false, true, INT32_MIN, INT32_MIN);
+    e.OnMouseDown(false, true, INT32_MIN, INT32_MIN);
     fenetre.choixSommet = {ChoixMenuSommet::Supprimer};
     fenetre.reponsesQuestions = {true};
-    g.OnMouseDown(false, true, g.premierSommet->x, g.premierSommet->y);
+    e.OnMouseDown(false, true, g.PremierSommet()->x, g.PremierSommet()->y);
     VerifierCompteurs(g, "apres edition a la souris");
 }
 
@@ -196,7 +200,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille)
     g.Charger(chemin);
     VerifierCompteurs(g, "apres Charger");
     Dessiner(g);
-    (void)g.Rapport();
+    (void)Rapport(g);
     ExecuterToutesCommandes(g, fenetre);
     Dessiner(g);
     Editer(g, fenetre);

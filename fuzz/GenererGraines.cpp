@@ -43,7 +43,7 @@ void Numerote(TGraphe& g)
     g.AjouterArc("S2", "S4", 9);
     // The numbers a topological numbering of this circuit-free graph gives.
     int numero = 1;
-    for (Sommet* s = g.premierSommet; s != nullptr; s = s->sommetSuivant)
+    for (Sommet* s = g.PremierSommet(); s != nullptr; s = s->sommetSuivant)
         s->valeur = numero++;
 }
 

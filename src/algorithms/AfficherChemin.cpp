@@ -1,3 +1,4 @@
+#include "algorithms/Chemins.h"
 #include "algorithms/IndexNumeros.h"
 #include "model/RemplissageGraphe.h"
 #include "model/TGraphe.h"
@@ -17,7 +18,7 @@ std::vector<const Sommet*> RemonterChemin(const IndexNumeros& index, std::span<c
 {
     std::vector<const Sommet*> chemin;
     std::unordered_set<std::string> noms;
-    for (int32_t n = fin; n != TGraphe::kAucunSommet;) {
+    for (int32_t n = fin; n != kAucunSommet;) {
         const Sommet* sommet = index.SommetNumero(n);
         if (sommet == nullptr || !noms.emplace(sommet->nom, strnlen(sommet->nom, kTailleNom)).second)
             break;
@@ -28,19 +29,19 @@ std::vector<const Sommet*> RemonterChemin(const IndexNumeros& index, std::span<c
 }
 }  // namespace
 
-void TGraphe::AfficherChemin(std::span<const int32_t> predecesseur, int32_t fin)
+void AfficherChemin(TGraphe& graphe, std::span<const int32_t> predecesseur, int32_t fin)
 {
-    AfficherChemin(IndexNumeros(*this, static_cast<int32_t>(predecesseur.size())), predecesseur, fin);
+    AfficherChemin(graphe, IndexNumeros(graphe, static_cast<int32_t>(predecesseur.size())), predecesseur, fin);
 }
 
-void TGraphe::AfficherChemin(const IndexNumeros& index, std::span<const int32_t> predecesseur, int32_t fin)
+void AfficherChemin(TGraphe& graphe, const IndexNumeros& index, std::span<const int32_t> predecesseur, int32_t fin)
 {
-    TGraphe& fenetreChemin = fenetre.CreerFenetreResultat();
+    TGraphe& fenetreChemin = graphe.Fenetre().CreerFenetreResultat();
     // The "max" commands leave the weights negated: the path shows them as
     // the user entered them, and the command then skips its own restoring.
     // Only weights change: the index stays valid.
-    if (poidsInverses)
-        InverserPoids();
+    if (graphe.PoidsInverses())
+        graphe.InverserPoids();
 
     const std::vector<const Sommet*> chemin = RemonterChemin(index, predecesseur, fin);
     RemplissageGraphe remplissage(fenetreChemin);

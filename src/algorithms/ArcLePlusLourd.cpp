@@ -1,12 +1,13 @@
 #include "algorithms/ArcsParPoids.h"
+#include "algorithms/Kruskal.h"
 #include "model/TGraphe.h"
 
-Arc* TGraphe::ArcLePlusLourd(char (&origine)[kTailleNom], char (&cible)[kTailleNom]) const
+Arc* ArcLePlusLourd(const TGraphe& graphe, char (&origine)[kTailleNom], char (&cible)[kTailleNom])
 {
     int32_t plusLourd = kPoidsPlancher;
     Arc* choisi = nullptr;
     const Sommet* porteur = nullptr;
-    for (const Sommet* s = premierSommet; s != nullptr; s = s->sommetSuivant) {
+    for (const Sommet* s = graphe.PremierSommet(); s != nullptr; s = s->sommetSuivant) {
         for (Arc* a = s->arcSuivant; a != nullptr; a = a->arcSuivant) {
             if (!a->marque && a->valeur > plusLourd) {
                 plusLourd = a->valeur;

@@ -7,7 +7,7 @@
 std::vector<ArcDuGraphe> TousLesArcs(const TGraphe& graphe)
 {
     std::vector<ArcDuGraphe> arcs;
-    for (Sommet* s = graphe.premierSommet; s != nullptr; s = s->sommetSuivant) {
+    for (Sommet* s = graphe.PremierSommet(); s != nullptr; s = s->sommetSuivant) {
         for (Arc* a = s->arcSuivant; a != nullptr; a = a->arcSuivant)
             arcs.push_back({a, s});
     }

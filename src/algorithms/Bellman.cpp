@@ -1,4 +1,6 @@
 #include "algorithms/CalculsChemins.h"
+#include "algorithms/Chemins.h"
+#include "algorithms/Numerotation.h"
 #include "model/TGraphe.h"
 
 #include <string_view>
@@ -10,14 +12,14 @@ constexpr std::string_view kImpossible =
     " ou alors vous avez indiqué des sommets qui n'existent pas.";
 constexpr std::string_view kTitreImpossible = "Algorithme Bellman";
 
-constexpr int64_t kInfini = TGraphe::kAucunSommet;
+constexpr int64_t kInfini = kAucunSommet;
 }  // namespace
 
 std::vector<int32_t> PredecesseursBellman(const IndexNumeros& index, int32_t nbSommets, int32_t depart)
 {
     const ListesEntrantes entrants(index);
     std::vector<int64_t> distance(static_cast<size_t>(index.Taille()), kInfini);
-    std::vector<int32_t> predecesseur(static_cast<size_t>(index.Taille()), TGraphe::kAucunSommet);
+    std::vector<int32_t> predecesseur(static_cast<size_t>(index.Taille()), kAucunSommet);
     if (index.SommetNumero(depart) == nullptr)
         return predecesseur;
     distance[depart] = 0;
@@ -42,19 +44,20 @@ std::vector<int32_t> PredecesseursBellman(const IndexNumeros& index, int32_t nbS
     return predecesseur;
 }
 
-void TGraphe::Bellman()
+void Bellman(TGraphe& graphe)
 {
     char depart[kTailleNom] = {};
     char arrivee[kTailleNom] = {};
-    fenetre.SaisirExtremites(kTitreSaisie, depart, arrivee);
+    graphe.Fenetre().SaisirExtremites(kTitreSaisie, depart, arrivee);
     // The circuit test comes first: it clears the numbers even when the
     // names turn out to be missing.
-    if (!SansCircuit() || depart[0] == '\0' || arrivee[0] == '\0' || NumeroSommet(depart) == -1 ||
-        NumeroSommet(arrivee) == -1) {
-        fenetre.AfficherMessage(kImpossible, kTitreImpossible);
+    if (!SansCircuit(graphe) || depart[0] == '\0' || arrivee[0] == '\0' || graphe.NumeroSommet(depart) == -1 ||
+        graphe.NumeroSommet(arrivee) == -1) {
+        graphe.Fenetre().AfficherMessage(kImpossible, kTitreImpossible);
         return;
     }
-    NumerotationTopologique();
-    const IndexNumeros index(*this, nbSommets + 2);
-    AfficherChemin(PredecesseursBellman(index, nbSommets, index.Numero(depart)), index.Numero(arrivee));
+    NumerotationTopologique(graphe);
+    const IndexNumeros index(graphe, graphe.NbSommets() + 2);
+    AfficherChemin(graphe, PredecesseursBellman(index, graphe.NbSommets(), index.Numero(depart)),
+                   index.Numero(arrivee));
 }

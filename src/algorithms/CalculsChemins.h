@@ -1,5 +1,6 @@
 #pragma once
 
+#include "algorithms/Chemins.h"
 #include "algorithms/IndexNumeros.h"
 
 #include <cstdint>
@@ -8,7 +9,7 @@
 
 // The computing cores of the path algorithms, apart from their prompts and
 // messages. Each returns the predecessor table indexed by the numbers of
-// `index`, TGraphe::kAucunSommet where a vertex has none. Sums are taken on
+// `index`, kAucunSommet where a vertex has none. Sums are taken on
 // 64 bits, so no weight can overflow them.
 
 // Weights must be zero or positive. Every vertex still to settle is eligible

@@ -1,66 +1,68 @@
 #include "algorithms/Commandes.h"
 
+#include "algorithms/Chemins.h"
 #include "algorithms/CommandesChemins.h"
-
-#include "model/TGraphe.h"
+#include "algorithms/Kruskal.h"
+#include "algorithms/Numerotation.h"
+#include "algorithms/Structure.h"
 
 void ExecuterCommande(TGraphe& graphe, Commande commande)
 {
     switch (commande) {
     // Numbering and circuits.
     case Commande::NumerotationTopologique:
-        graphe.CommandeNumerotationTopologique();
+        CommandeNumerotationTopologique(graphe);
         break;
     case Commande::Circuit:
-        graphe.CommandeCircuit();
+        CommandeCircuit(graphe);
         break;
 
     // Structure tests.
     case Commande::Connexite:
-        graphe.CommandeConnexite();
+        CommandeConnexite(graphe);
         break;
     case Commande::ForteConnexite:
-        graphe.CommandeForteConnexite();
+        CommandeForteConnexite(graphe);
         break;
     case Commande::Arbre:
-        graphe.CommandeArbre();
+        CommandeArbre(graphe);
         break;
     case Commande::Arborescence:
-        graphe.CommandeArborescence();
+        CommandeArborescence(graphe);
         break;
     case Commande::Eulerien:
-        graphe.CommandeEulerien();
+        CommandeEulerien(graphe);
         break;
 
     // Shortest paths.
     case Commande::Dijkstra:
-        CheminMinimal(graphe, &TGraphe::Dijkstra);
+        CheminMinimal(graphe, Dijkstra);
         break;
     case Commande::BellmanMin:
-        CheminMinimal(graphe, &TGraphe::Bellman);
+        CheminMinimal(graphe, Bellman);
         break;
     case Commande::BellmanMax:
-        CheminMaximal(graphe, &TGraphe::Bellman);
+        CheminMaximal(graphe, Bellman);
         break;
     case Commande::FordMin:
-        CheminMinimal(graphe, &TGraphe::Ford);
+        CheminMinimal(graphe, Ford);
         break;
     case Commande::FordMax:
-        CheminMaximal(graphe, &TGraphe::Ford);
+        CheminMaximal(graphe, Ford);
         break;
 
     // Spanning trees.
     case Commande::Kruskal1Min:
-        graphe.CommandeKruskal1(/*arbreMinimum=*/true);
+        CommandeKruskal1(graphe, /*arbreMinimum=*/true);
         break;
     case Commande::Kruskal1Max:
-        graphe.CommandeKruskal1(/*arbreMinimum=*/false);
+        CommandeKruskal1(graphe, /*arbreMinimum=*/false);
         break;
     case Commande::Kruskal2Min:
-        graphe.CommandeKruskal2(/*arbreMinimum=*/true);
+        CommandeKruskal2(graphe, /*arbreMinimum=*/true);
         break;
     case Commande::Kruskal2Max:
-        graphe.CommandeKruskal2(/*arbreMinimum=*/false);
+        CommandeKruskal2(graphe, /*arbreMinimum=*/false);
         break;
     }
 }

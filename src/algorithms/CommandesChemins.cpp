@@ -2,17 +2,17 @@
 
 #include "model/TGraphe.h"
 
-void CheminMinimal(TGraphe& graphe, void (TGraphe::*algorithme)())
+void CheminMinimal(TGraphe& graphe, void (*algorithme)(TGraphe&))
 {
-    (graphe.*algorithme)();
-    graphe.fenetre.Redessiner();
+    algorithme(graphe);
+    graphe.Fenetre().Redessiner();
 }
 
-void CheminMaximal(TGraphe& graphe, void (TGraphe::*algorithme)())
+void CheminMaximal(TGraphe& graphe, void (*algorithme)(TGraphe&))
 {
     graphe.InverserPoids();
-    (graphe.*algorithme)();
+    algorithme(graphe);
     if (graphe.PoidsInverses())
         graphe.InverserPoids();
-    graphe.fenetre.Redessiner();
+    graphe.Fenetre().Redessiner();
 }

@@ -1,3 +1,4 @@
+#include "algorithms/Numerotation.h"
 #include "model/TGraphe.h"
 
 #include <string_view>
@@ -8,14 +9,14 @@ constexpr std::string_view kAvecCircuits = "Le graphe possède un ou plusieurs c
 constexpr std::string_view kTitreCircuit = "Détection de circuit";
 }  // namespace
 
-void TGraphe::CommandeNumerotationTopologique()
+void CommandeNumerotationTopologique(TGraphe& graphe)
 {
-    NumerotationTopologique();
-    fenetre.Redessiner();
+    NumerotationTopologique(graphe);
+    graphe.Fenetre().Redessiner();
 }
 
-void TGraphe::CommandeCircuit()
+void CommandeCircuit(TGraphe& graphe)
 {
-    fenetre.AfficherMessage(SansCircuit() ? kSansCircuit : kAvecCircuits, kTitreCircuit);
-    fenetre.Redessiner();
+    graphe.Fenetre().AfficherMessage(SansCircuit(graphe) ? kSansCircuit : kAvecCircuits, kTitreCircuit);
+    graphe.Fenetre().Redessiner();
 }

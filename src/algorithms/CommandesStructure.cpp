@@ -1,3 +1,4 @@
+#include "algorithms/Structure.h"
 #include "model/TGraphe.h"
 
 #include <string_view>
@@ -26,27 +27,27 @@ void Annoncer(ServicesFenetre& fenetre, const Annonce& annonce, bool reponse)
 }
 }  // namespace
 
-void TGraphe::CommandeConnexite()
+void CommandeConnexite(TGraphe& graphe)
 {
-    Annoncer(fenetre, kConnexite, EstConnexe());
+    Annoncer(graphe.Fenetre(), kConnexite, EstConnexe(graphe));
 }
 
-void TGraphe::CommandeForteConnexite()
+void CommandeForteConnexite(TGraphe& graphe)
 {
-    Annoncer(fenetre, kForteConnexite, EstFortementConnexe());
+    Annoncer(graphe.Fenetre(), kForteConnexite, EstFortementConnexe(graphe));
 }
 
-void TGraphe::CommandeArbre()
+void CommandeArbre(TGraphe& graphe)
 {
-    Annoncer(fenetre, kArbre, EstArbre());
+    Annoncer(graphe.Fenetre(), kArbre, EstArbre(graphe));
 }
 
-void TGraphe::CommandeArborescence()
+void CommandeArborescence(TGraphe& graphe)
 {
-    Annoncer(fenetre, kArborescence, EstArborescence());
+    Annoncer(graphe.Fenetre(), kArborescence, EstArborescence(graphe));
 }
 
-void TGraphe::CommandeEulerien()
+void CommandeEulerien(TGraphe& graphe)
 {
-    Annoncer(fenetre, kEulerien, EstEulerien());
+    Annoncer(graphe.Fenetre(), kEulerien, EstEulerien(graphe));
 }

@@ -1,4 +1,5 @@
 #include "algorithms/IndexSommets.h"
+#include "algorithms/Kruskal.h"
 #include "model/ListeNoms.h"
 #include "model/TGraphe.h"
 
@@ -23,10 +24,11 @@ bool AtteintUnSommetMarque(int32_t position, ListeNoms& file, const IndexSommets
 }
 }  // namespace
 
-bool TGraphe::ContientCycle()
+bool ContientCycle(TGraphe& graphe)
 {
-    for (Sommet* s = premierSommet; s != nullptr; s = s->sommetSuivant)
-        s->marque = false;
+    for (Sommet& s : graphe.Sommets())
+        s.marque = false;
+    Sommet* premierSommet = graphe.PremierSommet();
     if (premierSommet == nullptr)
         return false;
 
@@ -38,7 +40,7 @@ bool TGraphe::ContientCycle()
     // never lies before the one found last time.
     Sommet* nonAtteint = premierSommet;
     char nom[kTailleNom];
-    for (int32_t traites = 0; traites < nbSommets; ++traites) {
+    for (int32_t traites = 0; traites < graphe.NbSommets(); ++traites) {
         if (file.EstVide()) {
             while (nonAtteint != nullptr && nonAtteint->marque)
                 nonAtteint = nonAtteint->sommetSuivant;

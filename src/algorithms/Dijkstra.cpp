@@ -1,4 +1,5 @@
 #include "algorithms/CalculsChemins.h"
+#include "algorithms/Chemins.h"
 #include "algorithms/FileDistances.h"
 #include "model/TGraphe.h"
 
@@ -15,7 +16,7 @@ constexpr std::string_view kPoidsNegatifs =
     "qu'avec des arcs de poids positifs ou nuls.";
 constexpr std::string_view kTitreNegatifs = "Graphe incorrect";
 
-constexpr int64_t kInfini = TGraphe::kAucunSommet;
+constexpr int64_t kInfini = kAucunSommet;
 
 bool PorteUnArcNegatif(const Sommet& sommet)
 {
@@ -76,7 +77,7 @@ public:
     explicit Recherche(const IndexNumeros& index_)
         : index(index_),
           distance(size_t(index.Taille()), kInfini),
-          predecesseur(size_t(index.Taille()), TGraphe::kAucunSommet),
+          predecesseur(size_t(index.Taille()), kAucunSommet),
           regle(size_t(index.Taille()), false),
           file(index.Taille())
     {
@@ -118,7 +119,7 @@ private:
             }
         }
         distance[depart] = 0;
-        predecesseur[depart] = TGraphe::kAucunSommet;
+        predecesseur[depart] = kAucunSommet;
         regle[depart] = true;
         // Vertices at the infinite distance wait outside the queue: most
         // runs never reach them, and queueing every vertex would cost most
@@ -176,18 +177,20 @@ std::vector<int32_t> PredecesseursDijkstra(const IndexNumeros& index, int32_t de
 {
     const Sommet* sommetDepart = index.SommetNumero(depart);
     if (sommetDepart == nullptr)
-        return std::vector<int32_t>(size_t(index.Taille()), TGraphe::kAucunSommet);
+        return std::vector<int32_t>(size_t(index.Taille()), kAucunSommet);
     return Recherche(index).Depuis(*sommetDepart, depart);
 }
 
-void TGraphe::Dijkstra()
+void Dijkstra(TGraphe& graphe)
 {
+    ServicesFenetre& fenetre = graphe.Fenetre();
+    Sommet* premierSommet = graphe.PremierSommet();
     char depart[kTailleNom] = {};
     char arrivee[kTailleNom] = {};
     fenetre.SaisirExtremites(kTitreSaisie, depart, arrivee);
     if (depart[0] == '\0' || arrivee[0] == '\0')
         return;
-    const Releve releve = Relever(premierSommet, nbSommets);
+    const Releve releve = Relever(premierSommet, graphe.NbSommets());
     if (SansNumero(releve, depart) || SansNumero(releve, arrivee)) {
         RemettreNumeros(premierSommet, releve.anciens, 0);
         return;
@@ -200,5 +203,5 @@ void TGraphe::Dijkstra()
         return;
     }
     const IndexNumeros& index = releve.index;
-    AfficherChemin(index, PredecesseursDijkstra(index, index.Numero(depart)), index.Numero(arrivee));
+    AfficherChemin(graphe, index, PredecesseursDijkstra(index, index.Numero(depart)), index.Numero(arrivee));
 }

@@ -1,4 +1,5 @@
 #include "algorithms/CalculsChemins.h"
+#include "algorithms/Chemins.h"
 #include "model/TGraphe.h"
 
 #include <string_view>
@@ -8,7 +9,7 @@ constexpr std::string_view kTitreSaisie = "Algorithme de Ford";
 constexpr std::string_view kCircuitAbsorbant = "Il y a un circuit absorbant dans ce graphe";
 constexpr std::string_view kTitreCircuit = "Détection d'un circuit absorbant";
 
-constexpr int64_t kInfini = TGraphe::kAucunSommet;
+constexpr int64_t kInfini = kAucunSommet;
 
 // The arc that last lowered a vertex's value, the departure's included.
 struct ArcRetenu {
@@ -53,8 +54,8 @@ public:
           entrants(index),
           precedente(static_cast<size_t>(n), kInfini),
           courante(static_cast<size_t>(n), kInfini),
-          predecesseur(static_cast<size_t>(n), TGraphe::kAucunSommet),
-          abaissement(static_cast<size_t>(n), TGraphe::kAucunSommet),
+          predecesseur(static_cast<size_t>(n), kAucunSommet),
+          abaissement(static_cast<size_t>(n), kAucunSommet),
           retenus(static_cast<size_t>(n))
     {
         precedente[depart] = 0;
@@ -98,7 +99,7 @@ private:
             // The departure may fall below 0 too, through a circuit that
             // returns to it: pinned at 0, such a circuit would go unnoticed.
             int64_t m = j == depart ? 0 : kInfini;
-            int32_t choisi = TGraphe::kAucunSommet;
+            int32_t choisi = kAucunSommet;
             for (const ArcEntrant& arc : entrants.De(j)) {
                 const int64_t valeur = precedente[arc.origine];
                 if (seulsAtteints && valeur >= kInfini)
@@ -109,7 +110,7 @@ private:
                     choisi = arc.origine;
                 }
             }
-            if (seulsAtteints && j != depart && choisi != TGraphe::kAucunSommet) {
+            if (seulsAtteints && j != depart && choisi != kAucunSommet) {
                 if (m < precedente[j])
                     abaissement[j] = choisi;
                 predecesseur[j] = choisi;
@@ -135,12 +136,12 @@ std::vector<int32_t> PassesFord::Predecesseurs() const
     std::vector<int32_t> parcourus;
     for (int32_t debut = 0; debut < n; ++debut) {
         int32_t v = debut;
-        while (v != TGraphe::kAucunSommet && issue[v] == Issue::Inconnue) {
+        while (v != kAucunSommet && issue[v] == Issue::Inconnue) {
             issue[v] = Issue::EnCours;
             parcourus.push_back(v);
             v = predecesseur[v];
         }
-        const Issue fin = v == TGraphe::kAucunSommet || issue[v] == Issue::Depart ? Issue::Depart : Issue::Boucle;
+        const Issue fin = v == kAucunSommet || issue[v] == Issue::Depart ? Issue::Depart : Issue::Boucle;
         for (const int32_t p : parcourus)
             issue[p] = fin;
         parcourus.clear();
@@ -157,7 +158,7 @@ std::vector<int32_t> PassesFord::Predecesseurs() const
 std::optional<std::vector<int32_t>> PredecesseursFord(const IndexNumeros& index, int32_t depart)
 {
     if (index.SommetNumero(depart) == nullptr)
-        return std::vector<int32_t>(static_cast<size_t>(index.Taille()), TGraphe::kAucunSommet);
+        return std::vector<int32_t>(static_cast<size_t>(index.Taille()), kAucunSommet);
     PassesFord passes(index, depart);
     // The path runs from the departure only; then, from the values found,
     // passes through every vertex settle unless some circuit elsewhere, one
@@ -167,20 +168,22 @@ std::optional<std::vector<int32_t>> PredecesseursFord(const IndexNumeros& index,
     return passes.Predecesseurs();
 }
 
-void TGraphe::Ford()
+void Ford(TGraphe& graphe)
 {
+    ServicesFenetre& fenetre = graphe.Fenetre();
     char depart[kTailleNom] = {};
     char arrivee[kTailleNom] = {};
     fenetre.SaisirExtremites(kTitreSaisie, depart, arrivee);
-    if (depart[0] == '\0' || arrivee[0] == '\0' || NumeroSommet(depart) == -1 || NumeroSommet(arrivee) == -1)
+    if (depart[0] == '\0' || arrivee[0] == '\0' || graphe.NumeroSommet(depart) == -1 ||
+        graphe.NumeroSommet(arrivee) == -1)
         return;
-    for (Sommet* s = premierSommet; s != nullptr; s = s->sommetSuivant)
-        s->valeur = 0;
-    const IndexNumeros index(*this, nbSommets);
+    for (Sommet& s : graphe.Sommets())
+        s.valeur = 0;
+    const IndexNumeros index(graphe, graphe.NbSommets());
     const auto predecesseur = PredecesseursFord(index, index.Numero(depart));
     if (!predecesseur) {
         fenetre.AfficherMessage(kCircuitAbsorbant, kTitreCircuit);
         return;
     }
-    AfficherChemin(*predecesseur, index.Numero(arrivee));
+    AfficherChemin(graphe, *predecesseur, index.Numero(arrivee));
 }

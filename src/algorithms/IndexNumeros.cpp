@@ -12,7 +12,7 @@ IndexNumeros::IndexNumeros(int32_t taille)
 IndexNumeros::IndexNumeros(const TGraphe& graphe, int32_t taille) : IndexNumeros(taille)
 {
     int32_t position = 0;
-    for (Sommet* s = graphe.premierSommet; s != nullptr; s = s->sommetSuivant, ++position)
+    for (Sommet* s = graphe.PremierSommet(); s != nullptr; s = s->sommetSuivant, ++position)
         Ajouter(*s, s->valeur != 0 ? s->valeur : position, s->valeur != 0);
 }
 

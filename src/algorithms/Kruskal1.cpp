@@ -1,5 +1,6 @@
 #include "algorithms/ArcsParPoids.h"
 #include "algorithms/IndexSommets.h"
+#include "algorithms/Kruskal.h"
 #include "algorithms/Partition.h"
 #include "model/RemplissageGraphe.h"
 #include "model/TGraphe.h"
@@ -133,10 +134,10 @@ int32_t Oppose(int32_t poids)
 }
 }  // namespace
 
-void TGraphe::Kruskal1()
+void Kruskal1(TGraphe& graphe)
 {
-    TGraphe& arbre = fenetre.CreerFenetreResultat();
-    const std::vector<ArcDuGraphe> arcs = TousLesArcs(*this);
+    TGraphe& arbre = graphe.Fenetre().CreerFenetreResultat();
+    const std::vector<ArcDuGraphe> arcs = TousLesArcs(graphe);
     for (const ArcDuGraphe& a : arcs)
         a.arc->marque = false;
     // A run makes one step per arc of the graph; steps beyond the arcs that
@@ -144,7 +145,7 @@ void TGraphe::Kruskal1()
     // picked, not merely the first between the same ends, so that parallel
     // arcs are each considered once.
     std::vector<int> choix = OrdreDesChoix(arcs);
-    choix.resize(std::min(choix.size(), static_cast<size_t>(std::max(nbArcs, 0))));
+    choix.resize(std::min(choix.size(), static_cast<size_t>(std::max(graphe.NbArcs(), 0))));
     for (const int i : choix)
         arcs[size_t(i)].arc->marque = true;
 
@@ -157,7 +158,7 @@ void TGraphe::Kruskal1()
     const bool aussiBonne =
         parCycles.retenus.size() == parKruskal.retenus.size() && parCycles.poids == parKruskal.poids;
 
-    const IndexSommets sommets(premierSommet);
+    const IndexSommets sommets(graphe.PremierSommet());
     RemplissageGraphe remplissage(arbre);
     for (const auto& [a, ajout] : aussiBonne ? parCycles.retenus : parKruskal.retenus) {
         const auto [arc, origine] = a;
@@ -167,19 +168,19 @@ void TGraphe::Kruskal1()
         }
         if (ajout.cibleNouvelle)
             remplissage.AjouterSommet(arc->nom, arc->x, arc->y);
-        remplissage.AjouterArc(origine->nom, arc->nom, poidsInverses ? Oppose(arc->valeur) : arc->valeur);
+        remplissage.AjouterArc(origine->nom, arc->nom, graphe.PoidsInverses() ? Oppose(arc->valeur) : arc->valeur);
     }
     arbre.AjusterFenetre();
 }
 
-void TGraphe::CommandeKruskal1(bool arbreMinimum)
+void CommandeKruskal1(TGraphe& graphe, bool arbreMinimum)
 {
     // The run keeps the heaviest arcs; the least tree is the heaviest one of
     // the negated weights.
     if (arbreMinimum)
-        InverserPoids();
-    Kruskal1();
+        graphe.InverserPoids();
+    Kruskal1(graphe);
     if (arbreMinimum)
-        InverserPoids();
-    fenetre.Redessiner();
+        graphe.InverserPoids();
+    graphe.Fenetre().Redessiner();
 }

@@ -1,6 +1,8 @@
 #include "algorithms/ArcsParPoids.h"
 #include "algorithms/IndexSommets.h"
+#include "algorithms/Kruskal.h"
 #include "algorithms/Partition.h"
+#include "algorithms/Structure.h"
 #include "model/TGraphe.h"
 
 #include <algorithm>
@@ -31,7 +33,7 @@ struct Plan {
     std::vector<Etape> etapes;
 
     explicit Plan(const TGraphe& graphe)
-        : arcs(TousLesArcs(graphe)), sommets(graphe.premierSommet), etapeDe(arcs.size(), -1)
+        : arcs(TousLesArcs(graphe)), sommets(graphe.PremierSommet()), etapeDe(arcs.size(), -1)
     {
         for (const ArcDuGraphe& a : arcs)
             bouts.emplace_back(sommets.Position(a.origine->nom), sommets.Position(a.arc->nom));
@@ -132,39 +134,37 @@ constexpr int kSupprime = -2;
 void ReconstruireChaines(TGraphe& graphe, const std::vector<int>& devenir)
 {
     size_t j = 0;
-    for (Sommet* s = graphe.premierSommet; s != nullptr; s = s->sommetSuivant) {
+    std::vector<Arc*> gardes;
+    std::vector<Arc*> supprimes;
+    for (Sommet& s : graphe.Sommets()) {
         std::vector<std::pair<int, Arc*>> remis;
-        Arc* fin = s;
-        for (Arc* a = s->arcSuivant; a != nullptr; ++j) {
-            Arc* suivant = a->arcSuivant;
-            if (devenir[j] == kIntact) {
-                fin->arcSuivant = a;
-                fin = a;
-            } else if (devenir[j] == kSupprime) {
-                delete a;
-            } else {
-                remis.emplace_back(devenir[j], a);
-            }
-            a = suivant;
+        gardes.clear();
+        supprimes.clear();
+        for (Arc& a : Arcs(s)) {
+            if (devenir[j] == kIntact)
+                gardes.push_back(&a);
+            else if (devenir[j] == kSupprime)
+                supprimes.push_back(&a);
+            else
+                remis.emplace_back(devenir[j], &a);
+            ++j;
         }
         std::stable_sort(remis.begin(), remis.end(),
                          [](const auto& a, const auto& b) { return a.first < b.first; });
-        for (const auto& [etape, a] : remis) {
-            fin->arcSuivant = a;
-            fin = a;
-        }
-        fin->arcSuivant = nullptr;
+        for (const auto& [etape, a] : remis)
+            gardes.push_back(a);
+        graphe.RelierChaine(s, gardes, supprimes);
     }
 }
 }  // namespace
 
-void TGraphe::Kruskal2()
+void Kruskal2(TGraphe& graphe)
 {
-    Plan plan(*this);
+    Plan plan(graphe);
     for (const ArcDuGraphe& a : plan.arcs)
         a.arc->marque = false;
-    Decouper(plan, oriente);
-    Decider(plan, EstConnexe());
+    Decouper(plan, graphe.Oriente());
+    Decider(plan, EstConnexe(graphe));
 
     std::vector<int> devenir(plan.arcs.size(), kIntact);
     for (size_t numero = 0; numero < plan.etapes.size(); ++numero) {
@@ -175,20 +175,18 @@ void TGraphe::Kruskal2()
                 plan.arcs[arc].arc->marque = true;
             devenir[arc] = etape.remiseEnPlace ? static_cast<int>(numero) : kSupprime;
         }
-        if (!etape.remiseEnPlace)
-            nbArcs -= static_cast<int32_t>(etape.arcs.size());
     }
-    ReconstruireChaines(*this, devenir);
+    ReconstruireChaines(graphe, devenir);
 }
 
-void TGraphe::CommandeKruskal2(bool arbreMinimum)
+void CommandeKruskal2(TGraphe& graphe, bool arbreMinimum)
 {
     // The run removes the heaviest arcs it can; the greatest tree is the
     // least one of the negated weights.
     if (!arbreMinimum)
-        InverserPoids();
-    Kruskal2();
+        graphe.InverserPoids();
+    Kruskal2(graphe);
     if (!arbreMinimum)
-        InverserPoids();
-    fenetre.Redessiner();
+        graphe.InverserPoids();
+    graphe.Fenetre().Redessiner();
 }

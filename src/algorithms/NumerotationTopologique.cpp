@@ -1,4 +1,5 @@
 #include "algorithms/IndexSommets.h"
+#include "algorithms/Numerotation.h"
 #include "model/ListeNoms.h"
 #include "model/TGraphe.h"
 
@@ -13,9 +14,9 @@
 // homonym read from a file keeps its full in-degree in `compteur`, since no
 // arc decrements it. Each name enters the queue at most once (its counter
 // reaches 0 once and never goes below), so the loop ends on any graph.
-int32_t TGraphe::NumerotationTopologique()
+int32_t NumerotationTopologique(TGraphe& graphe)
 {
-    const IndexSommets index(premierSommet);
+    const IndexSommets index(graphe.PremierSommet());
     const std::vector<int32_t> entrants = index.ArcsEntrants();
     int32_t numero = 1;
     ListeNoms file;
@@ -46,10 +47,10 @@ int32_t TGraphe::NumerotationTopologique()
     return numero;
 }
 
-bool TGraphe::SansCircuit()
+bool SansCircuit(TGraphe& graphe)
 {
-    const int32_t resultat = NumerotationTopologique();
-    for (Sommet* s = premierSommet; s != nullptr; s = s->sommetSuivant)
-        s->valeur = 0;
-    return resultat - 1 == nbSommets;
+    const int32_t resultat = NumerotationTopologique(graphe);
+    for (Sommet& s : graphe.Sommets())
+        s.valeur = 0;
+    return resultat - 1 == graphe.NbSommets();
 }

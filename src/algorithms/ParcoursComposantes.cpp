@@ -1,5 +1,6 @@
 #include "algorithms/ComposantesFortes.h"
 #include "algorithms/IndexSommets.h"
+#include "algorithms/Structure.h"
 #include "model/ListeNoms.h"
 #include "model/TGraphe.h"
 
@@ -64,9 +65,9 @@ void Atteindre(ListeNoms& file, Sommet& sommet)
 // homonyms a name may come out of the queue more than once. Marks are never
 // cleared during a run, so a second visit finds every successor and
 // predecessor already marked: it is skipped, and still counts as processed.
-int32_t TGraphe::CompterDepartsParcours()
+static int32_t CompterDepartsParcours(TGraphe& graphe)
 {
-    const IndexSommets index(premierSommet);
+    const IndexSommets index(graphe.PremierSommet());
     const int32_t nombre = index.Nombre();
     for (int32_t i = 0; i < nombre; ++i)
         index[i].marque = false;
@@ -78,7 +79,7 @@ int32_t TGraphe::CompterDepartsParcours()
     if (nombre > 0)
         Atteindre(file, index[0]);
     char nom[kTailleNom];
-    for (int32_t traites = 0; traites < nbSommets; ++traites) {
+    for (int32_t traites = 0; traites < graphe.NbSommets(); ++traites) {
         if (file.EstVide()) {
             while (prochainDepart < nombre && index[prochainDepart].marque)
                 ++prochainDepart;
@@ -106,16 +107,16 @@ int32_t TGraphe::CompterDepartsParcours()
     return departs;
 }
 
-int32_t TGraphe::NbComposantesConnexes()
+int32_t NbComposantesConnexes(TGraphe& graphe)
 {
-    return CompterDepartsParcours();
+    return CompterDepartsParcours(graphe);
 }
 
 // Leaves every vertex marked, as the connectivity traversal does, so that
 // any structure test leaves the same marks.
-int32_t TGraphe::NbComposantesFortementConnexes()
+int32_t NbComposantesFortementConnexes(TGraphe& graphe)
 {
-    const IndexSommets index(premierSommet);
+    const IndexSommets index(graphe.PremierSommet());
     for (int32_t i = 0; i < index.Nombre(); ++i)
         index[i].marque = true;
     return index.Nombre() == 0 ? 1 : ComposantesFortes(index).Nombre();

@@ -1,3 +1,7 @@
+#include "algorithms/Rapport.h"
+
+#include "algorithms/Numerotation.h"
+#include "algorithms/Structure.h"
 #include "model/Cp1252.h"
 #include "model/TGraphe.h"
 
@@ -61,22 +65,24 @@ std::string DateDerniereEcriture(const std::string& chemin)
 }
 }  // namespace
 
-std::string TGraphe::Rapport()
+std::string Rapport(TGraphe& graphe)
 {
+    const int32_t nbSommets = graphe.NbSommets();
+    const int32_t nbArcs = graphe.NbArcs();
     std::string texte(kDebut);
-    texte += CheminAffichable(nomFichier);
+    texte += CheminAffichable(graphe.NomFichier());
     texte += kPossede;
     texte += std::to_string(nbSommets);
     texte += kSommetsEt;
-    texte += std::to_string(oriente ? nbArcs : nbArcs / 2);
+    texte += std::to_string(graphe.Oriente() ? nbArcs : nbArcs / 2);
     texte += kArcs;
 
-    texte += SansCircuit() ? kSansCircuit : kAvecCircuits;
+    texte += SansCircuit(graphe) ? kSansCircuit : kAvecCircuits;
     // Each traversal once: the tests below would repeat them up to five
     // times on a large graph. The connected one comes last, since the
     // Eulerian test ends with it and the marks are left as it sets them.
-    const int32_t fortes = NbComposantesFortementConnexes();
-    const int32_t connexes = NbComposantesConnexes();
+    const int32_t fortes = NbComposantesFortementConnexes(graphe);
+    const int32_t connexes = NbComposantesConnexes(graphe);
     if (connexes == 1)
         texte += kConnexe;
     else
@@ -85,22 +91,22 @@ std::string TGraphe::Rapport()
         texte += kFortementConnexe;
     else
         texte += std::string(kComporte) + std::to_string(fortes) + std::string(kComposantesFortes);
-    const bool arbre = CompteDUnArbre() && connexes == 1;
+    const bool arbre = CompteDUnArbre(graphe) && connexes == 1;
     texte += arbre ? kArbre : kPasArbre;
     // Only a tree runs the arborescence test again, and its arcs are few.
-    texte += arbre && EstArborescence() ? kArborescence : kPasArborescence;
-    texte += connexes == 1 && DegresEuleriensPairs() ? kEulerien : kPasEulerien;
+    texte += arbre && EstArborescence(graphe) ? kArborescence : kPasArborescence;
+    texte += connexes == 1 && DegresEuleriensPairs(graphe) ? kEulerien : kPasEulerien;
 
     // 64-bit, so that a huge graph is never reported with a negative size.
     const int64_t octets = kOctetsParEnregistrement * (int64_t{nbArcs} + nbSommets) + kOctetsFenetre;
     texte += std::string(kOccupe) + std::to_string(octets) + std::string(kOctets);
 
-    if (const std::string date = DateDerniereEcriture(nomFichier); !date.empty())
+    if (const std::string date = DateDerniereEcriture(graphe.NomFichier()); !date.empty())
         texte += std::string(kSauvegarde) + date + std::string(kFin);
     return texte;
 }
 
-void TGraphe::Info1Click()
+void Info1Click(TGraphe& graphe)
 {
-    fenetre.AfficherMessage(Rapport(), kTitreInformation);
+    graphe.Fenetre().AfficherMessage(Rapport(graphe), kTitreInformation);
 }

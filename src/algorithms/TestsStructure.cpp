@@ -1,57 +1,60 @@
 #include "algorithms/ComposantesFortes.h"
 #include "algorithms/IndexSommets.h"
+#include "algorithms/Structure.h"
 #include "model/TGraphe.h"
 
 #include <vector>
 
-bool TGraphe::EstConnexe()
+bool EstConnexe(TGraphe& graphe)
 {
-    return NbComposantesConnexes() == 1;
+    return NbComposantesConnexes(graphe) == 1;
 }
 
-bool TGraphe::EstFortementConnexe()
+bool EstFortementConnexe(TGraphe& graphe)
 {
-    return NbComposantesFortementConnexes() == 1;
+    return NbComposantesFortementConnexes(graphe) == 1;
 }
 
-bool TGraphe::EstArbre()
+bool EstArbre(TGraphe& graphe)
 {
-    return CompteDUnArbre() && EstConnexe();
+    return CompteDUnArbre(graphe) && EstConnexe(graphe);
 }
 
-bool TGraphe::CompteDUnArbre() const
+bool CompteDUnArbre(const TGraphe& graphe)
 {
     // A non-oriented graph stores each edge as two arc records.
-    const int32_t aretes = oriente ? nbArcs : nbArcs / 2;
+    const int32_t nbArcs = graphe.NbArcs();
+    const int32_t nbSommets = graphe.NbSommets();
+    const int32_t aretes = graphe.Oriente() ? nbArcs : nbArcs / 2;
     return nbSommets >= 2 && nbSommets - 1 == aretes;
 }
 
 // The root may stand anywhere in the list. A tree has passed the
 // connectivity traversal, which leaves every vertex marked.
-bool TGraphe::EstArborescence()
+bool EstArborescence(TGraphe& graphe)
 {
-    if (!EstArbre())
+    if (!EstArbre(graphe))
         return false;
-    const IndexSommets index(premierSommet);
+    const IndexSommets index(graphe.PremierSommet());
     return ComposantesFortes(index).PossedeUneRacine();
 }
 
-int32_t TGraphe::DegreEulerien(int32_t demiDegreInterieur, int32_t demiDegreExterieur) const
+int32_t DegreEulerien(const TGraphe& graphe, int32_t demiDegreInterieur, int32_t demiDegreExterieur)
 {
-    return oriente ? demiDegreInterieur + demiDegreExterieur : demiDegreExterieur;
+    return graphe.Oriente() ? demiDegreInterieur + demiDegreExterieur : demiDegreExterieur;
 }
 
 // Half-degrees answer by name: a later homonym has the degrees of the first
 // vertex bearing its name, as in the vertex information, so only first
 // bearers need checking.
-bool TGraphe::EstEulerien()
+bool EstEulerien(TGraphe& graphe)
 {
-    return EstConnexe() && DegresEuleriensPairs();
+    return EstConnexe(graphe) && DegresEuleriensPairs(graphe);
 }
 
-bool TGraphe::DegresEuleriensPairs() const
+bool DegresEuleriensPairs(const TGraphe& graphe)
 {
-    const IndexSommets index(premierSommet);
+    const IndexSommets index(graphe.PremierSommet());
     const std::vector<int32_t> entrants = index.ArcsEntrants();
     for (int32_t i = 0; i < index.Nombre(); ++i) {
         if (index.Porteur(i) != i)
@@ -59,7 +62,7 @@ bool TGraphe::DegresEuleriensPairs() const
         int32_t sortants = 0;
         for (const Arc* a = index[i].arcSuivant; a != nullptr; a = a->arcSuivant)
             ++sortants;
-        if (DegreEulerien(entrants[size_t(i)], sortants) % 2 != 0)
+        if (DegreEulerien(graphe, entrants[size_t(i)], sortants) % 2 != 0)
             return false;
     }
     return true;

@@ -6,6 +6,7 @@
 #include "TCanevasQt.h"
 
 #include "model/Cp1252.h"
+#include "render/DessinGraphe.h"
 
 #include <QFile>
 #include <QImage>
@@ -50,7 +51,7 @@ void Peindre(QPaintDevice& surface, const TGraphe& graphe, QSize taille)
     peintre.fillRect(QRect(QPoint(0, 0), taille), Qt::white);
     peintre.setFont(PoliceEcran());
     TCanevasQt canevas(peintre);
-    graphe.DessinerGraphe(canevas, 0, 0, 1.0f);
+    DessinerGraphe(graphe, canevas, 0, 0, 1.0f);
 }
 
 bool EnregistrerSvg(const std::string& chemin, const TGraphe& graphe, QSize taille)
@@ -61,7 +62,7 @@ bool EnregistrerSvg(const std::string& chemin, const TGraphe& graphe, QSize tail
     generateur.setViewBox(QRect(QPoint(0, 0), taille));
     // At the screen's 96 dots per inch, viewers show it pixel for pixel.
     generateur.setResolution(96);
-    generateur.setTitle(QString::fromStdString(CheminAffichable(graphe.nomFichier)));
+    generateur.setTitle(QString::fromStdString(CheminAffichable(graphe.NomFichier())));
     generateur.setDescription(QStringLiteral("Quorvalent"));
     // QSvgGenerator reports no write error: the file's presence is the proof.
     std::remove(chemin.c_str());
@@ -74,7 +75,7 @@ int Exporter(const FenetreConsole& fenetre, const std::string& chemin, Format fo
     // The picture takes the client area the window is given when fitted to
     // its vertices.
     fenetre.graphe->AjusterFenetre();
-    const QSize taille(fenetre.services->LargeurClient(), fenetre.services->Hauteur());
+    const QSize taille(fenetre.services->LargeurClient(), fenetre.services->HauteurClient());
     bool reussi = false;
     if (format == Format::Svg)
         reussi = EnregistrerSvg(chemin, *fenetre.graphe, taille);

@@ -1,6 +1,7 @@
 #include "Executeurs.h"
 
 #include "Fichiers.h"
+#include "algorithms/Rapport.h"
 
 #include <iostream>
 
@@ -9,7 +10,7 @@
 int ExecuterRapport(const Arguments& arguments)
 {
     return TraiterFichiers(arguments.valeurs, [](FenetreConsole& fenetre) {
-        std::cout << fenetre.graphe->Rapport();
+        std::cout << Rapport(*fenetre.graphe);
         return kSucces;
     });
 }

@@ -4,6 +4,8 @@
 
 #include "algorithms/Commandes.h"
 #include "model/TGraphe.h"
+#include "algorithms/Numerotation.h"
+#include "algorithms/Structure.h"
 
 #include <algorithm>
 #include <iterator>
@@ -18,12 +20,12 @@ struct Detection {
 };
 
 constexpr Detection kDetections[] = {
-    {"circuit", Commande::Circuit, [](TGraphe& g) { return !g.SansCircuit(); }},
-    {"connexite", Commande::Connexite, [](TGraphe& g) { return g.EstConnexe(); }},
-    {"forte-connexite", Commande::ForteConnexite, [](TGraphe& g) { return g.EstFortementConnexe(); }},
-    {"arbre", Commande::Arbre, [](TGraphe& g) { return g.EstArbre(); }},
-    {"arborescence", Commande::Arborescence, [](TGraphe& g) { return g.EstArborescence(); }},
-    {"eulerien", Commande::Eulerien, [](TGraphe& g) { return g.EstEulerien(); }},
+    {"circuit", Commande::Circuit, [](TGraphe& g) { return !SansCircuit(g); }},
+    {"connexite", Commande::Connexite, [](TGraphe& g) { return EstConnexe(g); }},
+    {"forte-connexite", Commande::ForteConnexite, [](TGraphe& g) { return EstFortementConnexe(g); }},
+    {"arbre", Commande::Arbre, [](TGraphe& g) { return EstArbre(g); }},
+    {"arborescence", Commande::Arborescence, [](TGraphe& g) { return EstArborescence(g); }},
+    {"eulerien", Commande::Eulerien, [](TGraphe& g) { return EstEulerien(g); }},
 };
 }  // namespace
 

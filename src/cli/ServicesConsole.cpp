@@ -31,27 +31,10 @@ bool ServicesConsole::PoserQuestion(std::string_view texte, std::string_view tit
     return false;
 }
 
-void ServicesConsole::SaisirNom(std::string_view, char (&reponse)[kTailleNom])
-{
-    reponse[0] = '\0';
-}
-
-void ServicesConsole::SaisirArcASupprimer(char (&depart)[kTailleNom], char (&arrivee)[kTailleNom])
-{
-    depart[0] = '\0';
-    arrivee[0] = '\0';
-}
-
 void ServicesConsole::SaisirExtremites(std::string_view, char (&depart)[kTailleNom], char (&arrivee)[kTailleNom])
 {
     CopierNom(depart, nomDepart);
     CopierNom(arrivee, nomArrivee);
-}
-
-void ServicesConsole::FixerTailleClient(int largeurClient, int hauteurClient)
-{
-    largeur = largeurClient;
-    hauteur = hauteurClient;
 }
 
 TGraphe& ServicesConsole::CreerFenetreResultat()

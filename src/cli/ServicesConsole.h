@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/ServicesFenetre.h"
+#include "model/ServicesMuets.h"
 #include "model/TGraphe.h"
 
 #include <iosfwd>
@@ -23,31 +23,21 @@ FenetreConsole OuvrirFenetre(std::ostream& messages);
 // "titre : texte"; the two-name prompt is answered with the names the user
 // gave on the command line; other prompts, questions and menus are cancelled;
 // a result window is kept in memory for the tool to print or save.
-class ServicesConsole : public ServicesFenetre {
+class ServicesConsole : public ServicesMuets {
 public:
-    explicit ServicesConsole(std::ostream& messages) : flux(&messages) {}
+    // A batch window starts at the least client size a fitted window has.
+    explicit ServicesConsole(std::ostream& messages) : ServicesMuets(50, 50), flux(&messages) {}
 
     void RedirigerMessages(std::ostream& messages) { flux = &messages; }
     int NbMessages() const { return nbMessages; }
     // Windows-1252 names, cut to the size of a name as the prompt's fields are.
     void FixerExtremites(std::string_view depart, std::string_view arrivee);
-    int Hauteur() const { return hauteur; }
     const std::vector<FenetreConsole>& Resultats() const { return resultats; }
 
     void AfficherMessage(std::string_view texte, std::string_view titre) override;
     bool PoserQuestion(std::string_view texte, std::string_view titre) override;
-    void SaisirNom(std::string_view titre, char (&reponse)[kTailleNom]) override;
-    void SaisirArcASupprimer(char (&depart)[kTailleNom], char (&arrivee)[kTailleNom]) override;
     void SaisirExtremites(std::string_view titre, char (&depart)[kTailleNom],
                           char (&arrivee)[kTailleNom]) override;
-    void FixerTailleClient(int largeurClient, int hauteurClient) override;
-    int LargeurClient() const override { return largeur; }
-    void FixerTitre(std::string_view) override {}
-    void Redessiner() override {}
-    void TracerElastique(Point, Point) override {}
-    ChoixMenuSommet OuvrirMenuSommet(Point) override { return ChoixMenuSommet::Aucun; }
-    ChoixMenuGraphe OuvrirMenuGraphe(Point) override { return ChoixMenuGraphe::Aucun; }
-    Point PositionDansCadre() const override { return {}; }
     TGraphe& CreerFenetreResultat() override;
 
 private:
@@ -55,7 +45,5 @@ private:
     int nbMessages = 0;
     char nomDepart[kTailleNom] = {};
     char nomArrivee[kTailleNom] = {};
-    int largeur = 50;
-    int hauteur = 50;
     std::vector<FenetreConsole> resultats;
 };

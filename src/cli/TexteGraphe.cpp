@@ -34,12 +34,12 @@ std::string Etiquette(const Sommet& sommet)
 
 void EcrireGraphe(std::ostream& sortie, const TGraphe& graphe)
 {
-    sortie << kOrientation << (graphe.oriente ? kOriente : kNonOriente) << '\n';
-    sortie << kSommets << graphe.nbSommets << '\n';
-    sortie << kArcs << graphe.nbArcs << (graphe.oriente ? "" : kDeuxParArete) << '\n';
-    sortie << kChemin << (graphe.nomFichier.empty() ? std::string(kAucunChemin) : CheminAffichable(graphe.nomFichier))
+    sortie << kOrientation << (graphe.Oriente() ? kOriente : kNonOriente) << '\n';
+    sortie << kSommets << graphe.NbSommets() << '\n';
+    sortie << kArcs << graphe.NbArcs() << (graphe.Oriente() ? "" : kDeuxParArete) << '\n';
+    sortie << kChemin << (graphe.NomFichier().empty() ? std::string(kAucunChemin) : CheminAffichable(graphe.NomFichier()))
            << '\n';
-    for (const Sommet* s = graphe.premierSommet; s != nullptr; s = s->sommetSuivant) {
+    for (const Sommet* s = graphe.PremierSommet(); s != nullptr; s = s->sommetSuivant) {
         sortie << Etiquette(*s) << " (" << s->x << ", " << s->y << ")\n";
         for (const Arc* a = s->arcSuivant; a != nullptr; a = a->arcSuivant)
             sortie << kFleche << Nom(*a) << " : " << a->valeur << '\n';

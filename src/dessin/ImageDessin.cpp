@@ -3,13 +3,14 @@
 #include "PoliceEcran.h"
 #include "TCanevasQt.h"
 #include "model/TGraphe.h"
+#include "render/DessinGraphe.h"
 
 #include <QPainter>
 
 void ImageDessin::Preparer(const TGraphe& graphe)
 {
     QSize taille(0, 0);
-    for (const Sommet* s = graphe.premierSommet; s != nullptr; s = s->sommetSuivant)
+    for (const Sommet* s = graphe.PremierSommet(); s != nullptr; s = s->sommetSuivant)
         taille = taille.expandedTo(QSize(s->x, s->y));
     taille += QSize(50, 50);
     if (image.size() != taille)
@@ -22,5 +23,5 @@ void ImageDessin::Dessiner(TGraphe& graphe)
     QPainter peintre(&image);
     peintre.setFont(PoliceEcran());
     TCanevasQt canevas(peintre);
-    graphe.DessinerGraphe(canevas, 0, 0, 1.0f);
+    DessinerGraphe(graphe, canevas, 0, 0, 1.0f);
 }

@@ -4,6 +4,8 @@
 #include "TCanevasQt.h"
 
 #include "model/TGraphe.h"
+#include "render/DessinGraphe.h"
+#include "render/Page.h"
 
 #include <QFile>
 #include <QPainter>
@@ -18,7 +20,7 @@ void DessinerPageSur(TGraphe& graphe, QPainter& peintre)
     peintre.setPen(QPen(Qt::black, 1));
     peintre.setBrush(Qt::white);
     TCanevasQt canevas(peintre);
-    graphe.DessinerPage(canevas, peintre.device()->width(), peintre.device()->height());
+    DessinerPage(graphe, canevas, peintre.device()->width(), peintre.device()->height());
 }
 
 // Qt says only that a page did not start; for a file, the file system says why.
@@ -73,7 +75,7 @@ QString ExporterImageBmp(const TGraphe& graphe, QSize exterieur, QSize client, c
         peintre.setFont(PoliceEcran());
         peintre.setPen(QPen(Qt::black, 1));
         TCanevasQt canevas(peintre);
-        graphe.DessinerGraphe(canevas, 0, 0, 1.0f);
+        DessinerGraphe(graphe, canevas, 0, 0, 1.0f);
     }
     QFile fichier(chemin);
     if (!fichier.open(QIODevice::WriteOnly | QIODevice::Truncate))

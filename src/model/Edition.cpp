@@ -12,12 +12,12 @@ constexpr std::string_view kSommetAbsent = "Le sommet que vous voulez effacer, n
 constexpr std::string_view kArcAbsent = "L'arc que vous voulez effacer, n'existe pas.";
 constexpr std::string_view kTitreEffacement = "Effacement impossible";
 
-Arc* DernierDeLaChaine(Sommet& sommet)
+Arc& DernierDeLaChaine(Sommet& sommet)
 {
     Arc* dernier = &sommet;
     while (dernier->arcSuivant != nullptr)
         dernier = dernier->arcSuivant;
-    return dernier;
+    return *dernier;
 }
 }  // namespace
 
@@ -27,50 +27,40 @@ void TGraphe::AjouterSommet(const char* nom, int32_t x, int32_t y)
         fenetre.AfficherMessage(kSommetExistant, kTitreCreation);
         return;
     }
-    auto* sommet = new Sommet;
-    CopierNom(sommet->nom, nom);
-    sommet->x = x;
-    sommet->y = y;
-    if (Sommet* dernier = DernierSommet())
-        dernier->sommetSuivant = sommet;
-    else
-        premierSommet = sommet;
-    ++nbSommets;
+    AccrocherSommet(DernierSommet(), nom, x, y);
 }
 
 void TGraphe::AjouterArc(const char* origine, const char* cible, int32_t poids)
 {
-    // The arc joins the chain of the last vertex bearing the origin's name.
-    Sommet* depart = nullptr;
-    Sommet* arrivee = nullptr;
-    for (Sommet* s = premierSommet; s != nullptr; s = s->sommetSuivant) {
-        if (MemeNom(s->nom, origine))
-            depart = s;
-        if (arrivee == nullptr && MemeNom(s->nom, cible))
-            arrivee = s;
-    }
-    if (depart == nullptr || arrivee == nullptr) {
+    // Copies first: the names may live in records of this graph.
+    char nomOrigine[kTailleNom];
+    char nomCible[kTailleNom];
+    CopierNom(nomOrigine, origine);
+    CopierNom(nomCible, cible);
+    if (!AjouterArcUnSens(nomOrigine, nomCible, poids)) {
         fenetre.AfficherMessage(kArcSansSommets, kTitreInsertion);
         return;
     }
-    auto* arc = new Arc;
-    CopierNom(arc->nom, arrivee->nom);
-    arc->x = arrivee->x;
-    arc->y = arrivee->y;
-    arc->valeur = poids;
-    DernierDeLaChaine(*depart)->arcSuivant = arc;
-    ++nbArcs;
+    // Both ends exist, so the way back finds them too.
+    if (!oriente)
+        AjouterArcUnSens(nomCible, nomOrigine, poids);
+}
 
-    if (!oriente) {
-        // Copies first: the names may live in records of this graph.
-        char nomOrigine[kTailleNom];
-        char nomCible[kTailleNom];
-        CopierNom(nomOrigine, depart->nom);
-        CopierNom(nomCible, arrivee->nom);
-        oriente = true;
-        AjouterArc(nomCible, nomOrigine, poids);
-        oriente = false;
+bool TGraphe::AjouterArcUnSens(const char* origine, const char* cible, int32_t poids)
+{
+    // The arc joins the chain of the last vertex bearing the origin's name.
+    Sommet* depart = nullptr;
+    Sommet* arrivee = nullptr;
+    for (Sommet& s : Sommets()) {
+        if (MemeNom(s.nom, origine))
+            depart = &s;
+        if (arrivee == nullptr && MemeNom(s.nom, cible))
+            arrivee = &s;
     }
+    if (depart == nullptr || arrivee == nullptr)
+        return false;
+    AccrocherArc(DernierDeLaChaine(*depart), *arrivee, poids);
+    return true;
 }
 
 int32_t TGraphe::RetirerArcsVers(Sommet& sommet, const char* cible)
@@ -114,14 +104,8 @@ void TGraphe::SupprimerSommet(const char* nom)
         --nbArcs;
         arc = suivant;
     }
-    if (sommetOrigineArc == sommet)
-        sommetOrigineArc = nullptr;
-    if (sommetCible == sommet)
-        sommetCible = nullptr;
-    if (sommetDeplace == sommet) {
-        sommetDeplace = nullptr;
-        deplacementEnCours = false;
-    }
+    if (surRetrait)
+        surRetrait(sommet);
     delete sommet;
 
     for (Sommet* s = premierSommet; s != nullptr; s = s->sommetSuivant)
@@ -130,8 +114,7 @@ void TGraphe::SupprimerSommet(const char* nom)
 
 void TGraphe::SupprimerArc(const char* origine, const char* cible)
 {
-    Sommet* depart = ChercherSommet(origine);
-    if (depart == nullptr || ChercherSommet(cible) == nullptr) {
+    if (ChercherSommet(origine) == nullptr || ChercherSommet(cible) == nullptr) {
         fenetre.AfficherMessage(kArcAbsent, kTitreEffacement);
         return;
     }
@@ -139,11 +122,27 @@ void TGraphe::SupprimerArc(const char* origine, const char* cible)
     char nomCible[kTailleNom];
     CopierNom(nomOrigine, origine);
     CopierNom(nomCible, cible);
-    nbArcs -= RetirerArcsVers(*depart, nomCible);
+    SupprimerArcUnSens(nomOrigine, nomCible);
+    if (!oriente)
+        SupprimerArcUnSens(nomCible, nomOrigine);
+}
 
-    if (!oriente) {
-        oriente = true;
-        SupprimerArc(nomCible, nomOrigine);
-        oriente = false;
+void TGraphe::SupprimerArcUnSens(const char* origine, const char* cible)
+{
+    nbArcs -= RetirerArcsVers(*ChercherSommet(origine), cible);
+}
+
+void TGraphe::DeplacerSommet(const char* nom, int32_t x, int32_t y)
+{
+    // By name, as every arc that ends at the vertex carries a copy of it.
+    char copie[kTailleNom];
+    CopierNom(copie, nom);
+    for (Sommet& s : Sommets()) {
+        for (Arc* a = &s; a != nullptr; a = a->arcSuivant) {
+            if (MemeNom(a->nom, copie)) {
+                a->x = x;
+                a->y = y;
+            }
+        }
     }
 }

@@ -1,3 +1,6 @@
+#include "model/EditionGraphe.h"
+
+#include "algorithms/Rapport.h"
 #include "model/Cp1252.h"
 #include "model/TGraphe.h"
 
@@ -28,7 +31,7 @@ std::string TexteDemiDegre(const Sommet& sommet, int32_t n, std::string_view sin
 }
 }  // namespace
 
-void TGraphe::ExecuterChoixSommet(ChoixMenuSommet choix)
+void EditionGraphe::ExecuterChoixSommet(ChoixMenuSommet choix)
 {
     switch (choix) {
     case ChoixMenuSommet::Supprimer: Supprimer1Click(); break;
@@ -41,7 +44,7 @@ void TGraphe::ExecuterChoixSommet(ChoixMenuSommet choix)
     }
 }
 
-void TGraphe::ExecuterChoixGraphe(ChoixMenuGraphe choix)
+void EditionGraphe::ExecuterChoixGraphe(ChoixMenuGraphe choix)
 {
     switch (choix) {
     case ChoixMenuGraphe::Information: Info1Click(); break;
@@ -50,7 +53,7 @@ void TGraphe::ExecuterChoixGraphe(ChoixMenuGraphe choix)
     }
 }
 
-void TGraphe::Supprimer1Click()
+void EditionGraphe::Supprimer1Click()
 {
     if (sommetCible == nullptr || !fenetre.PoserQuestion(kConfirmerSuppression, kTitreSuppression))
         return;
@@ -58,12 +61,12 @@ void TGraphe::Supprimer1Click()
     CopierNom(nom, sommetCible->nom);
     // Deleting by name takes the first vertex of that name, which is the
     // target unless a file brought homonyms.
-    SupprimerSommet(nom);
+    graphe.SupprimerSommet(nom);
     sommetCible = nullptr;
     fenetre.Redessiner();
 }
 
-void TGraphe::Deplacer1Click()
+void EditionGraphe::Deplacer1Click()
 {
     if (sommetCible == nullptr)
         return;
@@ -71,7 +74,7 @@ void TGraphe::Deplacer1Click()
     deplacementEnCours = true;
 }
 
-void TGraphe::Supprimerunarc1Click()
+void EditionGraphe::Supprimerunarc1Click()
 {
     if (sommetCible == nullptr)
         return;
@@ -81,39 +84,45 @@ void TGraphe::Supprimerunarc1Click()
     fenetre.SaisirArcASupprimer(depart, arrivee);
     if (depart[0] == '\0' || arrivee[0] == '\0')
         return;
-    SupprimerArc(depart, arrivee);
+    graphe.SupprimerArc(depart, arrivee);
     fenetre.Redessiner();
 }
 
-void TGraphe::Demidegrextrieur1Click()
+void EditionGraphe::Demidegrextrieur1Click()
 {
     if (sommetCible == nullptr)
         return;
-    const int32_t n = DemiDegreExterieur(sommetCible->nom);
+    const int32_t n = graphe.DemiDegreExterieur(sommetCible->nom);
     fenetre.AfficherMessage(TexteDemiDegre(*sommetCible, n, kArcInitial, kArcsInitiale), kTitreDemiDegreExterieur);
 }
 
-void TGraphe::Demidegrintrieur1Click()
+void EditionGraphe::Demidegrintrieur1Click()
 {
     if (sommetCible == nullptr)
         return;
-    const int32_t n = DemiDegreInterieur(sommetCible->nom);
+    const int32_t n = graphe.DemiDegreInterieur(sommetCible->nom);
     fenetre.AfficherMessage(TexteDemiDegre(*sommetCible, n, kArcTerminal, kArcsTerminale), kTitreDemiDegreInterieur);
 }
 
-void TGraphe::Information1Click()
+void EditionGraphe::Information1Click()
 {
     if (sommetCible == nullptr)
         return;
     const char* nom = sommetCible->nom;
     const std::string texte = "Le sommet " + Nom(*sommetCible) + " possède :\n\n - un demi-degré extérieur égal à " +
-                              std::to_string(DemiDegreExterieur(nom)) + ".\n - un demi-degré intérieur égal à " +
-                              std::to_string(DemiDegreInterieur(nom)) + ".\n - un degré égal à " +
-                              std::to_string(Degre(nom)) + ".\n";
+                              std::to_string(graphe.DemiDegreExterieur(nom)) + ".\n - un demi-degré intérieur égal à " +
+                              std::to_string(graphe.DemiDegreInterieur(nom)) + ".\n - un degré égal à " +
+                              std::to_string(graphe.Degre(nom)) + ".\n";
     fenetre.AfficherMessage(texte, kTitreInformation);
 }
 
-void TGraphe::Redimensionnerlafentre1Click()
+// The report belongs to the algorithms; the menu only shows it.
+void EditionGraphe::Info1Click()
 {
-    AjusterFenetre();
+    ::Info1Click(graphe);
+}
+
+void EditionGraphe::Redimensionnerlafentre1Click()
+{
+    graphe.AjusterFenetre();
 }

@@ -1,3 +1,5 @@
+#include "model/EditionGraphe.h"
+
 #include "model/Poids.h"
 #include "model/TGraphe.h"
 
@@ -40,25 +42,60 @@ Point PointEcran(const Point& cadre, int refGauche, int refHaut, int32_t x, int3
 }
 }  // namespace
 
-Sommet* TGraphe::SommetSous(int32_t X, int32_t Y, int32_t tolerance) const
+EditionGraphe::EditionGraphe(TGraphe& graphe_) : EditionGraphe(graphe_, celluleGauche, celluleHaut)
 {
-    for (Sommet* s = premierSommet; s != nullptr; s = s->sommetSuivant) {
-        if (Proche(s->x, X, tolerance) && Proche(s->y, Y, tolerance))
-            return s;
+}
+
+EditionGraphe::EditionGraphe(TGraphe& graphe_, const int& gauche, const int& haut)
+    : graphe(graphe_), fenetre(graphe_.Fenetre()), refGauche(gauche), refHaut(haut)
+{
+    graphe.SurveillerRetraits([this](const Sommet* sommet) { Oublier(sommet); });
+}
+
+EditionGraphe::~EditionGraphe()
+{
+    graphe.SurveillerRetraits({});
+}
+
+void EditionGraphe::Oublier(const Sommet* sommet)
+{
+    if (sommet == nullptr) {
+        sommetOrigineArc = nullptr;
+        sommetCible = nullptr;
+        sommetDeplace = nullptr;
+        traceArcEnCours = false;
+        deplacementEnCours = false;
+        return;
+    }
+    if (sommetOrigineArc == sommet)
+        sommetOrigineArc = nullptr;
+    if (sommetCible == sommet)
+        sommetCible = nullptr;
+    if (sommetDeplace == sommet) {
+        sommetDeplace = nullptr;
+        deplacementEnCours = false;
+    }
+}
+
+Sommet* EditionGraphe::SommetSous(int32_t X, int32_t Y, int32_t tolerance) const
+{
+    for (Sommet& s : graphe.Sommets()) {
+        if (Proche(s.x, X, tolerance) && Proche(s.y, Y, tolerance))
+            return &s;
     }
     return nullptr;
 }
 
-bool TGraphe::EstDansLaListe(const Sommet* sommet) const
+bool EditionGraphe::EstDansLaListe(const Sommet* sommet) const
 {
-    for (const Sommet* s = premierSommet; s != nullptr; s = s->sommetSuivant) {
-        if (s == sommet)
+    for (const Sommet& s : graphe.Sommets()) {
+        if (&s == sommet)
             return true;
     }
     return false;
 }
 
-void TGraphe::OnMouseDown(bool gauche, bool droit, int32_t X, int32_t Y)
+void EditionGraphe::OnMouseDown(bool gauche, bool droit, int32_t X, int32_t Y)
 {
     if (gauche) {
         if (deplacementEnCours) {
@@ -74,7 +111,7 @@ void TGraphe::OnMouseDown(bool gauche, bool droit, int32_t X, int32_t Y)
             char nom[kTailleNom] = {};
             fenetre.SaisirNom(kTitreNomSommet, nom);
             if (nom[0] != '\0') {
-                AjouterSommet(nom, X, Y);
+                graphe.AjouterSommet(nom, X, Y);
                 fenetre.Redessiner();
             }
         }
@@ -88,15 +125,15 @@ void TGraphe::OnMouseDown(bool gauche, bool droit, int32_t X, int32_t Y)
     }
 }
 
-void TGraphe::OuvrirMenusSommets(int32_t X, int32_t Y)
+void EditionGraphe::OuvrirMenusSommets(int32_t X, int32_t Y)
 {
     // Every vertex under the pointer gets its menu in turn, oldest first. A
     // command may delete vertices, so the candidates are gathered first and
     // each is checked to be still there before its menu opens.
     std::vector<Sommet*> touches;
-    for (Sommet* s = premierSommet; s != nullptr; s = s->sommetSuivant) {
-        if (Proche(s->x, X, kTolerancePression) && Proche(s->y, Y, kTolerancePression))
-            touches.push_back(s);
+    for (Sommet& s : graphe.Sommets()) {
+        if (Proche(s.x, X, kTolerancePression) && Proche(s.y, Y, kTolerancePression))
+            touches.push_back(&s);
     }
     const Point cadre = fenetre.PositionDansCadre();
     for (Sommet* sommet : touches) {
@@ -108,7 +145,7 @@ void TGraphe::OuvrirMenusSommets(int32_t X, int32_t Y)
     }
 }
 
-void TGraphe::OnMouseMove(int32_t X, int32_t Y)
+void EditionGraphe::OnMouseMove(int32_t X, int32_t Y)
 {
     if (sommetOrigineArc != nullptr) {
         fenetre.Redessiner();
@@ -118,25 +155,14 @@ void TGraphe::OnMouseMove(int32_t X, int32_t Y)
         DeplacerSommet(X, Y);
 }
 
-void TGraphe::DeplacerSommet(int32_t X, int32_t Y)
+void EditionGraphe::DeplacerSommet(int32_t X, int32_t Y)
 {
-    if (sommetDeplace != nullptr) {
-        // By name, as every arc that ends at the vertex carries a copy of it.
-        char nom[kTailleNom];
-        CopierNom(nom, sommetDeplace->nom);
-        for (Sommet* s = premierSommet; s != nullptr; s = s->sommetSuivant) {
-            for (Arc* a = s; a != nullptr; a = a->arcSuivant) {
-                if (MemeNom(a->nom, nom)) {
-                    a->x = X;
-                    a->y = Y;
-                }
-            }
-        }
-    }
+    if (sommetDeplace != nullptr)
+        graphe.DeplacerSommet(sommetDeplace->nom, X, Y);
     fenetre.Redessiner();
 }
 
-void TGraphe::OnMouseUp(int32_t X, int32_t Y)
+void EditionGraphe::OnMouseUp(int32_t X, int32_t Y)
 {
     if (!traceArcEnCours)
         return;
@@ -146,7 +172,7 @@ void TGraphe::OnMouseUp(int32_t X, int32_t Y)
     fenetre.Redessiner();
 }
 
-void TGraphe::TerminerTraceArc(int32_t X, int32_t Y)
+void EditionGraphe::TerminerTraceArc(int32_t X, int32_t Y)
 {
     Sommet* cible = SommetSous(X, Y, kToleranceLacher);
     if (cible == nullptr || sommetOrigineArc == nullptr)
@@ -158,5 +184,5 @@ void TGraphe::TerminerTraceArc(int32_t X, int32_t Y)
     const PoidsLu poids = LirePoids(reponse);
     if (poids.borne)
         fenetre.AfficherMessage(std::string(kPoidsBorne) + std::to_string(poids.valeur) + ".", kTitrePoidsBorne);
-    AjouterArc(sommetOrigineArc->nom, cible->nom, poids.valeur);
+    graphe.AjouterArc(sommetOrigineArc->nom, cible->nom, poids.valeur);
 }

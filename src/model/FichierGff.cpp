@@ -37,21 +37,21 @@ std::vector<unsigned char> ContenuGff(const TGraphe& graphe)
 {
     using namespace gff;
     std::vector<unsigned char> octets(kSignature, kSignature + kTailleSignature);
-    octets.reserve(kTailleEntete + 36 * size_t(graphe.nbSommets) + 32 * size_t(graphe.nbArcs));
-    AjouterEntier(octets, graphe.nbSommets);
-    AjouterEntier(octets, graphe.nbArcs);
-    octets.push_back(graphe.oriente ? 1 : 0);
+    octets.reserve(kTailleEntete + 36 * size_t(graphe.NbSommets()) + 32 * size_t(graphe.NbArcs()));
+    AjouterEntier(octets, graphe.NbSommets());
+    AjouterEntier(octets, graphe.NbArcs());
+    octets.push_back(graphe.Oriente() ? 1 : 0);
     // A path that does not fit is left out rather than cut: a cut path could
     // name another, existing file that a later save would overwrite.
-    const bool tient = graphe.nomFichier.size() < kTailleChemin;
-    AjouterTexte(octets, tient ? graphe.nomFichier.c_str() : "", kTailleChemin);
-    for (const Sommet* s = graphe.premierSommet; s != nullptr; s = s->sommetSuivant) {
+    const bool tient = graphe.NomFichier().size() < kTailleChemin;
+    AjouterTexte(octets, tient ? graphe.NomFichier().c_str() : "", kTailleChemin);
+    for (const Sommet& s : graphe.Sommets()) {
         // The chain's own length: with homonyms read from a file, a count by
         // name would describe another vertex's chain.
-        AjouterEntier(octets, LongueurChaine(*s));
-        AjouterEnregistrement(octets, *s);
-        for (const Arc* a = s->arcSuivant; a != nullptr; a = a->arcSuivant)
-            AjouterEnregistrement(octets, *a);
+        AjouterEntier(octets, LongueurChaine(s));
+        AjouterEnregistrement(octets, s);
+        for (const Arc& a : Arcs(s))
+            AjouterEnregistrement(octets, a);
     }
     return octets;
 }

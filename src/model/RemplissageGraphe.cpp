@@ -14,8 +14,8 @@ std::string_view Cle(const char* nom)
 
 RemplissageGraphe::RemplissageGraphe(TGraphe& graphe_) : graphe(graphe_)
 {
-    for (Sommet* s = graphe.premierSommet; s != nullptr; s = s->sommetSuivant)
-        Indexer(s);
+    for (Sommet& s : graphe.Sommets())
+        Indexer(&s);
 }
 
 void RemplissageGraphe::Indexer(Sommet* sommet)
@@ -41,13 +41,7 @@ void RemplissageGraphe::AjouterSommet(const char* nom, int32_t x, int32_t y)
         graphe.AjouterSommet(nom, x, y);
         return;
     }
-    auto* sommet = new Sommet;
-    CopierNom(sommet->nom, nom);
-    sommet->x = x;
-    sommet->y = y;
-    (dernierSommet != nullptr ? dernierSommet->sommetSuivant : graphe.premierSommet) = sommet;
-    ++graphe.nbSommets;
-    Indexer(sommet);
+    Indexer(&graphe.AccrocherSommet(dernierSommet, nom, x, y));
 }
 
 void RemplissageGraphe::AjouterArc(const char* origine, const char* cible, int32_t poids)
@@ -63,21 +57,14 @@ void RemplissageGraphe::AjouterArc(const char* origine, const char* cible, int32
     Relier(de, vers, poids);
     // The other direction, between the bearers that the names of the two
     // ends designate, as the store's mirrored call finds them.
-    if (!graphe.oriente)
+    if (!graphe.Oriente())
         Relier(*Chercher(vers.nom)->dernier, *Chercher(de.nom)->premier, poids);
 }
 
 void RemplissageGraphe::Relier(Sommet& depart, const Sommet& arrivee, int32_t poids)
 {
-    auto* arc = new Arc;
-    CopierNom(arc->nom, arrivee.nom);
-    arc->x = arrivee.x;
-    arc->y = arrivee.y;
-    arc->valeur = poids;
     Arc*& fin = FinDeChaine(depart);
-    fin->arcSuivant = arc;
-    fin = arc;
-    ++graphe.nbArcs;
+    fin = &graphe.AccrocherArc(*fin, arrivee, poids);
 }
 
 Arc*& RemplissageGraphe::FinDeChaine(Sommet& sommet)

@@ -15,13 +15,12 @@ struct Point {
 enum class ChoixMenuSommet { Aucun = -1, Supprimer, Deplacer, SupprimerArc, DemiDegreExterieur, DemiDegreInterieur, Information };
 enum class ChoixMenuGraphe { Aucun = -1, Information, Redimensionner };
 
-// What the core needs from the window that shows a graph. The desktop shell
-// implements it with real widgets, the batch tool on the console, and the
-// tests with a scripted fake. Texts are UTF-8; answers written into name
-// buffers are Windows-1252, at most 19 bytes, empty when the user gave none.
-class ServicesFenetre {
+// What the core asks of the user through a graph window: modal boxes and
+// prompts. Texts are UTF-8; answers written into name buffers are
+// Windows-1252, at most 19 bytes, empty when the user gave none.
+class DialoguesFenetre {
 public:
-    virtual ~ServicesFenetre() = default;
+    virtual ~DialoguesFenetre() = default;
 
     // Modal message box, OK button only, no icon.
     virtual void AfficherMessage(std::string_view texte, std::string_view titre) = 0;
@@ -36,6 +35,13 @@ public:
     // The two-field prompt under the given caption, both fields empty.
     virtual void SaisirExtremites(std::string_view titre, char (&depart)[kTailleNom],
                                   char (&arrivee)[kTailleNom]) = 0;
+};
+
+// What the core needs from the window itself: its size, caption and
+// painting, its context menus, and the windows it opens for results.
+class VueFenetre {
+public:
+    virtual ~VueFenetre() = default;
 
     virtual void FixerTailleClient(int largeur, int hauteur) = 0;
     virtual int LargeurClient() const = 0;
@@ -55,3 +61,8 @@ public:
     // its owner. Its graph starts empty and oriented.
     virtual TGraphe& CreerFenetreResultat() = 0;
 };
+
+// Both sides of a graph window, as a graph holds them. The desktop shell
+// implements them with real widgets; the batch tool, the benchmark and the
+// tests start from ServicesMuets (model/ServicesMuets.h).
+class ServicesFenetre : public DialoguesFenetre, public VueFenetre {};

@@ -1,3 +1,5 @@
+#include "render/DessinGraphe.h"
+
 #include "model/TGraphe.h"
 #include "render/Canevas.h"
 #include "render/Troncature.h"
@@ -165,11 +167,11 @@ private:
 };
 }  // namespace
 
-void TGraphe::DessinerGraphe(Canevas& canevas, int32_t decalageX, int32_t decalageY,
-                             float echelle) const
+void DessinerGraphe(const TGraphe& graphe, Canevas& canevas, int32_t decalageX, int32_t decalageY,
+                    float echelle)
 {
     canevas.FixerPinceauTransparent();
-    Dessin dessin(canevas, decalageX, decalageY, echelle, oriente);
-    for (const Sommet* sommet = premierSommet; sommet != nullptr; sommet = sommet->sommetSuivant)
-        dessin.DessinerSommet(*sommet);
+    Dessin dessin(canevas, decalageX, decalageY, echelle, graphe.Oriente());
+    for (const Sommet& sommet : graphe.Sommets())
+        dessin.DessinerSommet(sommet);
 }

@@ -1,3 +1,5 @@
+#include "render/Page.h"
+
 #include "model/TGraphe.h"
 
 #include <string>
@@ -8,8 +10,9 @@
 // "dossier.gff/graphe", or a path ending in accented letters) is kept whole
 // and gets the new extension after it: cutting four bytes blindly would eat
 // part of the name, or split a character.
-std::string TGraphe::NomExport(std::string_view nouvelle) const
+std::string NomExport(const TGraphe& graphe, std::string_view nouvelle)
 {
+    const std::string& nomFichier = graphe.NomFichier();
     const size_t n = nomFichier.size();
     const bool extension = n >= 4 && nomFichier[n - 4] == '.' &&
                            nomFichier.find_first_of("/\\", n - 3) == std::string::npos;

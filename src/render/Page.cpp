@@ -1,6 +1,10 @@
+#include "render/Page.h"
+
+#include "algorithms/Rapport.h"
 #include "model/Cp1252.h"
 #include "model/TGraphe.h"
 #include "render/Canevas.h"
+#include "render/DessinGraphe.h"
 #include "render/Troncature.h"
 
 #include <algorithm>
@@ -62,25 +66,26 @@ int32_t Interligne(Canevas& canevas)
 }
 }  // namespace
 
-void TGraphe::DessinerPage(Canevas& canevas, int32_t largeur, int32_t hauteur)
+void DessinerPage(TGraphe& graphe, Canevas& canevas, int32_t largeur, int32_t hauteur)
 {
+    ServicesFenetre& fenetre = graphe.Fenetre();
     // The scale comes from the width the user gave the window, before the
     // window is fitted; a window squeezed to nothing takes its fitted width.
     const int32_t largeurAvant = fenetre.LargeurClient();
-    AjusterFenetre();
+    graphe.AjusterFenetre();
     const int32_t largeurClient = fenetre.LargeurClient();
-    const int32_t hauteurClient = TailleSelonSommets().y;
+    const int32_t hauteurClient = graphe.TailleSelonSommets().y;
     const int32_t base = largeurAvant > 0 ? largeurAvant : std::max(largeurClient, 1);
     const auto echelle = static_cast<float>(static_cast<double>(largeur / 2) / base);
 
-    DessinerTitre(canevas, largeur, hauteur, Utf8VersCp1252(CheminAffichable(nomFichier)));
+    DessinerTitre(canevas, largeur, hauteur, Utf8VersCp1252(CheminAffichable(graphe.NomFichier())));
 
     canevas.FixerTaillePolice(kPointsGraphe);
     const int32_t decalageX = Tronquer(static_cast<double>(Moitie(largeur)) - largeurClient * static_cast<double>(echelle) * 0.5);
-    DessinerGraphe(canevas, decalageX, hauteur / 8, echelle);
+    DessinerGraphe(graphe, canevas, decalageX, hauteur / 8, echelle);
 
     canevas.FixerTaillePolice(kPointsRapport);
     canevas.FixerCouleurPolice(kNoir);
     const double hautRapport = hauteurClient * 1.5 * static_cast<double>(echelle) + hauteur / 8;
-    DessinerLignes(canevas, Utf8VersCp1252(Rapport()), largeur / 100, hautRapport, Interligne(canevas));
+    DessinerLignes(canevas, Utf8VersCp1252(Rapport(graphe)), largeur / 100, hautRapport, Interligne(canevas));
 }

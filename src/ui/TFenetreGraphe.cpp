@@ -28,7 +28,7 @@ TFenetreGraphe* TFenetreGraphe::Creer(QMdiArea& zone, const int& gauche, const i
 }
 
 TFenetreGraphe::TFenetreGraphe(const int& gauche, const int& haut)
-    : graphe(*this, gauche, haut)
+    : graphe(*this), edition(graphe, gauche, haut)
 {
     setAutoFillBackground(true);
     QPalette palette = this->palette();
@@ -137,7 +137,7 @@ Point TFenetreGraphe::PositionDansCadre() const
 
 TGraphe& TFenetreGraphe::CreerFenetreResultat()
 {
-    TFenetreGraphe* resultat = Creer(*SousFenetre()->mdiArea(), graphe.refGauche, graphe.refHaut);
+    TFenetreGraphe* resultat = Creer(*SousFenetre()->mdiArea(), edition.RefGauche(), edition.RefHaut());
     resultats.emplace_back(resultat->SousFenetre());
     return resultat->graphe;
 }
@@ -145,18 +145,18 @@ TGraphe& TFenetreGraphe::CreerFenetreResultat()
 void TFenetreGraphe::mousePressEvent(QMouseEvent* evenement)
 {
     const QPoint p = evenement->position().toPoint();
-    graphe.OnMouseDown(evenement->buttons().testFlag(Qt::LeftButton), evenement->buttons().testFlag(Qt::RightButton),
+    edition.OnMouseDown(evenement->buttons().testFlag(Qt::LeftButton), evenement->buttons().testFlag(Qt::RightButton),
                        p.x(), p.y());
 }
 
 void TFenetreGraphe::mouseMoveEvent(QMouseEvent* evenement)
 {
     const QPoint p = evenement->position().toPoint();
-    graphe.OnMouseMove(p.x(), p.y());
+    edition.OnMouseMove(p.x(), p.y());
 }
 
 void TFenetreGraphe::mouseReleaseEvent(QMouseEvent* evenement)
 {
     const QPoint p = evenement->position().toPoint();
-    graphe.OnMouseUp(p.x(), p.y());
+    edition.OnMouseUp(p.x(), p.y());
 }

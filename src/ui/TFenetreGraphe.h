@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/EditionGraphe.h"
 #include "model/ServicesFenetre.h"
 #include "model/TGraphe.h"
 
@@ -55,6 +56,7 @@ private:
     void CreerMenus();
 
     TGraphe graphe;
+    EditionGraphe edition;
     QMenu* PopupSommet = nullptr;
     QMenu* PopupGraphe = nullptr;
     // The line of an arc being drawn, painted over the graph until the next

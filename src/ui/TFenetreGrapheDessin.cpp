@@ -2,6 +2,7 @@
 
 #include "PoliceEcran.h"
 #include "TCanevasQt.h"
+#include "render/DessinGraphe.h"
 
 #include <QPainter>
 
@@ -11,7 +12,7 @@ void TFenetreGraphe::paintEvent(QPaintEvent*)
     peintre.setFont(PoliceEcran());
     peintre.setPen(QPen(Qt::black, 1));
     TCanevasQt canevas(peintre);
-    graphe.DessinerGraphe(canevas, 0, 0, 1.0f);
+    DessinerGraphe(graphe, canevas, 0, 0, 1.0f);
     // The drawing keeps the pen: the rubber band is the same thin black line.
     if (elastique)
         peintre.drawLine(elastique->first.x, elastique->first.y, elastique->second.x, elastique->second.y);

@@ -9,6 +9,7 @@
 #include "TextesCommuns.h"
 
 #include "model/Cp1252.h"
+#include "render/Page.h"
 
 #include <QDir>
 #include <QMdiSubWindow>
@@ -33,7 +34,7 @@ QString FichierPdfPropose(const TGraphe& graphe)
 {
     if (graphe.NomFichier().empty())
         return QDir::home().filePath(kPdfSansNom);
-    return QDir::current().absoluteFilePath(CheminDepuisOctets(graphe.NomExport(kExtensionPdf)));
+    return QDir::current().absoluteFilePath(CheminDepuisOctets(NomExport(graphe, kExtensionPdf)));
 }
 }  // namespace
 
@@ -66,7 +67,7 @@ void TTrivaldo::bt_DessinClick()
 {
     FixerTexteEtat(kEtatExport);
     if (TFenetreGraphe* fenetre = FenetreActive()) {
-        const std::string nom = fenetre->Graphe().NomExport(kExtensionBmp);
+        const std::string nom = NomExport(fenetre->Graphe(), kExtensionBmp);
         const QString erreur = ExporterImageBmp(fenetre->Graphe(), fenetre->SousFenetre()->size(), fenetre->size(),
                                                 CheminDepuisOctets(nom));
         if (!erreur.isEmpty()) {

@@ -50,7 +50,7 @@ TEST_F(TestCli, Kruskal2_afficheEtEnregistreLeGrapheQuIlAModifie)
                         "C (50, 60)\n");
     const auto lu = Relire(Chemin("reste.gff"));
     EXPECT_EQ(Chaine(lu->graphe, "A"), std::vector<std::string>{"C:1"});
-    EXPECT_EQ(lu->graphe.nomFichier, Chemin("reste.gff"));
+    EXPECT_EQ(lu->graphe.NomFichier(), Chemin("reste.gff"));
     EXPECT_EQ(Chaine(Relire(source)->graphe, "A"), (std::vector<std::string>{"B:3", "C:1"}))
         << "the source file is left as it was";
 

@@ -48,7 +48,7 @@ TEST_F(TestCli, Chemins_oEnregistreLaFenetreDuCheminSousSonCheminAbsolu)
     const auto lu = Relire(Chemin("chemin.gff"));
     EXPECT_EQ(NomsSommets(lu->graphe), (std::vector<std::string>{"C", "B", "A"}));
     EXPECT_EQ(Chaine(lu->graphe, "A"), std::vector<std::string>{"B:1"});
-    EXPECT_EQ(lu->graphe.nomFichier, Chemin("chemin.gff"));
+    EXPECT_EQ(lu->graphe.NomFichier(), Chemin("chemin.gff"));
 }
 
 TEST_F(TestCli, Chemins_sansFenetreDeChemin_messageDuProgrammeStatut1EtRienDEnregistre)

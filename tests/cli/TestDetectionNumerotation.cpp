@@ -100,7 +100,7 @@ TEST_F(TestCli, Numerotation_etiquettesDansLOrdreDeLaListeEtSauvegardeNumerotee)
     const auto lu = Relire(Chemin("numerote.gff"));
     EXPECT_EQ(lu->graphe.ChercherSommet("C")->valeur, 3);
     EXPECT_EQ(lu->graphe.ChercherSommet("D")->valeur, 0);
-    EXPECT_EQ(lu->graphe.nomFichier, Chemin("numerote.gff")) << "the stored path is the absolute one";
+    EXPECT_EQ(lu->graphe.NomFichier(), Chemin("numerote.gff")) << "the stored path is the absolute one";
 }
 
 TEST_F(TestCli, SortieImpossibleAEcrire_messageDuProgrammeSurErreurStandardEtStatut3)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/ServicesFenetre.h"
+#include "model/ServicesMuets.h"
 #include "model/TGraphe.h"
 
 #include <cstring>
@@ -13,7 +13,7 @@
 // A scripted window: records every request of the core and answers prompts,
 // questions and menus from queues filled by the test (empty answers when a
 // queue runs dry: a cancelled prompt, No, no menu item).
-class FauxServices : public ServicesFenetre {
+class FauxServices : public ServicesMuets {
 public:
     struct Message {
         std::string texte;
@@ -69,7 +69,7 @@ public:
         Repondre(depart, arrivee);
     }
     void FixerTailleClient(int largeur, int hauteur) override { tailles.emplace_back(largeur, hauteur); }
-    int LargeurClient() const override { return tailles.empty() ? 359 : tailles.back().first; }
+    int LargeurClient() const override { return tailles.empty() ? kLargeurInitiale : tailles.back().first; }
     void FixerTitre(std::string_view texte) override { titre = texte; }
     void Redessiner() override { ++redessins; }
     void TracerElastique(Point depuis, Point vers) override { elastiques.emplace_back(depuis, vers); }

@@ -14,8 +14,8 @@
 inline std::string PhotoGraphe(const TGraphe& g)
 {
     std::ostringstream photo;
-    photo << "sommets=" << g.nbSommets << " arcs=" << g.nbArcs << " oriente=" << g.oriente << '\n';
-    for (const Sommet* s = g.premierSommet; s != nullptr; s = s->sommetSuivant) {
+    photo << "sommets=" << g.NbSommets() << " arcs=" << g.NbArcs() << " oriente=" << g.Oriente() << '\n';
+    for (const Sommet* s = g.PremierSommet(); s != nullptr; s = s->sommetSuivant) {
         photo << s->nom << '(' << s->x << ',' << s->y << ")#" << s->valeur << ':';
         for (const Arc* a = s->arcSuivant; a != nullptr; a = a->arcSuivant)
             photo << ' ' << a->nom << '(' << a->x << ',' << a->y << ")=" << a->valeur;
@@ -32,7 +32,7 @@ inline std::string EcartsInvariants(const TGraphe& g, bool construitParEdition)
     std::ostringstream ecarts;
     int sommets = 0;
     int arcs = 0;
-    for (const Sommet* s = g.premierSommet; s != nullptr; s = s->sommetSuivant) {
+    for (const Sommet* s = g.PremierSommet(); s != nullptr; s = s->sommetSuivant) {
         ++sommets;
         for (const Arc* a = s->arcSuivant; a != nullptr; a = a->arcSuivant) {
             ++arcs;
@@ -48,14 +48,14 @@ inline std::string EcartsInvariants(const TGraphe& g, bool construitParEdition)
                        << ") et sa cible en (" << cible->x << ',' << cible->y << ")\n";
         }
     }
-    if (sommets != g.nbSommets)
-        ecarts << "nbSommets " << g.nbSommets << " pour " << sommets << " enregistrements\n";
-    if (arcs != g.nbArcs)
-        ecarts << "nbArcs " << g.nbArcs << " pour " << arcs << " enregistrements\n";
-    if (construitParEdition && !g.oriente) {
+    if (sommets != g.NbSommets())
+        ecarts << "nbSommets " << g.NbSommets() << " pour " << sommets << " enregistrements\n";
+    if (arcs != g.NbArcs())
+        ecarts << "nbArcs " << g.NbArcs() << " pour " << arcs << " enregistrements\n";
+    if (construitParEdition && !g.Oriente()) {
         // Each record O->T (weight w) needs as many T->O records of weight w
         // as there are O->T records of weight w; a loop's two copies pair up.
-        for (const Sommet* s = g.premierSommet; s != nullptr; s = s->sommetSuivant) {
+        for (const Sommet* s = g.PremierSommet(); s != nullptr; s = s->sommetSuivant) {
             for (const Arc* a = s->arcSuivant; a != nullptr; a = a->arcSuivant) {
                 int allers = 0;
                 int retours = 0;

@@ -12,6 +12,7 @@
 
 #include "model/ListeNoms.h"
 #include "model/TGraphe.h"
+#include "algorithms/Kruskal.h"
 
 #include <set>
 #include <string>
@@ -21,13 +22,13 @@ namespace litteral {
 
 inline void EffacerMarquesSommets(TGraphe& g)
 {
-    for (Sommet* s = g.premierSommet; s != nullptr; s = s->sommetSuivant)
+    for (Sommet* s = g.PremierSommet(); s != nullptr; s = s->sommetSuivant)
         s->marque = false;
 }
 
 inline Sommet* PremierNonMarque(const TGraphe& g)
 {
-    for (Sommet* s = g.premierSommet; s != nullptr; s = s->sommetSuivant) {
+    for (Sommet* s = g.PremierSommet(); s != nullptr; s = s->sommetSuivant) {
         if (!s->marque)
             return s;
     }
@@ -39,11 +40,11 @@ inline bool ContientCycle(TGraphe& g)
     int32_t p = 0;
     EffacerMarquesSommets(g);
     ListeNoms l;
-    if (g.premierSommet == nullptr)
+    if (g.PremierSommet() == nullptr)
         return false;
-    l.Inserer(*g.premierSommet);
-    g.premierSommet->marque = true;
-    while (p != g.nbSommets) {
+    l.Inserer(*g.PremierSommet());
+    g.PremierSommet()->marque = true;
+    while (p != g.NbSommets()) {
         if (l.EstVide()) {
             if (Sommet* s = PremierNonMarque(g)) {
                 l.Inserer(*s);
@@ -67,7 +68,7 @@ inline bool ContientCycle(TGraphe& g)
 
 inline void EffacerMarquesArcs(TGraphe& g)
 {
-    for (Sommet* s = g.premierSommet; s != nullptr; s = s->sommetSuivant) {
+    for (Sommet* s = g.PremierSommet(); s != nullptr; s = s->sommetSuivant) {
         for (Arc* a = s->arcSuivant; a != nullptr; a = a->arcSuivant)
             a->marque = false;
     }
@@ -78,9 +79,9 @@ inline void Kruskal1(TGraphe& s, TGraphe& r)
     EffacerMarquesArcs(s);
     char o[kTailleNom] = "";
     char t[kTailleNom] = "";
-    const int32_t n = s.nbArcs;
+    const int32_t n = s.NbArcs();
     for (int32_t k = 0; k < n; ++k) {
-        Arc* a = s.ArcLePlusLourd(o, t);
+        Arc* a = ArcLePlusLourd(s, o, t);
         if (a == nullptr)
             continue;
         Sommet* u = s.ChercherSommet(o);
@@ -97,7 +98,7 @@ inline void Kruskal1(TGraphe& s, TGraphe& r)
         }
         if (!r.ExisteArc(o, t))
             r.AjouterArc(o, t, s.PoidsInverses() ? -a->valeur : a->valeur);
-        if (ContientCycle(r)) {
+        if (litteral::ContientCycle(r)) {
             r.SupprimerArc(o, t);
             if (oNouveau)
                 r.SupprimerSommet(o);
@@ -116,7 +117,7 @@ inline bool Joints(const TGraphe& r, const char* a, const char* b)
     while (!pile.empty()) {
         const std::string nom = pile.back();
         pile.pop_back();
-        for (const Sommet* s = r.premierSommet; s != nullptr; s = s->sommetSuivant) {
+        for (const Sommet* s = r.PremierSommet(); s != nullptr; s = s->sommetSuivant) {
             for (const Arc* x = s->arcSuivant; x != nullptr; x = x->arcSuivant) {
                 const char* autre = nom == s->nom ? x->nom : nom == x->nom ? s->nom : nullptr;
                 if (autre != nullptr && atteints.insert(autre).second)
@@ -134,9 +135,9 @@ inline void Kruskal1SelonLaRegle(TGraphe& s, TGraphe& r)
     EffacerMarquesArcs(s);
     char o[kTailleNom] = "";
     char t[kTailleNom] = "";
-    const int32_t n = s.nbArcs;
+    const int32_t n = s.NbArcs();
     for (int32_t k = 0; k < n; ++k) {
-        Arc* a = s.ArcLePlusLourd(o, t);
+        Arc* a = ArcLePlusLourd(s, o, t);
         if (a == nullptr)
             continue;
         a->marque = true;
@@ -154,7 +155,7 @@ inline void Kruskal1SelonLaRegle(TGraphe& s, TGraphe& r)
 
 inline Sommet* Porteur(const TGraphe& g, const Arc* arc)
 {
-    for (Sommet* s = g.premierSommet; s != nullptr; s = s->sommetSuivant) {
+    for (Sommet* s = g.PremierSommet(); s != nullptr; s = s->sommetSuivant) {
         for (const Arc* a = s->arcSuivant; a != nullptr; a = a->arcSuivant) {
             if (a == arc)
                 return s;
@@ -163,23 +164,33 @@ inline Sommet* Porteur(const TGraphe& g, const Arc* arc)
     return nullptr;
 }
 
+inline std::vector<Arc*> ChaineDe(Sommet* porteur)
+{
+    std::vector<Arc*> chaine;
+    for (Arc* a = porteur->arcSuivant; a != nullptr; a = a->arcSuivant)
+        chaine.push_back(a);
+    return chaine;
+}
+
+// Unlinks `arc` from its chain without freeing it; the graph's count keeps it.
 inline void Decrocher(TGraphe& g, Sommet* porteur, Arc* arc)
 {
-    Arc* avant = porteur;
-    while (avant->arcSuivant != arc)
-        avant = avant->arcSuivant;
-    avant->arcSuivant = arc->arcSuivant;
-    arc->arcSuivant = nullptr;
-    --g.nbArcs;
+    std::vector<Arc*> reste = ChaineDe(porteur);
+    std::erase(reste, arc);
+    g.RelierChaine(*porteur, reste, {});
 }
 
 inline void Raccrocher(TGraphe& g, Sommet* porteur, Arc* arc)
 {
-    Arc* fin = porteur;
-    while (fin->arcSuivant != nullptr)
-        fin = fin->arcSuivant;
-    fin->arcSuivant = arc;
-    ++g.nbArcs;
+    std::vector<Arc*> chaine = ChaineDe(porteur);
+    chaine.push_back(arc);
+    g.RelierChaine(*porteur, chaine, {});
+}
+
+// Frees an arc that Decrocher unlinked, and counts it out.
+inline void Liberer(TGraphe& g, Sommet* porteur, Arc* arc)
+{
+    g.RelierChaine(*porteur, ChaineDe(porteur), std::span<Arc* const>(&arc, 1));
 }
 
 inline void Kruskal2(TGraphe& g)
@@ -187,10 +198,10 @@ inline void Kruskal2(TGraphe& g)
     EffacerMarquesArcs(g);
     char o[kTailleNom] = "";
     char t[kTailleNom] = "";
-    while (Arc* a = g.ArcLePlusLourd(o, t)) {
+    while (Arc* a = ArcLePlusLourd(g, o, t)) {
         a->marque = true;
         Sommet* u = Porteur(g, a);
-        Sommet* v = g.oriente ? nullptr : g.ChercherSommet(t);
+        Sommet* v = g.Oriente() ? nullptr : g.ChercherSommet(t);
         Arc* miroir = v != nullptr ? v->arcSuivant : nullptr;
         while (miroir != nullptr && (miroir->marque || !MemeNom(miroir->nom, o) || miroir->valeur != a->valeur))
             miroir = miroir->arcSuivant;
@@ -204,8 +215,9 @@ inline void Kruskal2(TGraphe& g)
             if (miroir != nullptr)
                 Raccrocher(g, v, miroir);
         } else {
-            delete a;
-            delete miroir;
+            Liberer(g, u, a);
+            if (miroir != nullptr)
+                Liberer(g, v, miroir);
         }
     }
 }

@@ -42,12 +42,12 @@ inline std::vector<std::string> ChaineMarquee(const TGraphe& g, const char* nom)
 inline std::string Decrire(const TGraphe& g)
 {
     std::string texte;
-    for (const Sommet* s = g.premierSommet; s != nullptr; s = s->sommetSuivant) {
+    for (const Sommet* s = g.PremierSommet(); s != nullptr; s = s->sommetSuivant) {
         texte += std::string(s->nom) + "(" + std::to_string(s->x) + "," + std::to_string(s->y) + ")[";
         for (const Arc* a = s->arcSuivant; a != nullptr; a = a->arcSuivant)
             texte += std::string(a->nom) + ":" + std::to_string(a->valeur) + (a->marque ? "* " : " ");
         texte += "] ";
     }
-    return texte + "n=" + std::to_string(g.nbSommets) + " m=" + std::to_string(g.nbArcs) +
-           (g.oriente ? " oriente" : " non oriente") + (g.PoidsInverses() ? " inverses" : "");
+    return texte + "n=" + std::to_string(g.NbSommets()) + " m=" + std::to_string(g.NbArcs()) +
+           (g.Oriente() ? " oriente" : " non oriente") + (g.PoidsInverses() ? " inverses" : "");
 }

@@ -51,7 +51,7 @@ inline const TGraphe* FenetreChemin(const FauxServices& fenetre)
 inline std::vector<std::string> ArcsEnTexte(const TGraphe& g)
 {
     std::vector<std::string> arcs;
-    for (const Sommet* s = g.premierSommet; s != nullptr; s = s->sommetSuivant) {
+    for (const Sommet* s = g.PremierSommet(); s != nullptr; s = s->sommetSuivant) {
         for (const Arc* a = s->arcSuivant; a != nullptr; a = a->arcSuivant)
             arcs.push_back(std::string(s->nom) + ">" + a->nom + ":" + std::to_string(a->valeur));
     }
@@ -61,14 +61,14 @@ inline std::vector<std::string> ArcsEnTexte(const TGraphe& g)
 inline std::vector<int32_t> Numeros(const TGraphe& g)
 {
     std::vector<int32_t> numeros;
-    for (const Sommet* s = g.premierSommet; s != nullptr; s = s->sommetSuivant)
+    for (const Sommet* s = g.PremierSommet(); s != nullptr; s = s->sommetSuivant)
         numeros.push_back(s->valeur);
     return numeros;
 }
 
 inline void Numeroter(TGraphe& g, std::initializer_list<int32_t> numeros)
 {
-    Sommet* s = g.premierSommet;
+    Sommet* s = g.PremierSommet();
     for (int32_t numero : numeros) {
         s->valeur = numero;
         s = s->sommetSuivant;

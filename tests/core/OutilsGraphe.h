@@ -11,7 +11,7 @@
 inline std::vector<std::string> NomsSommets(const TGraphe& g)
 {
     std::vector<std::string> noms;
-    for (const Sommet* s = g.premierSommet; s != nullptr; s = s->sommetSuivant)
+    for (const Sommet* s = g.PremierSommet(); s != nullptr; s = s->sommetSuivant)
         noms.emplace_back(s->nom);
     return noms;
 }
@@ -31,7 +31,7 @@ inline std::pair<int, int> CompterEnregistrements(const TGraphe& g)
 {
     int sommets = 0;
     int arcs = 0;
-    for (const Sommet* s = g.premierSommet; s != nullptr; s = s->sommetSuivant) {
+    for (const Sommet* s = g.PremierSommet(); s != nullptr; s = s->sommetSuivant) {
         ++sommets;
         for (const Arc* a = s->arcSuivant; a != nullptr; a = a->arcSuivant)
             ++arcs;

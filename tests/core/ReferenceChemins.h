@@ -2,6 +2,7 @@
 
 #include "model/ListeNoms.h"
 #include "model/TGraphe.h"
+#include "algorithms/Chemins.h"
 
 #include <cstdint>
 #include <vector>
@@ -15,7 +16,7 @@
 // name no vertex skipped. The vertex numbers must be set as each run expects.
 namespace reference {
 
-constexpr int64_t kInfini = TGraphe::kAucunSommet;
+constexpr int64_t kInfini = kAucunSommet;
 
 inline bool NumeroValide(int32_t numero, int32_t n)
 {
@@ -24,12 +25,12 @@ inline bool NumeroValide(int32_t numero, int32_t n)
 
 inline std::vector<int32_t> Dijkstra(const TGraphe& g, const char* depart)
 {
-    const int32_t n = g.nbSommets;
+    const int32_t n = g.NbSommets();
     ListeNoms restants;
-    for (const Sommet* v = g.premierSommet; v != nullptr; v = v->sommetSuivant)
+    for (const Sommet* v = g.PremierSommet(); v != nullptr; v = v->sommetSuivant)
         restants.Inserer(v->nom);
     std::vector<int64_t> distance(n, kInfini);
-    std::vector<int32_t> predecesseur(n, TGraphe::kAucunSommet);
+    std::vector<int32_t> predecesseur(n, kAucunSommet);
     const int32_t s = g.NumeroSommet(depart);
     for (const Arc* a = g.SommetNumero(s)->arcSuivant; a != nullptr; a = a->arcSuivant) {
         const int32_t t = g.NumeroSommet(a->nom);
@@ -39,7 +40,7 @@ inline std::vector<int32_t> Dijkstra(const TGraphe& g, const char* depart)
         }
     }
     distance[s] = 0;
-    predecesseur[s] = TGraphe::kAucunSommet;
+    predecesseur[s] = kAucunSommet;
     restants.Retirer(depart);
     while (!restants.EstVide()) {
         int64_t m = kInfini;
@@ -68,9 +69,9 @@ inline std::vector<int32_t> Dijkstra(const TGraphe& g, const char* depart)
 // The vertices must carry the topological numbers 1 to n.
 inline std::vector<int32_t> Bellman(const TGraphe& g, const char* depart)
 {
-    const int32_t n = g.nbSommets;
+    const int32_t n = g.NbSommets();
     std::vector<int64_t> distance(n + 2, kInfini);
-    std::vector<int32_t> predecesseur(n + 2, TGraphe::kAucunSommet);
+    std::vector<int32_t> predecesseur(n + 2, kAucunSommet);
     const int32_t s = g.NumeroSommet(depart);
     distance[s] = 0;
     for (int32_t k = 1; k <= n; ++k) {
@@ -99,7 +100,7 @@ inline std::vector<int32_t> Bellman(const TGraphe& g, const char* depart)
 inline bool PassesFord(const TGraphe& g, int32_t s, bool seulsAtteints, std::vector<int32_t>& predecesseur,
                        std::vector<int32_t>& abaissement)
 {
-    const int32_t n = g.nbSommets;
+    const int32_t n = g.NbSommets();
     std::vector<int64_t> passeCourante(n, 0);
     std::vector<int64_t> passePrecedente(n, kInfini);
     passePrecedente[s] = 0;
@@ -141,21 +142,21 @@ inline bool PassesFord(const TGraphe& g, int32_t s, bool seulsAtteints, std::vec
 // weight 0) takes the one of the pass that last lowered its value.
 inline std::vector<int32_t> Ford(const TGraphe& g, const char* depart)
 {
-    const int32_t n = g.nbSommets;
+    const int32_t n = g.NbSommets();
     const int32_t s = g.NumeroSommet(depart);
-    std::vector<int32_t> predecesseur(n, TGraphe::kAucunSommet);
-    std::vector<int32_t> abaissement(n, TGraphe::kAucunSommet);
+    std::vector<int32_t> predecesseur(n, kAucunSommet);
+    std::vector<int32_t> abaissement(n, kAucunSommet);
     if (!PassesFord(g, s, false, predecesseur, abaissement))
         return {};
-    predecesseur.assign(n, TGraphe::kAucunSommet);
-    abaissement.assign(n, TGraphe::kAucunSommet);
+    predecesseur.assign(n, kAucunSommet);
+    abaissement.assign(n, kAucunSommet);
     PassesFord(g, s, true, predecesseur, abaissement);
     std::vector<int32_t> table = predecesseur;
     for (int32_t j = 0; j < n; ++j) {
         int32_t v = j;
-        for (int32_t pas = 0; pas < n && v != s && v != TGraphe::kAucunSommet; ++pas)
+        for (int32_t pas = 0; pas < n && v != s && v != kAucunSommet; ++pas)
             v = predecesseur[v];
-        if (v != s && v != TGraphe::kAucunSommet)
+        if (v != s && v != kAucunSommet)
             table[j] = abaissement[j];
     }
     return table;

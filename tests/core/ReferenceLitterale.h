@@ -17,7 +17,7 @@ inline int32_t NumerotationLitterale(TGraphe& g)
 {
     int32_t c = 1;
     ListeNoms file;
-    for (Sommet* v = g.premierSommet; v != nullptr; v = v->sommetSuivant) {
+    for (Sommet* v = g.PremierSommet(); v != nullptr; v = v->sommetSuivant) {
         v->valeur = 0;
         v->compteur = g.DemiDegreInterieur(v->nom);
         if (v->compteur == 0) {
@@ -46,17 +46,17 @@ inline std::optional<int32_t> DepartsLitteraux(TGraphe& g, bool deuxSens)
 {
     int32_t c = 1;
     int32_t p = 0;
-    for (Sommet* v = g.premierSommet; v != nullptr; v = v->sommetSuivant)
+    for (Sommet* v = g.PremierSommet(); v != nullptr; v = v->sommetSuivant)
         v->marque = false;
     ListeNoms file;
-    if (g.premierSommet != nullptr) {
-        file.Inserer(*g.premierSommet);
-        g.premierSommet->marque = true;
+    if (g.PremierSommet() != nullptr) {
+        file.Inserer(*g.PremierSommet());
+        g.PremierSommet()->marque = true;
     }
     char nom[kTailleNom];
-    while (p != g.nbSommets) {
+    while (p != g.NbSommets()) {
         if (file.EstVide()) {
-            Sommet* v = g.premierSommet;
+            Sommet* v = g.PremierSommet();
             while (v != nullptr && v->marque)
                 v = v->sommetSuivant;
             if (v == nullptr)
@@ -74,7 +74,7 @@ inline std::optional<int32_t> DepartsLitteraux(TGraphe& g, bool deuxSens)
             }
         }
         if (deuxSens) {
-            for (Sommet* v = g.premierSommet; v != nullptr; v = v->sommetSuivant) {
+            for (Sommet* v = g.PremierSommet(); v != nullptr; v = v->sommetSuivant) {
                 if (!v->marque && g.ExisteArc(v->nom, nom)) {
                     v->marque = true;
                     file.Inserer(*v);
@@ -90,8 +90,8 @@ inline std::optional<int32_t> DepartsLitteraux(TGraphe& g, bool deuxSens)
 inline bool EulerienLitteral(TGraphe& g)
 {
     bool r = DepartsLitteraux(g, true) == 1;
-    for (Sommet* v = g.premierSommet; v != nullptr && r; v = v->sommetSuivant) {
-        const int32_t degre = g.oriente ? g.Degre(v->nom) : g.DemiDegreExterieur(v->nom);
+    for (Sommet* v = g.PremierSommet(); v != nullptr && r; v = v->sommetSuivant) {
+        const int32_t degre = g.Oriente() ? g.Degre(v->nom) : g.DemiDegreExterieur(v->nom);
         if (degre % 2 != 0)
             r = false;
     }

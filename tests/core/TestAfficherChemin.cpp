@@ -1,4 +1,5 @@
 #include "OutilsChemins.h"
+#include "algorithms/Chemins.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +7,7 @@ namespace {
 
 using Noms = std::vector<std::string>;
 using Arcs = std::vector<std::string>;
-constexpr int32_t kAucun = TGraphe::kAucunSommet;
+constexpr int32_t kAucun = kAucunSommet;
 
 struct AfficherChemin : ::testing::Test {
     FauxServices fenetre;
@@ -19,7 +20,7 @@ struct AfficherChemin : ::testing::Test {
     }
     const TGraphe& Chemin(std::vector<int32_t> predecesseur, int32_t fin)
     {
-        g.AfficherChemin(predecesseur, fin);
+        ::AfficherChemin(g, predecesseur, fin);
         EXPECT_EQ(fenetre.resultats.size(), 1u) << "one window per call";
         return *FenetreChemin(fenetre);
     }
@@ -28,7 +29,7 @@ struct AfficherChemin : ::testing::Test {
 TEST_F(AfficherChemin, RemonteDeLaFinAuDebut_avecLesArcsParallelesEtLesPositions)
 {
     const TGraphe& chemin = Chemin({kAucun, 2, 0}, 1);
-    EXPECT_TRUE(chemin.oriente);
+    EXPECT_TRUE(chemin.Oriente());
     EXPECT_EQ(NomsSommets(chemin), (Noms{"S1", "S2", "S0"}));
     EXPECT_EQ(ArcsEnTexte(chemin), (Arcs{"S2>S1:7", "S2>S1:8", "S0>S2:3"}));
     const Sommet* s2 = chemin.ChercherSommet("S2");
@@ -53,7 +54,7 @@ TEST_F(AfficherChemin, PoidsInverses_restauresAvantLaCopie)
 TEST_F(AfficherChemin, FinAbsente_fenetreVideDe50Sur50)
 {
     const TGraphe& chemin = Chemin({kAucun, 2, 0}, kAucun);
-    EXPECT_EQ(chemin.nbSommets, 0);
+    EXPECT_EQ(chemin.NbSommets(), 0);
     EXPECT_EQ(fenetre.resultats.back().services->tailles.back(), std::make_pair(50, 50));
 }
 
@@ -61,7 +62,7 @@ TEST_F(AfficherChemin, FinSansPredecesseur_seule)
 {
     const TGraphe& chemin = Chemin({kAucun, kAucun, kAucun}, 2);
     EXPECT_EQ(NomsSommets(chemin), (Noms{"S2"}));
-    EXPECT_EQ(chemin.nbArcs, 0);
+    EXPECT_EQ(chemin.NbArcs(), 0);
 }
 
 TEST_F(AfficherChemin, TableQuiBoucle_sArreteAvantLeSommetDejaPris)
@@ -77,7 +78,7 @@ TEST_F(AfficherChemin, TableQuiBoucle_sArreteAvantLeSommetDejaPris)
     AjouterSommets(boucle, {"U", "V"});
     AjouterArcs(boucle, {{"U", "V", 0}, {"V", "U", 0}});
     const std::vector<int32_t> predecesseur{1, 0};
-    boucle.AfficherChemin(predecesseur, 0);
+    ::AfficherChemin(boucle, predecesseur, 0);
     const TGraphe& fermee = *FenetreChemin(autre);
     EXPECT_EQ(NomsSommets(fermee), (Noms{"U", "V"}));
     EXPECT_EQ(ArcsEnTexte(fermee), (Arcs{"V>U:0"})) << "the closing arc U to V is left out";
@@ -87,13 +88,13 @@ TEST_F(AfficherChemin, NumerosHorsDeLaTable_terminentLeParcours)
 {
     EXPECT_EQ(NomsSommets(Chemin({kAucun, 9, -4}, 1)), (Noms{"S1"}));
     fenetre.resultats.clear();
-    EXPECT_EQ(Chemin({kAucun, 9, -4}, 2).nbSommets, 1);
+    EXPECT_EQ(Chemin({kAucun, 9, -4}, 2).NbSommets(), 1);
     fenetre.resultats.clear();
-    EXPECT_EQ(Chemin({kAucun, 9, -4}, 3).nbSommets, 0);
+    EXPECT_EQ(Chemin({kAucun, 9, -4}, 3).NbSommets(), 0);
     fenetre.resultats.clear();
-    EXPECT_EQ(Chemin({kAucun, 9, -4}, -1).nbSommets, 0);
+    EXPECT_EQ(Chemin({kAucun, 9, -4}, -1).NbSommets(), 0);
     fenetre.resultats.clear();
-    EXPECT_EQ(Chemin({}, 0).nbSommets, 0);
+    EXPECT_EQ(Chemin({}, 0).NbSommets(), 0);
 }
 
 TEST_F(AfficherChemin, Homonymes_unSeulSommetParNomDansLaFenetre)

@@ -1,6 +1,9 @@
 #include "OutilsChemins.h"
+#include "GrapheAleatoire.h"
+#include "FauxServices.h"
 #include "ReferenceChemins.h"
 #include "algorithms/CalculsChemins.h"
+#include "algorithms/Numerotation.h"
 
 #include <gtest/gtest.h>
 
@@ -13,40 +16,29 @@ namespace {
 // Small random graphs with what hand-drawn and stored graphs may hold:
 // parallel arcs, loops, zero weights, and now and then an unnamed vertex, a
 // later homonym or an arc whose target names no vertex.
-struct Tirage {
+struct Poids {
     int32_t poidsMin;
     int32_t poidsMax;
     bool sansCircuit = false;  // every arc from a letter to a later one
 };
 
-void RemplirAuHasard(TGraphe& g, std::mt19937& alea, Tirage tirage)
+void RemplirAuHasard(TGraphe& g, std::mt19937& alea, Poids choix)
 {
-    const int nbSommets = std::uniform_int_distribution<>(1, 8)(alea);
-    const int nbArcs = std::uniform_int_distribution<>(0, 3 * nbSommets)(alea);
+    Tirage tirage;
+    tirage.sommets = std::uniform_int_distribution<>(1, 8)(alea);
+    tirage.arcs = std::uniform_int_distribution<>(0, 3 * tirage.sommets)(alea);
     // Listed in shuffled order, so that list order and letter order differ.
-    std::string lettres;
-    for (int i = 0; i < nbSommets; ++i)
-        lettres += static_cast<char>('A' + i);
-    std::shuffle(lettres.begin(), lettres.end(), alea);
-    for (int i = 0; i < nbSommets; ++i)
-        g.AjouterSommet(lettres.substr(i, 1).c_str(), 10 * i, 10 * i);
-    std::uniform_int_distribution<> sommet(0, nbSommets - 1);
-    std::uniform_int_distribution<> poids(tirage.poidsMin, tirage.poidsMax);
-    for (int k = 0; k < nbArcs; ++k) {
-        int a = sommet(alea);
-        int b = sommet(alea);
-        if (tirage.sansCircuit && a >= b) {
-            std::swap(a, b);
-            if (a == b)
-                continue;
-        }
-        const std::string origine(1, static_cast<char>('A' + a));
-        const std::string cible(1, static_cast<char>('A' + b));
-        g.AjouterArc(origine.c_str(), cible.c_str(), poids(alea));
-    }
+    tirage.lettres = true;
+    tirage.melange = true;
+    tirage.sansCircuit = choix.sansCircuit;
+    tirage.poidsMin = choix.poidsMin;
+    tirage.poidsMax = choix.poidsMax;
+    tirage.coordonneeMax = 100;
+    Remplir(g, Tirer(tirage, alea));
+    std::uniform_int_distribution<> sommet(0, tirage.sommets - 1);
     std::uniform_int_distribution<> de(0, 9);
     std::vector<Sommet*> sommets;
-    for (Sommet* s = g.premierSommet; s != nullptr; s = s->sommetSuivant)
+    for (Sommet* s = g.PremierSommet(); s != nullptr; s = s->sommetSuivant)
         sommets.push_back(s);
     if (de(alea) == 0)
         CopierNom(sommets[sommet(alea)]->nom, "");
@@ -61,7 +53,7 @@ void RemplirAuHasard(TGraphe& g, std::mt19937& alea, Tirage tirage)
 std::string Decrire(const TGraphe& g)
 {
     std::string texte;
-    for (const Sommet* s = g.premierSommet; s != nullptr; s = s->sommetSuivant) {
+    for (const Sommet* s = g.PremierSommet(); s != nullptr; s = s->sommetSuivant) {
         texte += "[" + std::string(s->nom) + "]";
         for (const Arc* a = s->arcSuivant; a != nullptr; a = a->arcSuivant)
             texte += " " + std::string(a->nom) + ":" + std::to_string(a->valeur);
@@ -74,7 +66,7 @@ std::string Decrire(const TGraphe& g)
 template <typename Comparer>
 void PourChaqueDepart(const TGraphe& g, Comparer comparer)
 {
-    for (const Sommet* d = g.premierSommet; d != nullptr; d = d->sommetSuivant) {
+    for (const Sommet* d = g.PremierSommet(); d != nullptr; d = d->sommetSuivant) {
         if (d->nom[0] != '\0')
             comparer(d->nom);
     }
@@ -97,7 +89,7 @@ void VerifierFenetre(FauxServices& fenetre, TGraphe& g, Commande commande, const
     ASSERT_FALSE(noms.empty()) << cas;
     EXPECT_EQ(noms.front(), arrivee) << cas;
     EXPECT_TRUE(noms.back() == depart || noms.size() == 1) << cas;
-    EXPECT_GE(chemin.nbArcs, chemin.nbSommets - 1) << "each vertex joined to the next in " << cas;
+    EXPECT_GE(chemin.NbArcs(), chemin.NbSommets() - 1) << "each vertex joined to the next in " << cas;
 }
 
 TEST(CheminsReference, Dijkstra_memesPredecesseursQueLaTranscription)
@@ -108,10 +100,10 @@ TEST(CheminsReference, Dijkstra_memesPredecesseursQueLaTranscription)
         TGraphe g{fenetre};
         // Weights beyond 1000000 now and then: distances that can never be
         // chosen; and weights around it, so that some distances equal it.
-        const Tirage tirages[] = {{0, 1500000}, {999999, 1000001}, {0, 6}, {0, 6}, {0, 6}};
+        const Poids tirages[] = {{0, 1500000}, {999999, 1000001}, {0, 6}, {0, 6}, {0, 6}};
         RemplirAuHasard(g, alea, tirages[essai % 5]);
         PourChaqueDepart(g, [&](const char (&depart)[kTailleNom]) {
-            const IndexNumeros index(g, g.nbSommets);
+            const IndexNumeros index(g, g.NbSommets());
             EXPECT_EQ(PredecesseursDijkstra(index, index.Numero(depart)), reference::Dijkstra(g, depart))
                 << "from " << depart << " in\n" << Decrire(g);
         });
@@ -125,13 +117,13 @@ TEST(CheminsReference, Bellman_memesPredecesseursQueLaTranscriptionEtFenetresDep
     for (int essai = 0; essai < 400; ++essai) {
         FauxServices fenetre;
         TGraphe g{fenetre};
-        RemplirAuHasard(g, alea, Tirage{-3, 9, true});
-        if (!g.SansCircuit())
+        RemplirAuHasard(g, alea, Poids{-3, 9, true});
+        if (!SansCircuit(g))
             continue;
-        g.NumerotationTopologique();
+        NumerotationTopologique(g);
         PourChaqueDepart(g, [&](const char (&depart)[kTailleNom]) {
-            const IndexNumeros index(g, g.nbSommets + 2);
-            EXPECT_EQ(PredecesseursBellman(index, g.nbSommets, index.Numero(depart)), reference::Bellman(g, depart))
+            const IndexNumeros index(g, g.NbSommets() + 2);
+            EXPECT_EQ(PredecesseursBellman(index, g.NbSommets(), index.Numero(depart)), reference::Bellman(g, depart))
                 << "from " << depart << " in\n" << Decrire(g);
         });
         PourChaqueDepart(g, [&](const char (&depart)[kTailleNom]) {
@@ -151,9 +143,9 @@ TEST(CheminsReference, Ford_memesPredecesseursEtMemesCircuitsQueLaTranscriptionE
     for (int essai = 0; essai < 400; ++essai) {
         FauxServices fenetre;
         TGraphe g{fenetre};
-        RemplirAuHasard(g, alea, essai % 2 == 0 ? Tirage{-2, 6} : Tirage{-1, 9});
+        RemplirAuHasard(g, alea, essai % 2 == 0 ? Poids{-2, 6} : Poids{-1, 9});
         PourChaqueDepart(g, [&](const char (&depart)[kTailleNom]) {
-            const IndexNumeros index(g, g.nbSommets);
+            const IndexNumeros index(g, g.NbSommets());
             const auto rapide = PredecesseursFord(index, index.Numero(depart));
             const auto attendu = reference::Ford(g, depart);
             circuits += attendu.empty();

@@ -1,6 +1,9 @@
+#include "GrapheAleatoire.h"
 #include "ConstruireGraphe.h"
 #include "FauxServices.h"
 #include "ReferenceLitterale.h"
+#include "algorithms/Numerotation.h"
+#include "algorithms/Structure.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +27,7 @@ struct Trace {
 Trace Relever(const TGraphe& g)
 {
     Trace trace;
-    for (const Sommet* s = g.premierSommet; s != nullptr; s = s->sommetSuivant) {
+    for (const Sommet* s = g.PremierSommet(); s != nullptr; s = s->sommetSuivant) {
         trace.valeurs.push_back(s->valeur);
         trace.compteurs.push_back(s->compteur);
         trace.marques.push_back(s->marque);
@@ -38,17 +41,16 @@ Trace Relever(const TGraphe& g)
 void Tirer(TGraphe& g, std::mt19937& alea)
 {
     const auto tirer = [&alea](int maximum) { return std::uniform_int_distribution<int>(0, maximum)(alea); };
-    g.FixerOriente(tirer(3) != 0);
-    const int nbSommets = tirer(7);
-    for (int i = 0; i < nbSommets; ++i)
-        g.AjouterSommet(std::string(1, char('A' + i)).c_str(), 0, 0);
-    const int nbArcs = nbSommets == 0 ? 0 : tirer(2 * nbSommets);
-    for (int k = 0; k < nbArcs; ++k)
-        g.AjouterArc(std::string(1, char('A' + tirer(nbSommets - 1))).c_str(),
-                     std::string(1, char('A' + tirer(nbSommets - 1))).c_str(), 1);
+    Tirage tirage;
+    tirage.oriente = tirer(3) != 0;
+    tirage.sommets = tirer(7);
+    tirage.arcs = tirage.sommets == 0 ? 0 : tirer(2 * tirage.sommets);
+    tirage.lettres = true;
+    Remplir(g, Tirer(tirage, alea));
+    const int nbSommets = tirage.sommets;
     if (nbSommets == 0 || tirer(2) != 0)
         return;
-    for (Sommet* s = g.premierSommet; s != nullptr; s = s->sommetSuivant) {
+    for (Sommet* s = g.PremierSommet(); s != nullptr; s = s->sommetSuivant) {
         if (tirer(3) == 0)
             CopierNom(s->nom, tirer(4) == 0 ? "" : std::string(1, char('A' + tirer(nbSommets - 1))).c_str());
         for (Arc* a = s->arcSuivant; a != nullptr; a = a->arcSuivant) {
@@ -65,7 +67,7 @@ using Atteints = std::map<const Sommet*, std::set<const Sommet*>>;
 Atteints Atteindre(const TGraphe& g)
 {
     Atteints atteints;
-    for (const Sommet* depart = g.premierSommet; depart != nullptr; depart = depart->sommetSuivant) {
+    for (const Sommet* depart = g.PremierSommet(); depart != nullptr; depart = depart->sommetSuivant) {
         std::set<const Sommet*>& atteint = atteints[depart] = {depart};
         std::vector<const Sommet*> file{depart};
         for (size_t k = 0; k < file.size(); ++k) {
@@ -100,15 +102,22 @@ bool RacineAtteintTout(const Atteints& atteints)
                        [&atteints](const auto& paire) { return paire.second.size() == atteints.size(); });
 }
 
-void MelangerListe(TGraphe& g, std::mt19937& alea)
+// The same records in a shuffled list order, each chain as it was, homonyms
+// and arcs to missing names included.
+void CopierMelange(const TGraphe& source, TGraphe& copie, std::mt19937& alea)
 {
-    std::vector<Sommet*> sommets;
-    for (Sommet* s = g.premierSommet; s != nullptr; s = s->sommetSuivant)
+    std::vector<const Sommet*> sommets;
+    for (const Sommet* s = source.PremierSommet(); s != nullptr; s = s->sommetSuivant)
         sommets.push_back(s);
     std::shuffle(sommets.begin(), sommets.end(), alea);
-    for (size_t i = 0; i < sommets.size(); ++i)
-        sommets[i]->sommetSuivant = i + 1 < sommets.size() ? sommets[i + 1] : nullptr;
-    g.premierSommet = sommets.empty() ? nullptr : sommets.front();
+    copie.FixerOriente(source.Oriente());
+    Sommet* dernier = nullptr;
+    for (const Sommet* s : sommets) {
+        dernier = &copie.AccrocherSommet(dernier, s->nom, s->x, s->y);
+        Arc* fin = dernier;
+        for (const Arc* a = s->arcSuivant; a != nullptr; a = a->arcSuivant)
+            fin = &copie.AccrocherArc(*fin, *a, a->valeur);
+    }
 }
 
 // The strong components and the arborescence answer the mathematical
@@ -123,13 +132,13 @@ TEST(Conformite, GraphesAleatoires_memesReponsesQueLaVersionMotAMot)
         Tirer(g, alea);
         const std::string cas = "essai " + std::to_string(essai) + ": " + Etiquettes(g);
 
-        const int32_t numeros = g.NumerotationTopologique();
+        const int32_t numeros = NumerotationTopologique(g);
         const Trace numerotation = Relever(g);
         EXPECT_EQ(NumerotationLitterale(g), numeros) << cas;
         EXPECT_EQ(Relever(g), numerotation) << cas;
 
         for (const bool deuxSens : {true, false}) {
-            const int32_t departs = deuxSens ? g.NbComposantesConnexes() : g.NbComposantesFortementConnexes();
+            const int32_t departs = deuxSens ? NbComposantesConnexes(g) : NbComposantesFortementConnexes(g);
             const Trace parcours = Relever(g);
             const std::optional<int32_t> attendu = DepartsLitteraux(g, deuxSens);
             if (!attendu)
@@ -141,24 +150,27 @@ TEST(Conformite, GraphesAleatoires_memesReponsesQueLaVersionMotAMot)
             EXPECT_EQ(Relever(g), parcours) << cas << (deuxSens ? " (both ways)" : " (forwards)");
         }
         if (DepartsLitteraux(g, true)) {
-            EXPECT_EQ(g.EstEulerien(), EulerienLitteral(g)) << cas;
+            EXPECT_EQ(EstEulerien(g), EulerienLitteral(g)) << cas;
         }
 
         // Without homonyms, no answer may depend on the list order.
         bool nomsDistincts = true;
-        for (const Sommet* s = g.premierSommet; s != nullptr; s = s->sommetSuivant)
+        for (const Sommet* s = g.PremierSommet(); s != nullptr; s = s->sommetSuivant)
             nomsDistincts = nomsDistincts && g.ChercherSommet(s->nom) == s;
         const Atteints avant = Atteindre(g);
-        const int32_t classes = g.NbComposantesFortementConnexes();
-        const bool arborescence = g.EstArborescence();
+        const int32_t classes = NbComposantesFortementConnexes(g);
+        const bool arborescence = EstArborescence(g);
         EXPECT_EQ(classes, ClassesMutuelles(avant)) << cas;
-        EXPECT_EQ(arborescence, g.EstArbre() && RacineAtteintTout(avant)) << cas;
-        MelangerListe(g, alea);
-        const Atteints apres = Atteindre(g);
-        const std::string melange = cas + ", shuffled: " + Etiquettes(g);
-        EXPECT_EQ(g.NbComposantesFortementConnexes(), nomsDistincts ? classes : ClassesMutuelles(apres)) << melange;
-        EXPECT_EQ(g.EstArborescence(), nomsDistincts ? arborescence : g.EstArbre() && RacineAtteintTout(apres))
-            << melange;
+        EXPECT_EQ(arborescence, EstArbre(g) && RacineAtteintTout(avant)) << cas;
+        TGraphe melange{fenetre};
+        CopierMelange(g, melange, alea);
+        const Atteints apres = Atteindre(melange);
+        const std::string contexte = cas + ", shuffled: " + Etiquettes(melange);
+        EXPECT_EQ(NbComposantesFortementConnexes(melange), nomsDistincts ? classes : ClassesMutuelles(apres))
+            << contexte;
+        EXPECT_EQ(EstArborescence(melange),
+                  nomsDistincts ? arborescence : EstArbre(melange) && RacineAtteintTout(apres))
+            << contexte;
     }
     EXPECT_GT(parcoursCompares, 700) << "too few traversals where the word-for-word version ends";
 }

@@ -1,5 +1,6 @@
 #include "CanevasEnregistreur.h"
 #include "FauxServices.h"
+#include "render/DessinGraphe.h"
 
 #include <gtest/gtest.h>
 
@@ -35,7 +36,7 @@ struct Dessin : ::testing::Test {
 
     void Dessiner(float echelle = 1.0f, int32_t decalageX = 0, int32_t decalageY = 0)
     {
-        g.DessinerGraphe(canevas, decalageX, decalageY, echelle);
+        DessinerGraphe(g, canevas, decalageX, decalageY, echelle);
     }
     Appels Traits() const { return TraitsDe(canevas); }
 };
@@ -115,7 +116,7 @@ TEST_F(DessinArc, Arc_suitLaCopieDeLaPositionDeLaCibleMemeSansSommetCible)
     g.AjouterSommet("A", 0, 0);
     g.AjouterSommet("B", 40, 0);
     g.AjouterArc("A", "B", 1);
-    Arc* arc = g.premierSommet->arcSuivant;
+    Arc* arc = g.PremierSommet()->arcSuivant;
     arc->x = 0;
     arc->y = 30;
     CopierNom(arc->nom, "Fantome");  // as a damaged file can leave it
@@ -178,7 +179,7 @@ TEST_F(DessinPointe, Pointe_chaqueQuadrantPointeVersLaSource)
         graphe.AjouterSommet("S", 0, 0);
         graphe.AjouterSommet("C", c.x2, c.y2);
         graphe.AjouterArc("S", "C", 0);
-        graphe.DessinerGraphe(enregistreur, 0, 0, 1.0f);
+        DessinerGraphe(graphe, enregistreur, 0, 0, 1.0f);
         Appels traits = TraitsDe(enregistreur);
         traits.resize(3);
         EXPECT_EQ(traits, c.pointe) << "target (" << c.x2 << ", " << c.y2 << ")";

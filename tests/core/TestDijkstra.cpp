@@ -50,7 +50,7 @@ TEST_F(Dijkstra, NonOriente_laFenetreSuitLeCheminDuDepartVersLArrivee)
     AjouterSommets(g, {"A", "B", "C"});
     AjouterArcs(g, {{"A", "B", 2}, {"B", "C", 3}});
     const TGraphe* chemin = Lancer("C", "A");
-    EXPECT_TRUE(chemin->oriente);
+    EXPECT_TRUE(chemin->Oriente());
     EXPECT_EQ(NomsSommets(*chemin), (Noms{"A", "B", "C"}));
     EXPECT_EQ(ArcsEnTexte(*chemin), (Arcs{"B>A:2", "C>B:3"}));
 }
@@ -82,7 +82,7 @@ TEST_F(Dijkstra, ExtremiteNumeroteeMoinsUn_commeUnNomAbsent)
     // A file can give a vertex the number -1, the answer for a missing name.
     AjouterSommets(g, {"A", "B", "C"});
     g.AjouterArc("A", "B", 1);
-    CopierNom(g.premierSommet->sommetSuivant->sommetSuivant->nom, "A");
+    CopierNom(g.PremierSommet()->sommetSuivant->sommetSuivant->nom, "A");
     Numeroter(g, {-1, 3, 0});
     EXPECT_EQ(Lancer("A", "B"), nullptr);
     EXPECT_EQ(Lancer("B", "A"), nullptr);
@@ -168,7 +168,7 @@ TEST_F(Dijkstra, ArcVersUnNomAbsentEtHomonymes_sansPlantage)
     AjouterSommets(g, {"A", "B", "C", "D"});
     AjouterArcs(g, {{"A", "B", 1}, {"B", "C", 1}, {"A", "D", 1}, {"D", "C", 5}});
     CopierNom(g.ChercherSommet("D")->nom, "B");  // a later homonym of B
-    CopierNom(g.premierSommet->arcSuivant->nom, "Q");  // A's arc to B now names no vertex
+    CopierNom(g.PremierSommet()->arcSuivant->nom, "Q");  // A's arc to B now names no vertex
     const TGraphe* chemin = Lancer("A", "C");
     ASSERT_NE(chemin, nullptr);
     EXPECT_EQ(NomsSommets(*chemin), (Noms{"C"}));

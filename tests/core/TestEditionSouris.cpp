@@ -2,6 +2,8 @@
 #include "OutilsGraphe.h"
 
 #include "model/Poids.h"
+#include "algorithms/Rapport.h"
+#include "model/EditionGraphe.h"
 
 #include <gtest/gtest.h>
 
@@ -14,20 +16,21 @@ using Noms = std::vector<std::string>;
 struct EditionSouris : ::testing::Test {
     FauxServices fenetre;
     TGraphe g{fenetre};
+    EditionGraphe e{g};
 
     void Glisser(int x1, int y1, int x2, int y2, const char* poids)
     {
         fenetre.reponsesNoms.push_back(poids);
-        g.OnMouseDown(true, false, x1, y1);
-        g.OnMouseMove((x1 + x2) / 2, (y1 + y2) / 2);
-        g.OnMouseUp(x2, y2);
+        e.OnMouseDown(true, false, x1, y1);
+        e.OnMouseMove((x1 + x2) / 2, (y1 + y2) / 2);
+        e.OnMouseUp(x2, y2);
     }
 };
 
 TEST_F(EditionSouris, ClicGaucheDansLeVide_demandeUnNomEtCreeLeSommetAuPoint)
 {
     fenetre.reponsesNoms.push_back("A");
-    g.OnMouseDown(true, false, 40, 60);
+    e.OnMouseDown(true, false, 40, 60);
     EXPECT_EQ(fenetre.titresSaisies, (Noms{"Entrer le nom du sommet"}));
     ASSERT_NE(g.ChercherSommet("A"), nullptr);
     EXPECT_EQ(g.ChercherSommet("A")->x, 40);
@@ -37,8 +40,8 @@ TEST_F(EditionSouris, ClicGaucheDansLeVide_demandeUnNomEtCreeLeSommetAuPoint)
 
 TEST_F(EditionSouris, NomAnnuleOuVide_neCreeRienNiNeRedessine)
 {
-    g.OnMouseDown(true, false, 40, 60);  // the fake answers "" like Annuler or Ok on empty
-    EXPECT_EQ(g.nbSommets, 0);
+    e.OnMouseDown(true, false, 40, 60);  // the fake answers "" like Annuler or Ok on empty
+    EXPECT_EQ(g.NbSommets(), 0);
     EXPECT_EQ(fenetre.redessins, 0);
 }
 
@@ -46,8 +49,8 @@ TEST_F(EditionSouris, NomEnDouble_refuseParLeMagasinPuisRedessine)
 {
     g.AjouterSommet("A", 0, 0);
     fenetre.reponsesNoms.push_back("A");
-    g.OnMouseDown(true, false, 100, 100);
-    EXPECT_EQ(g.nbSommets, 1);
+    e.OnMouseDown(true, false, 100, 100);
+    EXPECT_EQ(g.NbSommets(), 1);
     ASSERT_EQ(fenetre.messages.size(), 1u);
     EXPECT_EQ(fenetre.messages[0].titre, "Erreur de création de sommet");
     EXPECT_EQ(fenetre.redessins, 1);
@@ -56,15 +59,15 @@ TEST_F(EditionSouris, NomEnDouble_refuseParLeMagasinPuisRedessine)
 TEST_F(EditionSouris, Pression_a7PixelsSaisitLeSommet_a8DemandeUnNouveauNom)
 {
     g.AjouterSommet("A", 100, 100);
-    g.OnMouseDown(true, false, 107, 93);
-    EXPECT_TRUE(g.traceArcEnCours);
-    EXPECT_EQ(g.sommetOrigineArc, g.ChercherSommet("A"));
+    e.OnMouseDown(true, false, 107, 93);
+    EXPECT_TRUE(e.TraceArcEnCours());
+    EXPECT_EQ(e.SommetOrigineArc(), g.ChercherSommet("A"));
     EXPECT_TRUE(fenetre.titresSaisies.empty());
-    g.OnMouseUp(500, 500);
+    e.OnMouseUp(500, 500);
 
-    g.OnMouseDown(true, false, 108, 100);
-    g.OnMouseDown(true, false, 100, 92);
-    EXPECT_FALSE(g.traceArcEnCours);
+    e.OnMouseDown(true, false, 108, 100);
+    e.OnMouseDown(true, false, 100, 92);
+    EXPECT_FALSE(e.TraceArcEnCours());
     EXPECT_EQ(fenetre.titresSaisies, (Noms{"Entrer le nom du sommet", "Entrer le nom du sommet"}));
 }
 
@@ -77,15 +80,15 @@ TEST_F(EditionSouris, Lacher_a12PixelsAjouteLArc_a13AnnuleSansRienDemander)
     EXPECT_EQ(fenetre.titresSaisies, (Noms{"Entrez le poids de l'arc :"}));
 
     const int redessinsAvant = fenetre.redessins;
-    g.OnMouseDown(true, false, 0, 0);
-    g.OnMouseUp(213, 100);
-    g.OnMouseDown(true, false, 0, 0);
-    g.OnMouseUp(200, 87);
-    EXPECT_EQ(g.nbArcs, 1);
+    e.OnMouseDown(true, false, 0, 0);
+    e.OnMouseUp(213, 100);
+    e.OnMouseDown(true, false, 0, 0);
+    e.OnMouseUp(200, 87);
+    EXPECT_EQ(g.NbArcs(), 1);
     EXPECT_EQ(fenetre.titresSaisies.size(), 1u);
     EXPECT_EQ(fenetre.redessins, redessinsAvant + 2);
-    EXPECT_FALSE(g.traceArcEnCours);
-    EXPECT_EQ(g.sommetOrigineArc, nullptr);
+    EXPECT_FALSE(e.TraceArcEnCours());
+    EXPECT_EQ(e.SommetOrigineArc(), nullptr);
 }
 
 TEST_F(EditionSouris, GlissementSurLOrigine_ajouteUneBoucle_lesDoublesDesArcsParalleles)
@@ -103,8 +106,8 @@ TEST_F(EditionSouris, PoidsVide_nAjouteRienMaisTermineLeTrace)
     g.AjouterSommet("A", 0, 0);
     g.AjouterSommet("B", 50, 0);
     Glisser(0, 0, 50, 0, "");
-    EXPECT_EQ(g.nbArcs, 0);
-    EXPECT_FALSE(g.traceArcEnCours);
+    EXPECT_EQ(g.NbArcs(), 0);
+    EXPECT_FALSE(e.TraceArcEnCours());
 }
 
 TEST_F(EditionSouris, GrapheNonOriente_unGlissementAjouteLesDeuxSens)
@@ -120,8 +123,8 @@ TEST_F(EditionSouris, GrapheNonOriente_unGlissementAjouteLesDeuxSens)
 TEST_F(EditionSouris, Elastique_redessinepuisTraceDuCentreDeLOrigineAuPointeur)
 {
     g.AjouterSommet("A", 10, 20);
-    g.OnMouseDown(true, false, 14, 24);
-    g.OnMouseMove(80, 90);
+    e.OnMouseDown(true, false, 14, 24);
+    e.OnMouseMove(80, 90);
     EXPECT_EQ(fenetre.redessins, 1);
     ASSERT_EQ(fenetre.elastiques.size(), 1u);
     EXPECT_EQ(fenetre.elastiques[0].first.x, 10);
@@ -132,12 +135,12 @@ TEST_F(EditionSouris, Elastique_redessinepuisTraceDuCentreDeLOrigineAuPointeur)
 
 TEST_F(EditionSouris, PendantUnTrace_lePointeurSeulOuLeClicDroitNOuvrentRien)
 {
-    g.OnMouseMove(5, 5);
-    g.OnMouseUp(5, 5);
+    e.OnMouseMove(5, 5);
+    e.OnMouseUp(5, 5);
     EXPECT_EQ(fenetre.redessins, 0);
     g.AjouterSommet("A", 0, 0);
-    g.OnMouseDown(true, true, 0, 0);
-    g.OnMouseDown(false, true, 0, 0);
+    e.OnMouseDown(true, true, 0, 0);
+    e.OnMouseDown(false, true, 0, 0);
     EXPECT_TRUE(fenetre.menusSommet.empty());
     EXPECT_TRUE(fenetre.menusGraphe.empty());
 }
@@ -146,14 +149,14 @@ TEST_F(EditionSouris, SommetsSuperposes_lePlusAncienGagneEtChacunASonMenu)
 {
     g.AjouterSommet("A", 100, 100);
     g.AjouterSommet("B", 110, 100);
-    g.OnMouseDown(true, false, 105, 100);
-    EXPECT_EQ(g.sommetOrigineArc, g.ChercherSommet("A"));
-    g.OnMouseUp(500, 500);
+    e.OnMouseDown(true, false, 105, 100);
+    EXPECT_EQ(e.SommetOrigineArc(), g.ChercherSommet("A"));
+    e.OnMouseUp(500, 500);
 
     // The first menu deletes A; the second still opens, on B.
     fenetre.choixSommet = {ChoixMenuSommet::Supprimer, ChoixMenuSommet::Information};
     fenetre.reponsesQuestions.push_back(true);
-    g.OnMouseDown(false, true, 105, 100);
+    e.OnMouseDown(false, true, 105, 100);
     EXPECT_EQ(NomsSommets(g), (Noms{"B"}));
     ASSERT_EQ(fenetre.menusSommet.size(), 2u);
     ASSERT_EQ(fenetre.messages.size(), 1u);
@@ -165,11 +168,12 @@ TEST(EditionSourisCadre, Menus_auxPointsDeLEcranDuCadreEtDeLaFenetre)
     FauxServices fenetre;
     const int gauche = 300;
     const int haut = 200;
-    TGraphe g(fenetre, gauche, haut);
+    TGraphe g(fenetre);
+    EditionGraphe e(g, gauche, haut);
     fenetre.position = {20, 30};
     g.AjouterSommet("A", 100, 60);
-    g.OnMouseDown(false, true, 104, 55);
-    g.OnMouseDown(false, true, 10, 5);
+    e.OnMouseDown(false, true, 104, 55);
+    e.OnMouseDown(false, true, 10, 5);
     ASSERT_EQ(fenetre.menusSommet.size(), 1u);
     EXPECT_EQ(fenetre.menusSommet[0].x, 300 + 20 + 100 + 15);
     EXPECT_EQ(fenetre.menusSommet[0].y, 200 + 30 + 60 + 20);
@@ -181,7 +185,7 @@ TEST(EditionSourisCadre, Menus_auxPointsDeLEcranDuCadreEtDeLaFenetre)
 TEST_F(EditionSouris, MenuSommetLointain_pointTenuDansLaPlageDesEntiers)
 {
     g.AjouterSommet("A", INT32_MAX, INT32_MIN);
-    g.OnMouseDown(false, true, INT32_MAX, INT32_MIN);
+    e.OnMouseDown(false, true, INT32_MAX, INT32_MIN);
     ASSERT_EQ(fenetre.menusSommet.size(), 1u);
     EXPECT_EQ(fenetre.menusSommet[0].x, INT32_MAX);
     EXPECT_EQ(fenetre.menusSommet[0].y, INT32_MIN + 20);
@@ -190,7 +194,7 @@ TEST_F(EditionSouris, MenuSommetLointain_pointTenuDansLaPlageDesEntiers)
 TEST_F(EditionSouris, Redimensionner_graphVide50Sur50PuisRedessine)
 {
     fenetre.choixGraphe.push_back(ChoixMenuGraphe::Redimensionner);
-    g.OnMouseDown(false, true, 10, 10);
+    e.OnMouseDown(false, true, 10, 10);
     ASSERT_EQ(fenetre.tailles.size(), 1u);
     EXPECT_EQ(fenetre.tailles[0], (std::pair<int, int>{50, 50}));
     EXPECT_EQ(fenetre.redessins, 1);
@@ -200,10 +204,10 @@ TEST_F(EditionSouris, InformationDuGraphe_montreLeRapportSansRedessiner)
 {
     g.AjouterSommet("A", 40, 40);
     fenetre.choixGraphe.push_back(ChoixMenuGraphe::Information);
-    g.OnMouseDown(false, true, 200, 200);
+    e.OnMouseDown(false, true, 200, 200);
     ASSERT_EQ(fenetre.messages.size(), 1u);
     EXPECT_EQ(fenetre.messages[0].titre, "Information");
-    EXPECT_EQ(fenetre.messages[0].texte, g.Rapport());
+    EXPECT_EQ(fenetre.messages[0].texte, Rapport(g));
     EXPECT_EQ(fenetre.redessins, 0);
 }
 
@@ -214,13 +218,13 @@ struct Deplacement : EditionSouris {
         g.AjouterSommet("B", 100, 0);
         g.AjouterArc("B", "A", 3);
         fenetre.choixSommet.push_back(ChoixMenuSommet::Deplacer);
-        g.OnMouseDown(false, true, 0, 0);
+        e.OnMouseDown(false, true, 0, 0);
     }
 };
 
 TEST_F(Deplacement, LeSommetEtLesArcsQuiYArriventSuiventLePointeur)
 {
-    g.OnMouseMove(40, 70);
+    e.OnMouseMove(40, 70);
     EXPECT_EQ(g.ChercherSommet("A")->x, 40);
     EXPECT_EQ(g.ChercherSommet("A")->y, 70);
     EXPECT_EQ(g.ChercherArc("B", "A")->x, 40);
@@ -231,18 +235,18 @@ TEST_F(Deplacement, LeSommetEtLesArcsQuiYArriventSuiventLePointeur)
 
 TEST_F(Deplacement, LaPressionGaucheSuivanteLePoseSansRienCreer)
 {
-    g.OnMouseMove(40, 70);
-    g.OnMouseDown(true, false, 300, 300);
-    EXPECT_FALSE(g.deplacementEnCours);
+    e.OnMouseMove(40, 70);
+    e.OnMouseDown(true, false, 300, 300);
+    EXPECT_FALSE(e.DeplacementEnCours());
     EXPECT_TRUE(fenetre.titresSaisies.empty());
-    g.OnMouseMove(1, 1);
+    e.OnMouseMove(1, 1);
     EXPECT_EQ(g.ChercherSommet("A")->x, 40);
 }
 
 TEST_F(Deplacement, UnMenuOuvertSurUnAutreSommetNeChangePasLeSommetDeplace)
 {
-    g.OnMouseDown(false, true, 100, 0);  // B's menu, closed without a choice
-    g.OnMouseMove(40, 70);
+    e.OnMouseDown(false, true, 100, 0);  // B's menu, closed without a choice
+    e.OnMouseMove(40, 70);
     EXPECT_EQ(g.ChercherSommet("A")->x, 40);
     EXPECT_EQ(g.ChercherSommet("B")->x, 100);
 }
@@ -251,12 +255,12 @@ TEST_F(Deplacement, SupprimerLeSommetDeplaceTermineLeDeplacement)
 {
     fenetre.choixSommet.push_back(ChoixMenuSommet::Supprimer);
     fenetre.reponsesQuestions.push_back(true);
-    g.OnMouseDown(false, true, 0, 0);
-    EXPECT_FALSE(g.deplacementEnCours);
-    g.OnMouseMove(40, 70);
+    e.OnMouseDown(false, true, 0, 0);
+    EXPECT_FALSE(e.DeplacementEnCours());
+    e.OnMouseMove(40, 70);
     EXPECT_EQ(NomsSommets(g), (Noms{"B"}));
     EXPECT_EQ(g.ChercherSommet("B")->x, 100);
-    EXPECT_EQ(g.nbArcs, 0);
+    EXPECT_EQ(g.NbArcs(), 0);
 }
 
 struct MenuSommet : EditionSouris {
@@ -268,7 +272,7 @@ struct MenuSommet : EditionSouris {
     void Choisir(ChoixMenuSommet choix)
     {
         fenetre.choixSommet.push_back(choix);
-        g.OnMouseDown(false, true, 0, 0);
+        e.OnMouseDown(false, true, 0, 0);
     }
 };
 
@@ -278,13 +282,13 @@ TEST_F(MenuSommet, Supprimer_demandeConfirmation_nonGardeOuiEfface)
     ASSERT_EQ(fenetre.questions.size(), 1u);
     EXPECT_EQ(fenetre.questions[0].texte, "Etes-vous sûr de vouloir effacer ce sommet?");
     EXPECT_EQ(fenetre.questions[0].titre, "Suppression de sommet");
-    EXPECT_EQ(g.nbSommets, 2);
+    EXPECT_EQ(g.NbSommets(), 2);
     EXPECT_EQ(fenetre.redessins, 0);
 
     fenetre.reponsesQuestions.push_back(true);
     Choisir(ChoixMenuSommet::Supprimer);
     EXPECT_EQ(NomsSommets(g), (Noms{"B"}));
-    EXPECT_EQ(g.sommetCible, nullptr);
+    EXPECT_EQ(e.SommetCible(), nullptr);
     EXPECT_EQ(fenetre.redessins, 1);
 }
 
@@ -295,7 +299,7 @@ TEST_F(MenuSommet, SupprimerUnArc_proposeLeDepartEtEffaceLesDeuxSensSiNonOriente
     fenetre.reponsesExtremites.push_back({"A", "B"});
     Choisir(ChoixMenuSommet::SupprimerArc);
     EXPECT_EQ(fenetre.departsProposes, (Noms{"A"}));
-    EXPECT_EQ(g.nbArcs, 0);
+    EXPECT_EQ(g.NbArcs(), 0);
     EXPECT_EQ(fenetre.redessins, 1);
 }
 
@@ -304,7 +308,7 @@ TEST_F(MenuSommet, SupprimerUnArc_reponseIncompleteNeFaitRien_nomInconnuSignale)
     g.AjouterArc("A", "B", 1);
     fenetre.reponsesExtremites.push_back({"A", ""});
     Choisir(ChoixMenuSommet::SupprimerArc);
-    EXPECT_EQ(g.nbArcs, 1);
+    EXPECT_EQ(g.NbArcs(), 1);
     EXPECT_EQ(fenetre.redessins, 0);
 
     fenetre.reponsesExtremites.push_back({"A", "Z"});
@@ -352,7 +356,7 @@ TEST_F(MenuSommet, NomWindows1252_estMontreEnUtf8)
 {
     g.AjouterSommet("\xE9t\xE9", 200, 0);  // "été"
     fenetre.choixSommet.push_back(ChoixMenuSommet::DemiDegreExterieur);
-    g.OnMouseDown(false, true, 200, 0);
+    e.OnMouseDown(false, true, 200, 0);
     ASSERT_EQ(fenetre.messages.size(), 1u);
     EXPECT_EQ(fenetre.messages[0].texte.rfind("Le sommet été possède 0 arc", 0), 0u);
 }

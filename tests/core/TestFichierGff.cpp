@@ -108,7 +108,7 @@ TEST_F(FichierGff, GrapheVide_enteteSeulEtRelectureSansTitreNiTaille)
     g.Sauvegarder(Chemin("vide.gff"));
     EXPECT_EQ(Lire(Chemin("vide.gff")).size(), 107u);
     auto relu = Charger(Chemin("vide.gff"));
-    EXPECT_EQ(relu->g.nbSommets, 0);
+    EXPECT_EQ(relu->g.NbSommets(), 0);
     EXPECT_TRUE(relu->fenetre.tailles.empty());
     EXPECT_EQ(relu->fenetre.titre, "");
     EXPECT_TRUE(relu->fenetre.messages.empty());
@@ -122,19 +122,19 @@ TEST_F(FichierGff, AllerRetour_nonOrienteAvecBouclesEtNumeros)
     g.AjouterSommet("C", -20, 5);
     g.AjouterArc("A", "\xE9t\xE9", -4);
     g.AjouterArc("C", "C", 2);
-    g.premierSommet->valeur = 3;
+    g.PremierSommet()->valeur = 3;
     g.FixerNomFichier(Chemin("nonoriente.gff"));
     g.Sauvegarder(g.NomFichier());
 
     auto relu = Charger(Chemin("nonoriente.gff"));
     const TGraphe& h = relu->g;
-    EXPECT_FALSE(h.oriente);
-    EXPECT_EQ(h.nbSommets, 3);
-    EXPECT_EQ(h.nbArcs, 4);
+    EXPECT_FALSE(h.Oriente());
+    EXPECT_EQ(h.NbSommets(), 3);
+    EXPECT_EQ(h.NbArcs(), 4);
     EXPECT_EQ(NomsSommets(h), NomsSommets(g));
     for (const char* nom : {"A", "\xE9t\xE9", "C"})
         EXPECT_EQ(Chaine(h, nom), Chaine(g, nom)) << nom;
-    EXPECT_EQ(h.premierSommet->valeur, 3);
+    EXPECT_EQ(h.PremierSommet()->valeur, 3);
     EXPECT_EQ(h.NomFichier(), Chemin("nonoriente.gff"));
     EXPECT_EQ(relu->fenetre.titre, Chemin("nonoriente.gff"));
     ASSERT_EQ(relu->fenetre.tailles.size(), 1u);
@@ -188,8 +188,8 @@ TEST_F(FichierGff, Refus_absentDossierSignatures)
         auto relu = Charger(Chemin(c.fichier));
         ASSERT_EQ(relu->fenetre.messages.size(), 1u) << c.fichier;
         EXPECT_EQ(relu->fenetre.messages[0].titre, c.titre) << c.fichier;
-        EXPECT_EQ(relu->g.nbSommets, 0);
-        EXPECT_EQ(relu->g.premierSommet, nullptr);
+        EXPECT_EQ(relu->g.NbSommets(), 0);
+        EXPECT_EQ(relu->g.PremierSommet(), nullptr);
         EXPECT_EQ(relu->fenetre.titre, "");
     }
     auto relu = Charger(Chemin("absent.gff"));
@@ -275,8 +275,8 @@ TEST_F(FichierGff, Tronque_aChaqueOctet_chargeLaPartieLisibleEtResteCoherent)
         Ecrire(dossier / "coupe.gff", Octets(entier.begin(), entier.begin() + long(taille)));
         auto relu = Charger(Chemin("coupe.gff"));
         const auto [sommets, arcs] = CompterEnregistrements(relu->g);
-        EXPECT_EQ(relu->g.nbSommets, sommets) << taille;
-        EXPECT_EQ(relu->g.nbArcs, arcs) << taille;
+        EXPECT_EQ(relu->g.NbSommets(), sommets) << taille;
+        EXPECT_EQ(relu->g.NbArcs(), arcs) << taille;
         ASSERT_EQ(relu->fenetre.messages.size(), 1u) << taille;
         EXPECT_EQ(relu->fenetre.messages[0].titre, "Fichier incomplet");
         EXPECT_EQ(relu->fenetre.messages[0].texte,
@@ -299,16 +299,16 @@ TEST_F(FichierGff, CompteursMensongers_lesCompteursSuiventLesEnregistrements)
     o[18] = 0xFF, o[19] = 0xFF, o[20] = 0xFF, o[21] = 0x7F;  // nbSommets says 2^31 - 1
     Ecrire(dossier / "ment.gff", o);
     auto relu = Charger(Chemin("ment.gff"));
-    EXPECT_EQ(relu->g.nbSommets, 2);
-    EXPECT_EQ(relu->g.nbArcs, 1);
+    EXPECT_EQ(relu->g.NbSommets(), 2);
+    EXPECT_EQ(relu->g.NbArcs(), 1);
     ASSERT_EQ(relu->fenetre.messages.size(), 1u);
     EXPECT_EQ(relu->fenetre.messages[0].titre, "Fichier incomplet");
 
     o[18] = 0, o[19] = 0, o[20] = 0, o[21] = 0x80;  // negative: nothing to read
     Ecrire(dossier / "negatif.gff", o);
     relu = Charger(Chemin("negatif.gff"));
-    EXPECT_EQ(relu->g.nbSommets, 0);
-    EXPECT_EQ(relu->g.nbArcs, 0);
+    EXPECT_EQ(relu->g.NbSommets(), 0);
+    EXPECT_EQ(relu->g.NbArcs(), 0);
     EXPECT_TRUE(relu->fenetre.messages.empty());
 }
 
@@ -323,7 +323,7 @@ TEST_F(FichierGff, TextesSansZero_coupesA19Et79)
     Ecrire(dossier / "plein.gff", o);
     auto relu = Charger(Chemin("plein.gff"));
     EXPECT_EQ(relu->g.NomFichier(), std::string(79, 'p'));
-    EXPECT_EQ(std::string(relu->g.premierSommet->nom), std::string(19, 'n'));
+    EXPECT_EQ(std::string(relu->g.PremierSommet()->nom), std::string(19, 'n'));
 }
 
 TEST_F(FichierGff, HomonymesEtArcsPendants_seChargentSeResauventEtSEffacent)
@@ -344,7 +344,7 @@ TEST_F(FichierGff, HomonymesEtArcsPendants_seChargentSeResauventEtSEffacent)
     auto relu = Charger(Chemin("bizarre.gff"));
     TGraphe& h = relu->g;
     EXPECT_EQ(NomsSommets(h), (Noms{"A", "A", "Q"}));
-    EXPECT_EQ(h.nbArcs, 3);
+    EXPECT_EQ(h.NbArcs(), 3);
     h.Sauvegarder(Chemin("resauve.gff"));
     // Each block keeps its own count (the stored path is the opened one now).
     const Octets resauve = Lire(Chemin("resauve.gff"));
@@ -352,8 +352,8 @@ TEST_F(FichierGff, HomonymesEtArcsPendants_seChargentSeResauventEtSEffacent)
     h.SupprimerSommet("A");
     h.SupprimerSommet("A");
     h.SupprimerSommet("Q");
-    EXPECT_EQ(h.nbSommets, 0);
-    EXPECT_EQ(h.nbArcs, 0);
+    EXPECT_EQ(h.NbSommets(), 0);
+    EXPECT_EQ(h.NbArcs(), 0);
     EXPECT_EQ(CompterEnregistrements(h), std::make_pair(0, 0));
 }
 

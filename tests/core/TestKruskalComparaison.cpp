@@ -1,10 +1,11 @@
+#include "GrapheAleatoire.h"
 #include "FauxServices.h"
 #include "KruskalLitteral.h"
 #include "OutilsArbres.h"
+#include "algorithms/Kruskal.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <chrono>
 #include <climits>
 #include <functional>
@@ -18,26 +19,20 @@ bool Connexe(const TGraphe& g);
 
 // A small random graph: few names so that parallel arcs, loops, circuits and
 // equal weights are common, and now and then a weight at the floor.
-struct GrapheAleatoire {
-    bool oriente;
-    std::vector<std::string> noms;
-    std::vector<ArcDecrit> arcs;
-
-    explicit GrapheAleatoire(std::mt19937& hasard)
-    {
-        auto tirer = [&hasard](int bas, int haut) { return std::uniform_int_distribution<int>(bas, haut)(hasard); };
-        oriente = tirer(0, 1) == 1;
-        const int n = tirer(1, 7);
-        for (int i = 0; i < n; ++i)
-            noms.push_back(std::string(1, char('A' + i)));
-        const int m = tirer(0, oriente ? 12 : 7);
-        static const int32_t extremes[] = {-1000000, -999999, 999999, 1000000, INT_MIN, INT_MAX};
-        for (int i = 0; i < m; ++i) {
-            const int32_t poids = tirer(0, 9) == 0 ? extremes[tirer(0, 5)] : tirer(-3, 3);
-            arcs.push_back({noms[tirer(0, n - 1)], noms[tirer(0, n - 1)], poids});
-        }
-    }
-};
+Tirage PetitTirage(std::mt19937& hasard)
+{
+    auto tirer = [&hasard](int bas, int haut) { return std::uniform_int_distribution<int>(bas, haut)(hasard); };
+    Tirage tirage;
+    tirage.oriente = tirer(0, 1) == 1;
+    tirage.sommets = tirer(1, 7);
+    tirage.arcs = tirer(0, tirage.oriente ? 12 : 7);
+    tirage.lettres = true;
+    tirage.poidsMin = -3;
+    tirage.poidsMax = 3;
+    tirage.poidsRares = {-1000000, -999999, 999999, 1000000, INT_MIN, INT_MAX};
+    tirage.coordonneeMax = 300;
+    return tirage;
+}
 
 struct Paire {
     FauxServices fenetreRapide;
@@ -45,14 +40,14 @@ struct Paire {
     TGraphe rapide{fenetreRapide};
     TGraphe litteral{fenetreLitterale};
 
-    explicit Paire(const GrapheAleatoire& a)
+    explicit Paire(const GrapheGenere& a)
     {
-        Construire(rapide, a.oriente, a.noms, a.arcs);
-        Construire(litteral, a.oriente, a.noms, a.arcs);
+        Remplir(rapide, a);
+        Remplir(litteral, a);
         // Arcs record their target's position apart from the vertex's own, so
         // that a vertex placed from the wrong record shows.
         for (TGraphe* g : {&rapide, &litteral}) {
-            for (Sommet* s = g->premierSommet; s != nullptr; s = s->sommetSuivant) {
+            for (Sommet* s = g->PremierSommet(); s != nullptr; s = s->sommetSuivant) {
                 for (Arc* arc = s->arcSuivant; arc != nullptr; arc = arc->arcSuivant)
                     arc->x += 1000;
             }
@@ -93,10 +88,10 @@ struct Classes {
 std::vector<ArcDecrit> ArcsDe(const TGraphe& g)
 {
     std::vector<ArcDecrit> arcs;
-    for (const Sommet* s = g.premierSommet; s != nullptr; s = s->sommetSuivant) {
+    for (const Sommet* s = g.PremierSommet(); s != nullptr; s = s->sommetSuivant) {
         for (const Arc* a = s->arcSuivant; a != nullptr; a = a->arcSuivant) {
             // An edge once, by its record towards the later name (a loop twice).
-            if (g.oriente || std::string(s->nom) <= a->nom)
+            if (g.Oriente() || std::string(s->nom) <= a->nom)
                 arcs.push_back({s->nom, a->nom, a->valeur});
         }
     }
@@ -160,13 +155,14 @@ TEST(KruskalComparaison, Kruskal1_commeLesEtapesDeReference_arbreOptimal)
     std::mt19937 hasard(20261208);
     int remplacees = 0;
     for (int essai = 0; essai < 400; ++essai) {
-        const GrapheAleatoire a(hasard);
+        const GrapheGenere a = Tirer(PetitTirage(hasard), hasard);
+        const std::vector<ArcDecrit> source = ArcsDe(Paire(a).rapide);
         for (bool minimum : {false, true}) {
             Paire p(a);
-            p.rapide.CommandeKruskal1(minimum);
+            CommandeKruskal1(p.rapide, minimum);
             Entourer(p.litteral, minimum, [](TGraphe& g) {
-                litteral::Kruskal1(g, g.fenetre.CreerFenetreResultat());
-                litteral::Kruskal1SelonLaRegle(g, g.fenetre.CreerFenetreResultat());
+                litteral::Kruskal1(g, g.Fenetre().CreerFenetreResultat());
+                litteral::Kruskal1SelonLaRegle(g, g.Fenetre().CreerFenetreResultat());
             });
             const std::string graphe = Decrire(p.litteral);
             const std::string contexte =
@@ -174,12 +170,12 @@ TEST(KruskalComparaison, Kruskal1_commeLesEtapesDeReference_arbreOptimal)
             ASSERT_EQ(p.fenetreRapide.resultats.size(), 1u);
             const TGraphe& mot = *p.fenetreLitterale.resultats[0].graphe;
             const TGraphe& regle = *p.fenetreLitterale.resultats[1].graphe;
-            const bool garde = mot.nbArcs == regle.nbArcs && Poids(mot) == Poids(regle);
+            const bool garde = mot.NbArcs() == regle.NbArcs() && Poids(mot) == Poids(regle);
             remplacees += !garde;
             const TGraphe& arbre = *p.fenetreRapide.resultats[0].graphe;
             EXPECT_EQ(Decrire(arbre), Decrire(garde ? mot : regle)) << contexte;
             EXPECT_EQ(Decrire(p.rapide), graphe) << contexte;
-            VerifierOptimum(a.arcs, ArcsDe(arbre), minimum, false, contexte);
+            VerifierOptimum(source, ArcsDe(arbre), minimum, false, contexte);
         }
     }
     EXPECT_GT(remplacees, 100);
@@ -190,21 +186,22 @@ TEST(KruskalComparaison, Kruskal2_commeLesEtapesDeReference_arbreOptimal)
     std::mt19937 hasard(8);
     int connexes = 0;
     for (int essai = 0; essai < 400; ++essai) {
-        const GrapheAleatoire a(hasard);
+        const GrapheGenere a = Tirer(PetitTirage(hasard), hasard);
+        const std::vector<ArcDecrit> source = ArcsDe(Paire(a).rapide);
         const bool connexe = Connexe(Paire(a).rapide);
         connexes += connexe;
         for (bool minimum : {false, true}) {
             Paire p(a);
             const std::string avant = Decrire(p.litteral);
-            p.rapide.CommandeKruskal2(minimum);
+            CommandeKruskal2(p.rapide, minimum);
             Entourer(p.litteral, !minimum, [](TGraphe& g) { litteral::Kruskal2(g); });
             const std::string contexte =
                 "essai " + std::to_string(essai) + (minimum ? " min" : " max") + " sur " + avant;
             EXPECT_EQ(Decrire(p.rapide), Decrire(p.litteral)) << contexte;
-            EXPECT_EQ(CompterEnregistrements(p.rapide).second, p.rapide.nbArcs);
+            EXPECT_EQ(CompterEnregistrements(p.rapide).second, p.rapide.NbArcs());
             // A graph that is not connected keeps every arc, as the reference shows.
             if (connexe)
-                VerifierOptimum(a.arcs, ArcsDe(p.rapide), !minimum, true, contexte);
+                VerifierOptimum(source, ArcsDe(p.rapide), !minimum, true, contexte);
         }
     }
     EXPECT_GT(connexes, 100);
@@ -215,13 +212,13 @@ TEST(KruskalComparaison, ContientCycle_commeLesEtapesMotAMot)
     std::mt19937 hasard(3);
     int vrais = 0;
     for (int essai = 0; essai < 600; ++essai) {
-        GrapheAleatoire a(hasard);
-        a.oriente = true;
-        a.arcs.resize(std::min<size_t>(a.arcs.size(), essai % 6));
-        Paire p(a);
+        Tirage tirage = PetitTirage(hasard);
+        tirage.oriente = true;
+        tirage.arcs = std::min(tirage.arcs, essai % 6);
+        Paire p(Tirer(tirage, hasard));
         const bool attendu = litteral::ContientCycle(p.litteral);
         vrais += attendu;
-        EXPECT_EQ(p.rapide.ContientCycle(), attendu) << "essai " << essai << " sur " << Decrire(p.rapide);
+        EXPECT_EQ(ContientCycle(p.rapide), attendu) << "essai " << essai << " sur " << Decrire(p.rapide);
     }
     EXPECT_GT(vrais, 100);
     EXPECT_LT(vrais, 500);
@@ -251,15 +248,15 @@ void GrandGraphe(TGraphe& g, bool oriente, std::mt19937& hasard)
 bool Connexe(const TGraphe& g)
 {
     std::map<std::string, std::vector<std::string>> voisins;
-    for (const Sommet* s = g.premierSommet; s != nullptr; s = s->sommetSuivant) {
+    for (const Sommet* s = g.PremierSommet(); s != nullptr; s = s->sommetSuivant) {
         voisins[s->nom];
         for (const Arc* a = s->arcSuivant; a != nullptr; a = a->arcSuivant) {
             voisins[s->nom].push_back(a->nom);
             voisins[a->nom].push_back(s->nom);
         }
     }
-    std::set<std::string> atteints{g.premierSommet->nom};
-    std::vector<std::string> file{g.premierSommet->nom};
+    std::set<std::string> atteints{g.PremierSommet()->nom};
+    std::vector<std::string> file{g.PremierSommet()->nom};
     while (!file.empty()) {
         const std::string nom = file.back();
         file.pop_back();
@@ -286,17 +283,17 @@ TEST(KruskalComparaison, GrandGraphe_chaqueArbreEnQuelquesSecondes)
             FauxServices fenetre;
             TGraphe g{fenetre};
             GrandGraphe(g, oriente, hasard);
-            ASSERT_EQ(g.nbArcs, 10000);
+            ASSERT_EQ(g.NbArcs(), 10000);
             ASSERT_TRUE(Connexe(g));
             const std::vector<ArcDecrit> source = ArcsDe(g);
-            EXPECT_LT(Secondes([&] { g.CommandeKruskal1(minimum); }), 3.0);
+            EXPECT_LT(Secondes([&] { CommandeKruskal1(g, minimum); }), 3.0);
             TGraphe& arbre = *fenetre.resultats[0].graphe;
-            EXPECT_EQ(arbre.nbArcs, 1999);
+            EXPECT_EQ(arbre.NbArcs(), 1999);
             VerifierOptimum(source, ArcsDe(arbre), minimum, false, "Kruskal n°1");
-            EXPECT_LT(Secondes([&] { g.CommandeKruskal2(minimum); }), 3.0);
+            EXPECT_LT(Secondes([&] { CommandeKruskal2(g, minimum); }), 3.0);
             EXPECT_TRUE(Connexe(g)) << "Kruskal n°2 never disconnects";
             VerifierOptimum(source, ArcsDe(g), !minimum, true, "Kruskal n°2");
-            EXPECT_EQ(CompterEnregistrements(g).second, g.nbArcs);
+            EXPECT_EQ(CompterEnregistrements(g).second, g.NbArcs());
         }
     }
 }

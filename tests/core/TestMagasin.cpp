@@ -1,5 +1,6 @@
 #include "FauxServices.h"
 #include "OutilsGraphe.h"
+#include "model/EditionGraphe.h"
 
 #include <gtest/gtest.h>
 
@@ -10,17 +11,18 @@ using Noms = std::vector<std::string>;
 struct Magasin : ::testing::Test {
     FauxServices fenetre;
     TGraphe g{fenetre};
+    EditionGraphe e{g};
 };
 
 TEST_F(Magasin, NouveauGraphe_videOrienteSansNomDeFichier)
 {
-    EXPECT_EQ(g.nbSommets, 0);
-    EXPECT_EQ(g.nbArcs, 0);
-    EXPECT_TRUE(g.oriente);
+    EXPECT_EQ(g.NbSommets(), 0);
+    EXPECT_EQ(g.NbArcs(), 0);
+    EXPECT_TRUE(g.Oriente());
     EXPECT_FALSE(g.PoidsInverses());
     EXPECT_EQ(g.NomFichier(), "");
-    EXPECT_EQ(g.refGauche, 0);
-    EXPECT_EQ(g.refHaut, 0);
+    EXPECT_EQ(e.RefGauche(), 0);
+    EXPECT_EQ(e.RefHaut(), 0);
 }
 
 TEST_F(Magasin, AjouterSommet_refuseUnDoublonMaisDistingueLaCasse)
@@ -28,7 +30,7 @@ TEST_F(Magasin, AjouterSommet_refuseUnDoublonMaisDistingueLaCasse)
     g.AjouterSommet("A", 1, 2);
     g.AjouterSommet("a", 3, 4);
     g.AjouterSommet("A", 5, 6);
-    EXPECT_EQ(g.nbSommets, 2);
+    EXPECT_EQ(g.NbSommets(), 2);
     EXPECT_EQ(NomsSommets(g), (Noms{"A", "a"}));
     ASSERT_EQ(fenetre.messages.size(), 1u);
     EXPECT_EQ(fenetre.messages[0].texte, "Un sommet possède déjà ce nom.");
@@ -38,7 +40,7 @@ TEST_F(Magasin, AjouterSommet_refuseUnDoublonMaisDistingueLaCasse)
 TEST_F(Magasin, AjouterSommet_coupeUnNomTropLongA19Octets)
 {
     g.AjouterSommet("ABCDEFGHIJKLMNOPQRSTUVWXYZ", 0, 0);
-    EXPECT_EQ(std::string(g.premierSommet->nom), "ABCDEFGHIJKLMNOPQRS");
+    EXPECT_EQ(std::string(g.PremierSommet()->nom), "ABCDEFGHIJKLMNOPQRS");
 }
 
 TEST_F(Magasin, Numeros_melangentNumerosEtPositions)
@@ -67,7 +69,7 @@ TEST_F(Magasin, SommetNumero_unHomonymeNonNumeroteRepondAvecLeNumeroDuPremier)
     g.AjouterSommet("C", 0, 0);
     CopierNom(g.ChercherSommet("C")->nom, "A");
     EXPECT_EQ(g.SommetNumero(2), nullptr);
-    EXPECT_EQ(g.SommetNumero(0), g.premierSommet);
+    EXPECT_EQ(g.SommetNumero(0), g.PremierSommet());
 }
 
 TEST_F(Magasin, AjouterArc_orienteAjouteUnEnregistrementEnFinDeChaine)
@@ -77,7 +79,7 @@ TEST_F(Magasin, AjouterArc_orienteAjouteUnEnregistrementEnFinDeChaine)
     g.AjouterArc("A", "B", 5);
     g.AjouterArc("A", "B", 8);
     g.AjouterArc("A", "A", 1);
-    EXPECT_EQ(g.nbArcs, 3);
+    EXPECT_EQ(g.NbArcs(), 3);
     EXPECT_EQ(Chaine(g, "A"), (Noms{"B:5", "B:8", "A:1"}));
     const Arc* arc = g.ChercherArc("A", "B");
     ASSERT_NE(arc, nullptr);
@@ -95,8 +97,8 @@ TEST_F(Magasin, AjouterArc_nonOrienteAjouteLesDeuxSensEtDeuxFoisUneBoucle)
     g.AjouterSommet("B", 0, 0);
     g.AjouterArc("A", "B", 5);
     g.AjouterArc("A", "A", 2);
-    EXPECT_EQ(g.nbArcs, 4);
-    EXPECT_FALSE(g.oriente);
+    EXPECT_EQ(g.NbArcs(), 4);
+    EXPECT_FALSE(g.Oriente());
     EXPECT_EQ(Chaine(g, "A"), (Noms{"B:5", "A:2", "A:2"}));
     EXPECT_EQ(Chaine(g, "B"), (Noms{"A:5"}));
     EXPECT_EQ(g.DemiDegreExterieur("A"), 3);
@@ -110,7 +112,7 @@ TEST_F(Magasin, AjouterArc_versUnSommetAbsentNeLaisseAucunDemiArc)
     g.AjouterSommet("A", 0, 0);
     g.AjouterArc("A", "Z", 1);
     g.AjouterArc("Z", "A", 1);
-    EXPECT_EQ(g.nbArcs, 0);
+    EXPECT_EQ(g.NbArcs(), 0);
     EXPECT_TRUE(Chaine(g, "A").empty());
     ASSERT_EQ(fenetre.messages.size(), 2u);
     EXPECT_EQ(fenetre.messages[0].texte,
@@ -130,8 +132,8 @@ TEST_F(Magasin, SupprimerSommet_retireSaChaineEtTousLesArcsEntrants)
     g.AjouterArc("C", "A", 6);
     g.SupprimerSommet("B");
     EXPECT_EQ(NomsSommets(g), (Noms{"A", "C"}));
-    EXPECT_EQ(g.nbSommets, 2);
-    EXPECT_EQ(g.nbArcs, 1);
+    EXPECT_EQ(g.NbSommets(), 2);
+    EXPECT_EQ(g.NbArcs(), 1);
     EXPECT_EQ(Chaine(g, "C"), (Noms{"A:6"}));
     EXPECT_TRUE(Chaine(g, "A").empty());
     EXPECT_TRUE(fenetre.messages.empty());
@@ -141,11 +143,11 @@ TEST_F(Magasin, SupprimerSommet_teteSeulEtNomDuRecordLuiMeme)
 {
     g.AjouterSommet("A", 0, 0);
     g.AjouterSommet("B", 0, 0);
-    g.SupprimerSommet(g.premierSommet->nom);  // the record's own name field
+    g.SupprimerSommet(g.PremierSommet()->nom);  // the record's own name field
     EXPECT_EQ(NomsSommets(g), (Noms{"B"}));
     g.SupprimerSommet("B");
-    EXPECT_EQ(g.premierSommet, nullptr);
-    EXPECT_EQ(g.nbSommets, 0);
+    EXPECT_EQ(g.PremierSommet(), nullptr);
+    EXPECT_EQ(g.NbSommets(), 0);
     g.SupprimerSommet("B");
     ASSERT_EQ(fenetre.messages.size(), 1u);
     EXPECT_EQ(fenetre.messages[0].texte, "Le sommet que vous voulez effacer, n'existe pas.");
@@ -155,11 +157,11 @@ TEST_F(Magasin, SupprimerSommet_teteSeulEtNomDuRecordLuiMeme)
 TEST_F(Magasin, SupprimerSommet_oublieLEtatDEditionQuiLeDesigne)
 {
     g.AjouterSommet("A", 0, 0);
-    g.sommetCible = g.premierSommet;
-    g.sommetOrigineArc = g.premierSommet;
+    e.OnMouseDown(true, false, 0, 0);
+    e.FixerSommetCible(g.PremierSommet());
     g.SupprimerSommet("A");
-    EXPECT_EQ(g.sommetCible, nullptr);
-    EXPECT_EQ(g.sommetOrigineArc, nullptr);
+    EXPECT_EQ(e.SommetCible(), nullptr);
+    EXPECT_EQ(e.SommetOrigineArc(), nullptr);
 }
 
 TEST_F(Magasin, SupprimerArc_retireLesParallelesEtLesDeuxSensSiNonOriente)
@@ -170,7 +172,7 @@ TEST_F(Magasin, SupprimerArc_retireLesParallelesEtLesDeuxSensSiNonOriente)
     g.AjouterArc("A", "B", 2);
     g.AjouterArc("B", "A", 3);
     g.SupprimerArc("A", "B");
-    EXPECT_EQ(g.nbArcs, 1);
+    EXPECT_EQ(g.NbArcs(), 1);
     EXPECT_EQ(Chaine(g, "B"), (Noms{"A:3"}));
 
     FauxServices autre;
@@ -180,8 +182,8 @@ TEST_F(Magasin, SupprimerArc_retireLesParallelesEtLesDeuxSensSiNonOriente)
     h.AjouterSommet("B", 0, 0);
     h.AjouterArc("A", "B", 4);
     h.SupprimerArc("B", "A");
-    EXPECT_EQ(h.nbArcs, 0);
-    EXPECT_FALSE(h.oriente);
+    EXPECT_EQ(h.NbArcs(), 0);
+    EXPECT_FALSE(h.Oriente());
 }
 
 TEST_F(Magasin, SupprimerArc_silencieuxSansArcMaisSignaleUnSommetAbsent)
@@ -223,14 +225,14 @@ TEST_F(Magasin, InverserPoids_deuxFoisRestaureEtNeToucheJamaisAuxNumeros)
 {
     g.AjouterSommet("A", 0, 0);
     g.AjouterSommet("B", 0, 0);
-    g.premierSommet->valeur = 4;
+    g.PremierSommet()->valeur = 4;
     g.AjouterArc("A", "B", 5);
     g.AjouterArc("B", "A", -3);
     g.InverserPoids();
     EXPECT_TRUE(g.PoidsInverses());
     EXPECT_EQ(Chaine(g, "A"), (Noms{"B:-5"}));
     EXPECT_EQ(Chaine(g, "B"), (Noms{"A:3"}));
-    EXPECT_EQ(g.premierSommet->valeur, 4);
+    EXPECT_EQ(g.PremierSommet()->valeur, 4);
     g.InverserPoids();
     EXPECT_FALSE(g.PoidsInverses());
     EXPECT_EQ(Chaine(g, "A"), (Noms{"B:5"}));
@@ -241,10 +243,11 @@ TEST(MagasinReferences, LeConstructeurAvecReferencesSuitLeCadre)
     FauxServices fenetre;
     int gauche = 10;
     int haut = 20;
-    TGraphe g(fenetre, gauche, haut);
+    TGraphe g(fenetre);
+    EditionGraphe e(g, gauche, haut);
     gauche = 30;
-    EXPECT_EQ(g.refGauche, 30);
-    EXPECT_EQ(g.refHaut, 20);
+    EXPECT_EQ(e.RefGauche(), 30);
+    EXPECT_EQ(e.RefHaut(), 20);
 }
 
 }  // namespace

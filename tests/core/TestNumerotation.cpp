@@ -1,6 +1,7 @@
 #include "ConstruireGraphe.h"
 #include "FauxServices.h"
 #include "algorithms/Commandes.h"
+#include "algorithms/Numerotation.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +14,7 @@ struct Numerotation : ::testing::Test {
     // Numbers the graph and returns the labels the drawing would show.
     std::string Numeroter()
     {
-        g.NumerotationTopologique();
+        NumerotationTopologique(g);
         return Etiquettes(g);
     }
 };
@@ -21,9 +22,9 @@ struct Numerotation : ::testing::Test {
 TEST_F(Numerotation, SourcesDAbordPuisOrdreDuDernierArcConsomme)
 {
     Construire(g, "A B C", "A>B A>C B>C");
-    EXPECT_EQ(g.NumerotationTopologique(), 4);
+    EXPECT_EQ(NumerotationTopologique(g), 4);
     EXPECT_EQ(Etiquettes(g), "A[1] B[2] C[3]");
-    for (const Sommet* s = g.premierSommet; s != nullptr; s = s->sommetSuivant)
+    for (const Sommet* s = g.PremierSommet(); s != nullptr; s = s->sommetSuivant)
         EXPECT_EQ(s->compteur, 0) << s->nom;
 }
 
@@ -41,19 +42,19 @@ TEST_F(Numerotation, SommetNumeroteEnEntrantDansLaFile)
     // With D freed by A's arcs before B is processed, D precedes B's successor.
     TGraphe h{fenetre};
     Construire(h, "A B C D", "A>B A>D B>C");
-    h.NumerotationTopologique();
+    NumerotationTopologique(h);
     EXPECT_EQ(Etiquettes(h), "A[1] B[2] C[4] D[3]");
 }
 
 TEST_F(Numerotation, CircuitsLaissentSansNumeroCeQuIlsAtteignent)
 {
     Construire(g, "A B C", "A>B B>A B>C");
-    EXPECT_EQ(g.NumerotationTopologique(), 1);
+    EXPECT_EQ(NumerotationTopologique(g), 1);
     EXPECT_EQ(Etiquettes(g), "A B C");
 
     TGraphe h{fenetre};
     Construire(h, "A B C", "A>B B>C C>B");
-    EXPECT_EQ(h.NumerotationTopologique(), 2);
+    EXPECT_EQ(NumerotationTopologique(h), 2);
     EXPECT_EQ(Etiquettes(h), "A[1] B C");
     EXPECT_EQ(h.ChercherSommet("B")->compteur, 1) << "B's arc from C is never consumed";
 }
@@ -76,13 +77,13 @@ TEST_F(Numerotation, NonOriente_seulsLesSommetsIsolesNumerotes)
     g.FixerOriente(false);
     Construire(g, "A B C", "A>B");
     EXPECT_EQ(Numeroter(), "A B C[1]");
-    EXPECT_FALSE(g.SansCircuit());
+    EXPECT_FALSE(SansCircuit(g));
 }
 
 TEST_F(Numerotation, GrapheVide)
 {
-    EXPECT_EQ(g.NumerotationTopologique(), 1);
-    EXPECT_TRUE(g.SansCircuit());
+    EXPECT_EQ(NumerotationTopologique(g), 1);
+    EXPECT_TRUE(SansCircuit(g));
 }
 
 TEST_F(Numerotation, RenumeroteSansTenirCompteDesAnciensNumeros)
@@ -97,11 +98,11 @@ TEST_F(Numerotation, SansCircuit_effaceTousLesNumeros)
 {
     Construire(g, "A B C D", "A>B B>C");
     g.ChercherSommet("D")->valeur = 9;
-    EXPECT_TRUE(g.SansCircuit());
+    EXPECT_TRUE(SansCircuit(g));
     EXPECT_EQ(Etiquettes(g), "A B C D");
 
     g.AjouterArc("C", "A", 1);
-    EXPECT_FALSE(g.SansCircuit());
+    EXPECT_FALSE(SansCircuit(g));
     EXPECT_EQ(Etiquettes(g), "A B C D");
 }
 

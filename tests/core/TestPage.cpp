@@ -2,6 +2,8 @@
 #include "FauxServices.h"
 
 #include "model/Cp1252.h"
+#include "algorithms/Numerotation.h"
+#include "render/Page.h"
 
 #include <gtest/gtest.h>
 
@@ -28,7 +30,7 @@ struct Page : ::testing::Test {
     TGraphe g{fenetre};
     CanevasEnregistreur canevas;
 
-    void Dessiner() { g.DessinerPage(canevas, kLargeur, kHauteur); }
+    void Dessiner() { DessinerPage(g, canevas, kLargeur, kHauteur); }
 
     // The calls from the first one starting with `debut` on, `n` of them.
     Appels Depuis(const std::string& debut, size_t n) const
@@ -172,13 +174,13 @@ TEST_F(PageRapport, Rapport_interligneDe10PointsALaResolutionDuCanevas)
 
 TEST_F(PageRapport, Numeros_surLaPagePuisEffacesParLeRapport)
 {
-    g.NumerotationTopologique();
+    NumerotationTopologique(g);
     Dessiner();
     const Appels textes = canevas.Appels("texte");
     EXPECT_NE(std::find_if(textes.begin(), textes.end(),
                            [](const std::string& t) { return t.find(" A[1]") != std::string::npos; }),
               textes.end());
-    for (const Sommet* s = g.premierSommet; s != nullptr; s = s->sommetSuivant)
+    for (const Sommet* s = g.PremierSommet(); s != nullptr; s = s->sommetSuivant)
         EXPECT_EQ(s->valeur, 0) << s->nom;
     canevas.appels.clear();
     Dessiner();
@@ -204,7 +206,7 @@ TEST_F(Page, NomExport_remplaceLExtensionOuAjouteBmp)
     };
     for (const auto& [nom, attendu] : cas) {
         g.FixerNomFichier(nom);
-        EXPECT_EQ(g.NomExport(".bmp"), attendu) << "pour " << nom;
+        EXPECT_EQ(NomExport(g, ".bmp"), attendu) << "pour " << nom;
     }
 }
 

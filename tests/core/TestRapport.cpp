@@ -1,4 +1,5 @@
 #include "OutilsChemins.h"
+#include "algorithms/Rapport.h"
 
 #include <gtest/gtest.h>
 
@@ -55,7 +56,7 @@ TEST_F(Rapport, ArbreOriente_lesNeufLignesQuelQueSoitLOrdre)
         else
             AjouterSommets(fourche, {"B", "A", "C"});
         AjouterArcs(fourche, {{"A", "B", 1}, {"A", "C", 1}});
-        EXPECT_EQ(fourche.Rapport(),
+        EXPECT_EQ(::Rapport(fourche),
                   "Le graphe  possède 3 sommets et 2  arcs.\n"
                   "\n"
                   " - Il ne possède pas de circuit.\n"
@@ -74,7 +75,7 @@ TEST_F(Rapport, TriangleNonOriente_demiNombreDArcsEtMemoireDesEnregistrements)
     g.FixerOriente(false);
     AjouterSommets(g, {"A", "B", "C"});
     AjouterArcs(g, {{"A", "B", 1}, {"B", "C", 1}, {"C", "A", 1}});
-    const std::string texte = g.Rapport();
+    const std::string texte = ::Rapport(g);
     EXPECT_EQ(texte.substr(0, texte.find('\n')), "Le graphe  possède 3 sommets et 3  arcs.");
     EXPECT_NE(texte.find(" - Il possède un ou plusieurs circuits.\n"), std::string::npos);
     EXPECT_NE(texte.find(" - Il ne constitue pas un arbre.\n"), std::string::npos);
@@ -85,12 +86,12 @@ TEST_F(Rapport, DeuxMorceaux_nombreDeComposantesConnexes)
 {
     AjouterSommets(g, {"A", "B", "C", "D"});
     AjouterArcs(g, {{"A", "B", 1}, {"C", "D", 1}});
-    EXPECT_NE(g.Rapport().find("\n - Il comporte 2 composantes connexes.\n"), std::string::npos);
+    EXPECT_NE(::Rapport(g).find("\n - Il comporte 2 composantes connexes.\n"), std::string::npos);
 }
 
 TEST_F(Rapport, GrapheVide)
 {
-    EXPECT_EQ(g.Rapport(),
+    EXPECT_EQ(::Rapport(g),
               "Le graphe  possède 0 sommets et 0  arcs.\n"
               "\n"
               " - Il ne possède pas de circuit.\n"
@@ -107,14 +108,14 @@ TEST_F(Rapport, EffaceLesNumeros)
     AjouterSommets(g, {"A", "B"});
     AjouterArcs(g, {{"A", "B", 1}});
     Numeroter(g, {1, 2});
-    g.Rapport();
+    ::Rapport(g);
     EXPECT_EQ(Numeros(g), (std::vector<int32_t>{0, 0}));
 }
 
 TEST_F(Rapport, FichierExistant_dateLocaleAuxDeuxSecondesPres)
 {
     g.FixerNomFichier(FichierEcritLe(2024, 3, 5, 14, 7, 9));
-    const std::string texte = g.Rapport();
+    const std::string texte = ::Rapport(g);
     EXPECT_EQ(texte.substr(0, texte.find('\n')),
               "Le graphe " + g.NomFichier() + " possède 0 sommets et 0  arcs.");
     const std::string derniere = " - La dernière sauvegarde date de 05/03/2024 14:07:08.\n";
@@ -125,7 +126,7 @@ TEST_F(Rapport, FichierExistant_dateLocaleAuxDeuxSecondesPres)
 TEST_F(Rapport, FichierEcritAMinuit_laDateSeule)
 {
     g.FixerNomFichier(FichierEcritLe(2023, 12, 31, 0, 0, 1));
-    const std::string texte = g.Rapport();
+    const std::string texte = ::Rapport(g);
     const std::string derniere = " - La dernière sauvegarde date de 31/12/2023.\n";
     ASSERT_GE(texte.size(), derniere.size());
     EXPECT_EQ(texte.substr(texte.size() - derniere.size()), derniere);
@@ -134,15 +135,15 @@ TEST_F(Rapport, FichierEcritAMinuit_laDateSeule)
 TEST_F(Rapport, FichierDisparuOuDossier_pasDeLigneDeDate)
 {
     g.FixerNomFichier((dossier / "absent.gff").string());
-    EXPECT_EQ(g.Rapport().find("sauvegarde"), std::string::npos);
+    EXPECT_EQ(::Rapport(g).find("sauvegarde"), std::string::npos);
     g.FixerNomFichier(dossier.string());
-    EXPECT_EQ(g.Rapport().find("sauvegarde"), std::string::npos);
+    EXPECT_EQ(::Rapport(g).find("sauvegarde"), std::string::npos);
 }
 
 TEST_F(Rapport, Information_leRapportDansUneBoiteSansRedessin)
 {
     AjouterSommets(g, {"A"});
-    g.Info1Click();
+    Info1Click(g);
     ASSERT_EQ(fenetre.messages.size(), 1u);
     EXPECT_EQ(fenetre.messages[0].titre, "Information");
     const std::string& texte = fenetre.messages[0].texte;

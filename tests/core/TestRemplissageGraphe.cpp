@@ -18,7 +18,7 @@ std::vector<std::string> Enregistrements(const TGraphe& g)
         lignes.push_back(std::string(sorte) + s.nom + " " + std::to_string(s.x) + " " + std::to_string(s.y) + " " +
                          std::to_string(s.valeur));
     };
-    for (const Sommet* s = g.premierSommet; s != nullptr; s = s->sommetSuivant) {
+    for (const Sommet* s = g.PremierSommet(); s != nullptr; s = s->sommetSuivant) {
         ligne("S ", *s);
         for (const Arc* a = s->arcSuivant; a != nullptr; a = a->arcSuivant)
             ligne("  A ", *a);
@@ -37,13 +37,10 @@ std::vector<std::string> Textes(const FauxServices& services)
 // Appends a vertex without the store's duplicate check, as a file may.
 void AjouterHomonyme(TGraphe& g, const char* nom, int32_t x)
 {
-    Sommet** fin = &g.premierSommet;
-    while (*fin != nullptr)
-        fin = &(*fin)->sommetSuivant;
-    *fin = new Sommet;
-    CopierNom((*fin)->nom, nom);
-    (*fin)->x = x;
-    ++g.nbSommets;
+    Sommet* dernier = nullptr;
+    for (Sommet& s : g.Sommets())
+        dernier = &s;
+    g.AccrocherSommet(dernier, nom, x, 0);
 }
 
 // Short names collide often; the long ones name the vertex of their first
@@ -62,8 +59,8 @@ TEST(RemplissageGraphe, memesEnregistrementsCompteursEtMessagesQueLeMagasin)
         TGraphe magasin(servicesMagasin);
         TGraphe rempli(servicesRemplissage);
         const bool oriente = essai % 2 == 0;
-        magasin.oriente = oriente;
-        rempli.oriente = oriente;
+        magasin.FixerOriente(oriente);
+        rempli.FixerOriente(oriente);
         // Some graphs already hold records, added through the store.
         for (int k = essai % 3; k > 0; --k) {
             const char* a = kNoms[nom(alea)];
@@ -89,9 +86,9 @@ TEST(RemplissageGraphe, memesEnregistrementsCompteursEtMessagesQueLeMagasin)
             }
         }
         ASSERT_EQ(Enregistrements(rempli), Enregistrements(magasin)) << "essai " << essai;
-        ASSERT_EQ(rempli.nbSommets, magasin.nbSommets) << "essai " << essai;
-        ASSERT_EQ(rempli.nbArcs, magasin.nbArcs) << "essai " << essai;
-        ASSERT_EQ(rempli.oriente, magasin.oriente);
+        ASSERT_EQ(rempli.NbSommets(), magasin.NbSommets()) << "essai " << essai;
+        ASSERT_EQ(rempli.NbArcs(), magasin.NbArcs()) << "essai " << essai;
+        ASSERT_EQ(rempli.Oriente(), magasin.Oriente());
         ASSERT_EQ(Textes(servicesRemplissage), Textes(servicesMagasin)) << "essai " << essai;
     }
 }

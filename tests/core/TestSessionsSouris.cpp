@@ -9,6 +9,8 @@
 #include "FauxServices.h"
 #include "Invariants.h"
 #include "algorithms/Commandes.h"
+#include "render/DessinGraphe.h"
+#include "model/EditionGraphe.h"
 
 #include <gtest/gtest.h>
 
@@ -51,7 +53,7 @@ public:
         const int arcs = sommets == 0 ? 0 : int(Tirer(12));
         for (int i = 0; i < arcs; ++i)
             g.AjouterArc(SommetAuHasard()->nom, SommetAuHasard()->nom, int32_t(Tirer(41)) - 20);
-        journal << "oriente=" << g.oriente << '\n' << PhotoGraphe(g);
+        journal << "oriente=" << g.Oriente() << '\n' << PhotoGraphe(g);
     }
 
     void Pas()
@@ -64,16 +66,16 @@ public:
             const bool gauche = boutons < 6 || boutons == 9;
             const bool droit = boutons >= 6;
             journal << "OnMouseDown(" << gauche << ", " << droit << ", " << p.x << ", " << p.y << ")\n";
-            g.OnMouseDown(gauche, droit, p.x, p.y);
+            e.OnMouseDown(gauche, droit, p.x, p.y);
             break;
         }
         case 4: case 5: case 6:
             journal << "OnMouseMove(" << p.x << ", " << p.y << ")\n";
-            g.OnMouseMove(p.x, p.y);
+            e.OnMouseMove(p.x, p.y);
             break;
         case 7: case 8: case 9:
             journal << "OnMouseUp(" << p.x << ", " << p.y << ")\n";
-            g.OnMouseUp(p.x, p.y);
+            e.OnMouseUp(p.x, p.y);
             break;
         default: {
             const Commande commande = kCommandes[Tirer(std::size(kCommandes))];
@@ -88,9 +90,9 @@ public:
     {
         // Painting follows most events; here it only has to run cleanly.
         CanevasMuet canevas;
-        g.DessinerGraphe(canevas, 0, 0, 1.0f);
+        DessinerGraphe(g, canevas, 0, 0, 1.0f);
         std::string tout = EcartsInvariants(g, true);
-        for (const Sommet* designe : {g.sommetOrigineArc, g.sommetCible}) {
+        for (const Sommet* designe : {e.SommetOrigineArc(), e.SommetCible()}) {
             if (designe != nullptr && !DansLaListe(designe))
                 tout += "l'etat d'edition designe un sommet efface\n";
         }
@@ -112,23 +114,24 @@ private:
     std::string fichier;
     FauxServices fenetre;
     TGraphe g{fenetre};
+    EditionGraphe e{g};
     std::ostringstream journal;
 
     uint32_t Tirer(size_t n) { return std::uniform_int_distribution<uint32_t>(0, uint32_t(n) - 1)(alea); }
 
     Sommet* SommetAuHasard()
     {
-        if (g.premierSommet == nullptr)
+        if (g.PremierSommet() == nullptr)
             return nullptr;
-        Sommet* s = g.premierSommet;
-        for (uint32_t pas = Tirer(size_t(g.nbSommets)); pas > 0 && s->sommetSuivant != nullptr; --pas)
+        Sommet* s = g.PremierSommet();
+        for (uint32_t pas = Tirer(size_t(g.NbSommets())); pas > 0 && s->sommetSuivant != nullptr; --pas)
             s = s->sommetSuivant;
         return s;
     }
 
     bool DansLaListe(const Sommet* sommet) const
     {
-        for (const Sommet* s = g.premierSommet; s != nullptr; s = s->sommetSuivant) {
+        for (const Sommet* s = g.PremierSommet(); s != nullptr; s = s->sommetSuivant) {
             if (s == sommet)
                 return true;
         }
@@ -155,7 +158,7 @@ private:
         const uint32_t choix = Tirer(10);
         if (choix < 2)
             return "";
-        if (choix < 5 && g.premierSommet != nullptr)
+        if (choix < 5 && g.PremierSommet() != nullptr)
             return SommetAuHasard()->nom;
         return choix < 8 ? kNoms[Tirer(kNoms.size())] : kPoids[Tirer(kPoids.size())];
     }

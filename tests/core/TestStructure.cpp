@@ -1,6 +1,7 @@
 #include "ConstruireGraphe.h"
 #include "FauxServices.h"
 #include "algorithms/Commandes.h"
+#include "algorithms/Structure.h"
 
 #include <gtest/gtest.h>
 
@@ -15,17 +16,17 @@ TEST_F(Structure, Composantes_nonOrienteTroisMorceaux)
 {
     g.FixerOriente(false);
     Construire(g, "A B C D E", "A>B C>D");
-    EXPECT_EQ(g.NbComposantesConnexes(), 3);
-    EXPECT_FALSE(g.EstConnexe());
-    for (const Sommet* s = g.premierSommet; s != nullptr; s = s->sommetSuivant)
+    EXPECT_EQ(NbComposantesConnexes(g), 3);
+    EXPECT_FALSE(EstConnexe(g));
+    for (const Sommet* s = g.PremierSommet(); s != nullptr; s = s->sommetSuivant)
         EXPECT_TRUE(s->marque) << s->nom << " left unmarked";
 }
 
 TEST_F(Structure, Connexite_remonteLesArcsEntrants)
 {
     Construire(g, "A B C", "A>B C>B");
-    EXPECT_EQ(g.NbComposantesConnexes(), 1);
-    EXPECT_EQ(g.NbComposantesFortementConnexes(), 3);
+    EXPECT_EQ(NbComposantesConnexes(g), 1);
+    EXPECT_EQ(NbComposantesFortementConnexes(g), 3);
 }
 
 // The list order must not matter, nor reaching every vertex from the first.
@@ -34,49 +35,51 @@ TEST_F(Structure, ForteConnexite_composantesQuelQueSoitLOrdreDeLaListe)
     for (const char* ordre : {"A B C", "A C B", "B A C", "B C A", "C A B", "C B A"}) {
         TGraphe chaine{fenetre};
         Construire(chaine, ordre, "A>B B>C");
-        EXPECT_EQ(chaine.NbComposantesFortementConnexes(), 3) << ordre;
-        EXPECT_FALSE(chaine.EstFortementConnexe()) << ordre;
-        EXPECT_TRUE(chaine.EstConnexe()) << ordre;
-        for (const Sommet* s = chaine.premierSommet; s != nullptr; s = s->sommetSuivant)
+        EXPECT_EQ(NbComposantesFortementConnexes(chaine), 3) << ordre;
+        EXPECT_FALSE(EstFortementConnexe(chaine)) << ordre;
+        EXPECT_TRUE(EstConnexe(chaine)) << ordre;
+        for (const Sommet* s = chaine.PremierSommet(); s != nullptr; s = s->sommetSuivant)
             EXPECT_TRUE(s->marque) << ordre << ": " << s->nom << " left unmarked";
 
         TGraphe cycle{fenetre};
         Construire(cycle, ordre, "A>B B>C C>A");
-        EXPECT_TRUE(cycle.EstFortementConnexe()) << ordre;
+        EXPECT_TRUE(EstFortementConnexe(cycle)) << ordre;
     }
     Construire(g, "A B C D", "A>B B>A B>C C>D D>C");
-    EXPECT_EQ(g.NbComposantesFortementConnexes(), 2);
+    EXPECT_EQ(NbComposantesFortementConnexes(g), 2);
 }
 
 // 200000 vertices in one circuit: a recursive search would overflow the stack.
 TEST_F(Structure, ForteConnexite_longueChaineSansDebordementDePile)
 {
-    ConstruireGrand(g, 200000, 0, false, 25);
-    for (Sommet* s = g.premierSommet; s != nullptr; s = s->sommetSuivant) {
-        s->arcSuivant = new Arc;
-        CopierNom(s->arcSuivant->nom, (s->sommetSuivant != nullptr ? s->sommetSuivant : g.premierSommet)->nom);
-        ++g.nbArcs;
+    constexpr int n = 200000;
+    GrapheGenere cercle;
+    for (int i = 0; i < n; ++i) {
+        cercle.noms.push_back("S" + std::to_string(i));
+        cercle.positions.emplace_back(0, 0);
+        cercle.sortants.push_back({{(i + 1) % n, 1}});
     }
-    EXPECT_EQ(g.NbComposantesFortementConnexes(), 1);
+    Remplir(g, cercle);
+    EXPECT_EQ(NbComposantesFortementConnexes(g), 1);
 }
 
 TEST_F(Structure, GrapheVide_connexeEulerienNiArbreNiArborescence)
 {
-    EXPECT_EQ(g.NbComposantesConnexes(), 1);
-    EXPECT_EQ(g.NbComposantesFortementConnexes(), 1);
-    EXPECT_TRUE(g.EstConnexe());
-    EXPECT_FALSE(g.EstArbre());
-    EXPECT_FALSE(g.EstArborescence());
-    EXPECT_TRUE(g.EstEulerien());
+    EXPECT_EQ(NbComposantesConnexes(g), 1);
+    EXPECT_EQ(NbComposantesFortementConnexes(g), 1);
+    EXPECT_TRUE(EstConnexe(g));
+    EXPECT_FALSE(EstArbre(g));
+    EXPECT_FALSE(EstArborescence(g));
+    EXPECT_TRUE(EstEulerien(g));
 }
 
 TEST_F(Structure, SommetSeul_connexeEulerienMaisPasUnArbre)
 {
     Construire(g, "A");
-    EXPECT_TRUE(g.EstConnexe());
-    EXPECT_TRUE(g.EstEulerien());
-    EXPECT_FALSE(g.EstArbre());
-    EXPECT_FALSE(g.EstArborescence());
+    EXPECT_TRUE(EstConnexe(g));
+    EXPECT_TRUE(EstEulerien(g));
+    EXPECT_FALSE(EstArbre(g));
+    EXPECT_FALSE(EstArborescence(g));
 }
 
 TEST_F(Structure, Arborescence_racineOuQuElleSoitDansLaListe)
@@ -84,12 +87,12 @@ TEST_F(Structure, Arborescence_racineOuQuElleSoitDansLaListe)
     for (const char* ordre : {"A B C", "A C B", "B A C", "B C A", "C A B", "C B A"}) {
         TGraphe fourche{fenetre};
         Construire(fourche, ordre, "A>B A>C");
-        EXPECT_TRUE(fourche.EstArborescence()) << ordre;
+        EXPECT_TRUE(EstArborescence(fourche)) << ordre;
 
         TGraphe deuxSources{fenetre};
         Construire(deuxSources, ordre, "A>B C>B");
-        EXPECT_TRUE(deuxSources.EstArbre()) << ordre;
-        EXPECT_FALSE(deuxSources.EstArborescence()) << ordre;
+        EXPECT_TRUE(EstArbre(deuxSources)) << ordre;
+        EXPECT_FALSE(EstArborescence(deuxSources)) << ordre;
     }
 }
 
@@ -97,58 +100,58 @@ TEST_F(Structure, Arbre_nonOrienteCompteLesAretes)
 {
     g.FixerOriente(false);
     Construire(g, "A B C", "A>B B>C");
-    EXPECT_EQ(g.nbArcs, 4);
-    EXPECT_TRUE(g.EstArbre());
-    EXPECT_TRUE(g.EstArborescence());
+    EXPECT_EQ(g.NbArcs(), 4);
+    EXPECT_TRUE(EstArbre(g));
+    EXPECT_TRUE(EstArborescence(g));
     g.AjouterArc("C", "A", 1);
-    EXPECT_FALSE(g.EstArbre());
+    EXPECT_FALSE(EstArbre(g));
 }
 
 TEST_F(Structure, Arbre_refuseLeBonNombreDArcsSansConnexite)
 {
     Construire(g, "A B C", "A>B A>B");
-    EXPECT_FALSE(g.EstArbre());
+    EXPECT_FALSE(EstArbre(g));
     TGraphe cycleEtIsole{fenetre};
     Construire(cycleEtIsole, "A B C D", "A>B B>C C>A");
-    EXPECT_FALSE(cycleEtIsole.EstArbre());
+    EXPECT_FALSE(EstArbre(cycleEtIsole));
 }
 
 TEST_F(Structure, Eulerien_orienteCompteLesDeuxExtremites)
 {
     Construire(g, "A B C", "A>B B>C C>A");
-    EXPECT_TRUE(g.EstEulerien());
+    EXPECT_TRUE(EstEulerien(g));
     g.AjouterArc("C", "B", 1);
-    EXPECT_FALSE(g.EstEulerien());
+    EXPECT_FALSE(EstEulerien(g));
 
     TGraphe allerRetour{fenetre};
     Construire(allerRetour, "A B", "A>B B>A");
-    EXPECT_TRUE(allerRetour.EstEulerien());
+    EXPECT_TRUE(EstEulerien(allerRetour));
 
     TGraphe boucle{fenetre};
     Construire(boucle, "A B", "A>A A>B B>A");
-    EXPECT_TRUE(boucle.EstEulerien()) << "a loop adds 2";
+    EXPECT_TRUE(EstEulerien(boucle)) << "a loop adds 2";
 
     TGraphe deuxMorceaux{fenetre};
     Construire(deuxMorceaux, "A B C D", "A>B B>A C>D D>C");
-    EXPECT_FALSE(deuxMorceaux.EstEulerien()) << "even degrees but not connected";
+    EXPECT_FALSE(EstEulerien(deuxMorceaux)) << "even degrees but not connected";
 }
 
 TEST_F(Structure, Eulerien_nonOrienteCompteChaqueAreteUneFois)
 {
     g.FixerOriente(false);
     Construire(g, "A B C", "A>B B>C");
-    EXPECT_TRUE(g.EstConnexe());
-    EXPECT_FALSE(g.EstEulerien()) << "A and C have one edge each";
+    EXPECT_TRUE(EstConnexe(g));
+    EXPECT_FALSE(EstEulerien(g)) << "A and C have one edge each";
     g.AjouterArc("C", "A", 1);
-    EXPECT_TRUE(g.EstEulerien());
+    EXPECT_TRUE(EstEulerien(g));
 
     TGraphe boucle{fenetre};
     boucle.FixerOriente(false);
     Construire(boucle, "A B", "A>B A>A");
-    EXPECT_EQ(boucle.DegreEulerien(boucle.DemiDegreInterieur("A"), boucle.DemiDegreExterieur("A")), 3);
-    EXPECT_FALSE(boucle.EstEulerien());
+    EXPECT_EQ(DegreEulerien(boucle, boucle.DemiDegreInterieur("A"), boucle.DemiDegreExterieur("A")), 3);
+    EXPECT_FALSE(EstEulerien(boucle));
     boucle.AjouterArc("A", "B", 1);
-    EXPECT_TRUE(boucle.EstEulerien()) << "a loop counts 2, two parallel edges 1 each";
+    EXPECT_TRUE(EstEulerien(boucle)) << "a loop counts 2, two parallel edges 1 each";
 }
 
 TEST_F(Structure, Tests_nechangentQueLesMarques)
@@ -160,7 +163,7 @@ TEST_F(Structure, Tests_nechangentQueLesMarques)
                        Commande::Eulerien})
         ExecuterCommande(g, c);
     EXPECT_EQ(Etiquettes(g), "A[1] B[2] C[3]");
-    EXPECT_EQ(g.nbArcs, 2);
+    EXPECT_EQ(g.NbArcs(), 2);
     EXPECT_EQ(fenetre.redessins, redessinsAvant);
 }
 

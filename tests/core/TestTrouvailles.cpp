@@ -32,8 +32,8 @@ TEST(Trouvailles, NomTropLong_designePartoutLeSommetDeSesDixNeufPremiersOctets)
     EXPECT_EQ(g.DemiDegreInterieur("nom-de-19-octets-ok"), 1);
     EXPECT_TRUE(g.ExisteArc("nom-de-19-octets-ok", "nom-de-19-octets-ok-autre"));
     g.SupprimerSommet("nom-de-19-octets-ok-encore");
-    EXPECT_EQ(g.nbSommets, 0);
-    EXPECT_EQ(g.nbArcs, 0);
+    EXPECT_EQ(g.NbSommets(), 0);
+    EXPECT_EQ(g.NbArcs(), 0);
     EXPECT_EQ(fenetre.messages.size(), 1u);
 }
 

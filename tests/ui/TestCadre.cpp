@@ -147,7 +147,7 @@ private slots:
         repondeur.Puis(CliquerBouton(QMessageBox::Yes));
         QTest::keyClick(cadre.get(), Qt::Key_N, Qt::ControlModifier);
         QCOMPARE(Zone(*cadre)->subWindowList().size(), 1);
-        QVERIFY(cadre->FenetreActive()->Graphe().oriente);
+        QVERIFY(cadre->FenetreActive()->Graphe().Oriente());
         QCOMPARE(numerotation.count(), 0);
     }
 
@@ -170,7 +170,7 @@ private slots:
         QVERIFY(repondeur.ToutRepondu());
         QCOMPARE(etatPendant, QStringLiteral("Création d'un nouveau graphe."));
         QCOMPARE(titreFenetre, QStringLiteral("Graphe"));
-        QVERIFY(!cadre->FenetreActive()->Graphe().oriente);
+        QVERIFY(!cadre->FenetreActive()->Graphe().Oriente());
         QCOMPARE(TexteEtat(*cadre), QStringLiteral("Prêt."));
     }
 
@@ -268,7 +268,7 @@ private slots:
         QCOMPARE(titreMessage, QStringLiteral("Format incompatible"));
         QCOMPARE(Zone(*cadre)->subWindowList().size(), 1);
         QCOMPARE(cadre->FenetreActive()->SousFenetre()->windowTitle(), QStringLiteral("Graphe"));
-        QCOMPARE(cadre->FenetreActive()->Graphe().nbSommets, 0);
+        QCOMPARE(cadre->FenetreActive()->Graphe().NbSommets(), 0);
     }
 
     void Ouvrir_prendLeNomEnregistreDansLeFichierEtSAjusteAuxSommets()
@@ -287,7 +287,7 @@ private slots:
         QVERIFY(ouverte != source);
         QCOMPARE(ouverte->SousFenetre()->windowTitle(), ancien);
         QCOMPARE(ouverte->size(), QSize(350, 250));
-        QCOMPARE(ouverte->Graphe().nbSommets, 1);
+        QCOMPARE(ouverte->Graphe().NbSommets(), 1);
     }
 
     void ToutFermer_fermeChaqueFenetre()

@@ -1,6 +1,11 @@
-#include "Generateurs.h"
+#include "GrapheAleatoire.h"
 
 #include "model/FormatGff.h"
+#include "model/RemplissageGraphe.h"
+#include "model/TGraphe.h"
+
+#include <algorithm>
+#include <numeric>
 
 #include <cmath>
 #include <cstring>
@@ -18,6 +23,24 @@ GrapheGenere Sommets(int n, std::mt19937& alea)
     }
     g.sortants.resize(size_t(n));
     return g;
+}
+
+// The list order `ordre` (positions to indices) applied to a graph listed by index.
+GrapheGenere Reordonner(const GrapheGenere& g, const std::vector<int>& ordre)
+{
+    std::vector<int> position(ordre.size());
+    for (size_t p = 0; p < ordre.size(); ++p)
+        position[size_t(ordre[p])] = int(p);
+    GrapheGenere r;
+    r.oriente = g.oriente;
+    for (int indice : ordre) {
+        r.noms.push_back(g.noms[size_t(indice)]);
+        r.positions.push_back(g.positions[size_t(indice)]);
+        r.sortants.emplace_back();
+        for (const ArcGenere& arc : g.sortants[size_t(indice)])
+            r.sortants.back().push_back({position[size_t(arc.cible)], arc.poids});
+    }
+    return r;
 }
 
 GrapheGenere Aleatoire(int n, std::mt19937& alea, bool sansCircuit)
@@ -66,6 +89,63 @@ GrapheGenere Grille(int n, std::mt19937& alea)
 }
 
 }  // namespace
+
+GrapheGenere Tirer(const Tirage& t)
+{
+    std::mt19937 alea(t.graine);
+    return Tirer(t, alea);
+}
+
+GrapheGenere Tirer(const Tirage& t, std::mt19937& alea)
+{
+    GrapheGenere g;
+    g.oriente = t.oriente;
+    std::uniform_int_distribution<int32_t> coordonnee(t.coordonneeMin, t.coordonneeMax);
+    for (int i = 0; i < t.sommets; ++i) {
+        g.noms.push_back(t.lettres ? std::string(1, char('A' + i)) : "S" + std::to_string(i));
+        g.positions.emplace_back(coordonnee(alea), coordonnee(alea));
+    }
+    g.sortants.resize(size_t(std::max(t.sommets, 0)));
+    const auto tirer = [&alea](int bas, int haut) { return std::uniform_int_distribution<int>(bas, haut)(alea); };
+    const auto poids = [&]() -> int32_t {
+        if (!t.poidsRares.empty() && tirer(0, 9) == 0)
+            return t.poidsRares[size_t(tirer(0, int(t.poidsRares.size()) - 1))];
+        return std::uniform_int_distribution<int32_t>(t.poidsMin, t.poidsMax)(alea);
+    };
+    for (int k = 0; k < t.arcs && t.sommets > 0; ++k) {
+        const bool branche = t.arbreCouvrant && k + 1 < t.sommets;
+        int a = branche ? tirer(0, k) : tirer(0, t.sommets - 1);
+        int b = branche ? k + 1 : tirer(0, t.sommets - 1);
+        const int32_t p = poids();
+        if (t.sansCircuit && a == b)
+            continue;
+        if (t.sansCircuit && a > b)
+            std::swap(a, b);
+        g.sortants[size_t(a)].push_back({b, p});
+        if (!t.oriente)
+            g.sortants[size_t(b)].push_back({a, p});
+    }
+    if (!t.melange)
+        return g;
+    std::vector<int> ordre(g.noms.size());
+    std::iota(ordre.begin(), ordre.end(), 0);
+    std::shuffle(ordre.begin(), ordre.end(), alea);
+    return Reordonner(g, ordre);
+}
+
+void Remplir(TGraphe& g, const GrapheGenere& graphe)
+{
+    g.FixerOriente(true);
+    RemplissageGraphe remplissage(g);
+    for (size_t v = 0; v < graphe.noms.size(); ++v)
+        remplissage.AjouterSommet(graphe.noms[v].c_str(), graphe.positions[v].first, graphe.positions[v].second);
+    // Arcs one direction at a time: the description holds both of an edge.
+    for (size_t v = 0; v < graphe.noms.size(); ++v) {
+        for (const ArcGenere& arc : graphe.sortants[v])
+            remplissage.AjouterArc(graphe.noms[v].c_str(), graphe.noms[size_t(arc.cible)].c_str(), arc.poids);
+    }
+    g.FixerOriente(graphe.oriente);
+}
 
 int GrapheGenere::NombreArcs() const
 {
