@@ -2,7 +2,8 @@
 # Both install what is missing, configure and build first.
 
 PACKAGES := qt6-base-dev qt6-svg-dev qt6-translations-l10n libgtest-dev cmake g++ \
-            fonts-liberation2 xvfb xauth xdotool imagemagick clang libclang-rt-14-dev libboost-graph-dev
+            fonts-liberation2 xvfb xauth xdotool imagemagick clang libclang-rt-14-dev libboost-graph-dev \
+            clang-format
 BUILD ?= build
 BUILD_ASAN ?= build-asan
 BUILD_FUZZ ?= build-fuzz
@@ -10,7 +11,11 @@ FUZZ_SECONDS ?= 60
 FUZZ_CXX ?= clang++
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: run test test-asan fuzz bench build deps
+CLANG_FORMAT ?= clang-format
+# The C++ sources that .clang-format governs.
+SOURCES_CXX = $(shell find src tests bench fuzz -name '*.cpp' -o -name '*.h')
+
+.PHONY: run test test-asan fuzz bench build deps format format-check
 
 run: build
 	$(BUILD)/src/ui/quorvalent
@@ -24,7 +29,7 @@ bench: build
 
 # The same suite under AddressSanitizer and UndefinedBehaviorSanitizer.
 test-asan: deps
-	cmake -S . -B $(BUILD_ASAN) -DCMAKE_BUILD_TYPE=Debug -DQUORVALENT_SANITIZE=ON
+	cmake -S . -B $(BUILD_ASAN) -DCMAKE_BUILD_TYPE=Debug -DQUORVALENT_SANITIZE=ON -DQUORVALENT_STRICT=ON
 	cmake --build $(BUILD_ASAN) -j$(JOBS)
 	cd $(BUILD_ASAN) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 \
 	  UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j$(JOBS)
@@ -49,8 +54,18 @@ fuzz:
 	  -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
 	  -artifact_prefix=$(BUILD_FUZZ)/trouvailles/
 
+# Rewrites every C++ source in the committed style; format-check only
+# fails, naming each line that differs.
+format:
+	$(CLANG_FORMAT) -i $(SOURCES_CXX)
+
+format-check:
+	$(CLANG_FORMAT) --dry-run --Werror $(SOURCES_CXX)
+
+# Strict like the CI: a warning, a shadowed name included, fails the build.
+# `run`, `test` and `bench` share this one build tree.
 build: deps
-	cmake -S . -B $(BUILD)
+	cmake -S . -B $(BUILD) -DQUORVALENT_STRICT=ON
 	cmake --build $(BUILD) -j$(JOBS)
 
 deps:
