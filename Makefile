@@ -2,12 +2,13 @@
 # Both install what is missing, configure and build first.
 
 # Debian packages each command needs: building and running; then the tests
-# (also the benchmark's Boost, and the tools that check the installed files
-# and the Debian package); then fuzzing, which builds the core alone.
+# (also the benchmark's Boost, the format check, and the tools that check the
+# installed files and the Debian package); then fuzzing, which builds the
+# core alone.
 PACKAGES_RUN := cmake g++ qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-liberation2
 PACKAGES_TEST := $(PACKAGES_RUN) libgtest-dev libboost-graph-dev xvfb xauth xdotool imagemagick \
                  desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl \
-                 dpkg-dev file man-db
+                 dpkg-dev file man-db clang-format
 PACKAGES_FUZZ := cmake clang libclang-rt-dev
 PACKAGES = $(PACKAGES_TEST)
 PREFIX ?= /usr/local
@@ -18,7 +19,11 @@ FUZZ_SECONDS ?= 60
 FUZZ_CXX ?= clang++
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: run test test-asan fuzz bench build deps programs install deb
+CLANG_FORMAT ?= clang-format
+# The C++ sources that .clang-format governs.
+SOURCES_CXX = $(shell find src tests bench fuzz -name '*.cpp' -o -name '*.h')
+
+.PHONY: run test test-asan fuzz bench build deps programs install deb format format-check
 
 run: programs
 	$(BUILD)/src/ui/quorvalent
@@ -32,7 +37,7 @@ bench: build
 
 # The same suite under AddressSanitizer and UndefinedBehaviorSanitizer.
 test-asan: deps
-	cmake -S . -B $(BUILD_ASAN) -DCMAKE_BUILD_TYPE=Debug -DQUORVALENT_SANITIZE=ON
+	cmake -S . -B $(BUILD_ASAN) -DCMAKE_BUILD_TYPE=Debug -DQUORVALENT_SANITIZE=ON -DQUORVALENT_STRICT=ON
 	cmake --build $(BUILD_ASAN) -j$(JOBS)
 	cd $(BUILD_ASAN) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 \
 	  UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j$(JOBS)
@@ -58,8 +63,18 @@ fuzz: deps
 	  -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
 	  -artifact_prefix=$(BUILD_FUZZ)/trouvailles/
 
+# Rewrites every C++ source in the committed style; format-check only
+# fails, naming each line that differs.
+format:
+	$(CLANG_FORMAT) -i $(SOURCES_CXX)
+
+format-check:
+	$(CLANG_FORMAT) --dry-run --Werror $(SOURCES_CXX)
+
+# Strict like the CI: a warning, a shadowed name included, fails the build.
+# `run`, `test` and `bench` share this one build tree.
 build: deps
-	cmake -S . -B $(BUILD) -DQUORVALENT_TESTS=ON
+	cmake -S . -B $(BUILD) -DQUORVALENT_TESTS=ON -DQUORVALENT_STRICT=ON
 	cmake --build $(BUILD) -j$(JOBS)
 
 # The two programs alone, without the tests' libraries: `make run` and

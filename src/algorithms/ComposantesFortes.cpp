@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-ComposantesFortes::ComposantesFortes(const IndexSommets& index)
-    : index(index), composante(size_t(index.Nombre()), -1), ordre(size_t(index.Nombre()), -1),
-      remontee(size_t(index.Nombre()), 0)
+ComposantesFortes::ComposantesFortes(const IndexSommets& index_)
+    : index(index_), composante(size_t(index_.Nombre()), -1), ordre(size_t(index_.Nombre()), -1),
+      remontee(size_t(index_.Nombre()), 0)
 {
     for (int32_t depart = 0; depart < index.Nombre(); ++depart) {
         if (ordre[size_t(depart)] < 0)

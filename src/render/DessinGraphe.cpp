@@ -40,8 +40,8 @@ std::string_view Nom(const Sommet& sommet)
 
 class Dessin {
 public:
-    Dessin(Canevas& canevas, int32_t decalageX, int32_t decalageY, float echelle, bool oriente)
-        : canevas(canevas), ox(decalageX), oy(decalageY), s(echelle), oriente(oriente)
+    Dessin(Canevas& canevas_, int32_t decalageX, int32_t decalageY, float echelle, bool oriente_)
+        : canevas(canevas_), ox(decalageX), oy(decalageY), s(echelle), oriente(oriente_)
     {
     }
 

@@ -74,9 +74,9 @@ TEST_F(TestCli, Exporter_formatInconnuImageImpossibleOuFichierIllisible_refuses)
     EXPECT_EQ(jpg.statut, 2);
     EXPECT_EQ(jpg.erreurs.rfind("quorvalent-cli : format d'image inconnu (.bmp, .png ou .svg) : p.jpg\n", 0), 0u);
 
-    const Execution dossier = Lancer({"exporter", "p.gff", "absent/p.png"});
-    EXPECT_EQ(dossier.statut, 3);
-    EXPECT_EQ(dossier.erreurs, "absent/p.png : l'image ne peut être enregistrée.\n");
+    const Execution sansDossier = Lancer({"exporter", "p.gff", "absent/p.png"});
+    EXPECT_EQ(sansDossier.statut, 3);
+    EXPECT_EQ(sansDossier.erreurs, "absent/p.png : l'image ne peut être enregistrée.\n");
     EXPECT_EQ(Lancer({"exporter", "p.gff", "absent/p.svg"}).statut, 3);
 
     const Execution absent = Lancer({"exporter", "absent.gff", "a.png"});

@@ -68,7 +68,7 @@ public:
         titresSaisies.emplace_back(titreBoite);
         Repondre(depart, arrivee);
     }
-    void FixerTailleClient(int largeur, int hauteur) override { tailles.emplace_back(largeur, hauteur); }
+    void FixerTailleClient(int largeurClient, int hauteurClient) override { tailles.emplace_back(largeurClient, hauteurClient); }
     int LargeurClient() const override { return tailles.empty() ? kLargeurInitiale : tailles.back().first; }
     void FixerTitre(std::string_view texte) override { titre = texte; }
     void Redessiner() override { ++redessins; }

@@ -5,48 +5,35 @@
 # box is recognised by its title; every result window is saved with Ctrl+S
 # and its file checked. A screenshot of each stage lands in the output folder.
 #
-#   algorithmes.sh <quorvalent executable> <output folder>
+#   algorithmes.sh <quorvalent executable> <quorvalent-cli executable> <output folder>
 #
 # Exits 77 (skipped) when Xvfb, xdotool or ImageMagick's import is missing.
 set -euo pipefail
 
 source "$(dirname "$0")/demarrage.sh"
 
-echec() { echo "FAIL: $*"; exit 1; }
-# Waits for a top-level window by its exact title and gives it the keyboard
-# (there is no window manager to do either).
-fenetre() {
-    local id
-    id=$(timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" | head -n1)
-    [ -n "$id" ] || echec "no window titled '$1'"
-    xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id"
-    sleep 0.3
-    echo "$id"
-}
-photo() {
-    sleep 0.4
-    import -window root "$sortie/$1.png"
-}
 repondre() {  # title, text to type
     fenetre "$1" >/dev/null
     xdotool type --delay 30 -- "$2"
     xdotool key Return
-    sleep 0.4
+    fermee "$1"
 }
 # A message box: its title proves which answer came; OK closes it.
 message() {  # title, screenshot name
     fenetre "$1" >/dev/null
     photo "$2"
     xdotool key Return
-    sleep 0.4
+    fermee "$1"
 }
 # Menus by keyboard from "Fichier": titles to the right, then items down
 # (the first item of a title reached this way is already highlighted).
 cadre=$(fenetre Quorvalent)
 menu() {  # titles right of "Fichier", item position from 0, [submenu item from 0]
     xdotool windowfocus --sync "$cadre" 2>/dev/null || true
+    local avant
+    avant=$(fenetres_visibles)
     xdotool mousemove 20 8 click 1
-    sleep 0.3
+    attendre "the menu" plus_de_fenetres "$avant"
     for _ in $(seq "$1"); do xdotool key Right; done
     for _ in $(seq "$2"); do xdotool key Down; done
     if [ $# -gt 2 ]; then
@@ -54,7 +41,6 @@ menu() {  # titles right of "Fichier", item position from 0, [submenu item from 
         for _ in $(seq "$3"); do xdotool key Down; done
     fi
     xdotool key Return
-    sleep 0.5
 }
 MANIPULATION=1 TRAITEMENT=2 DETECTION=3
 sommet() {  # x, y, name
@@ -65,7 +51,6 @@ arc() {  # x1, y1, x2, y2, weight
     xdotool mousemove "$1" "$2" mousedown 1
     for pas in 1 2 3 4 5; do
         xdotool mousemove $(($1 + ($3 - $1) * pas / 6)) $(($2 + ($4 - $2) * pas / 6))
-        sleep 0.05
     done
     xdotool mousemove "$3" "$4" mouseup 1
     repondre "Entrez le poids de l'arc :" "$5"
@@ -76,7 +61,7 @@ chemin() {  # dialog title, departure, arrival
     xdotool key Tab
     xdotool type "$3"
     xdotool key Return
-    sleep 0.6
+    fermee "$1"
 }
 # Saves the active graph window under a new name ("Enregistrer sous").
 enregistrer() {  # file without extension
@@ -85,13 +70,12 @@ enregistrer() {  # file without extension
     fenetre "Enregistrer sous" >/dev/null
     xdotool type --delay 10 "$1"
     xdotool key Return
-    sleep 0.6
-    [ -f "$1.gff" ] || echec "$1.gff not written"
+    fermee "Enregistrer sous"
+    fichier_complet "$1.gff"
 }
 fermer() {
     xdotool windowfocus --sync "$cadre" 2>/dev/null || true
     xdotool key ctrl+f
-    sleep 0.4
 }
 entier() { od -An -t d4 -j "$2" -N 4 "$1.gff" | tr -d ' '; }
 texte() { dd if="$1.gff" bs=1 skip="$2" count="$3" 2>/dev/null | tr -d '\0'; }
@@ -106,7 +90,7 @@ verifier() {  # file, vertices, arcs, first vertex
 xdotool key ctrl+n
 fenetre Question >/dev/null
 xdotool key Return
-sleep 0.4
+fermee Question
 ax=40 ay=110 bx=200 by=100 cx=110 cy=260 dx=300 dy=240
 sommet $ax $ay A
 sommet $bx $by B
@@ -141,40 +125,41 @@ message "Détermination de la contenance d'un cycle eulérien" 09-eulerien
 menu $TRAITEMENT 0
 chemin "Algorithme de Dijkstra" A D
 photo 10-dijkstra
-enregistrer "$sortie/dijkstra"
-verifier "$sortie/dijkstra" 4 3 D
+enregistrer "$travail/dijkstra"
+verifier "$travail/dijkstra" 4 3 D
 fermer
 
 menu $TRAITEMENT 1 1
 chemin "Algorithme de Bellman" A D
 photo 11-bellman-max
-enregistrer "$sortie/bellman"
-verifier "$sortie/bellman" 3 2 D
-[ "$(texte "$sortie/bellman" 147 20)" = C ] || echec "Bellman max did not take the heaviest path"
+enregistrer "$travail/bellman"
+verifier "$travail/bellman" 3 2 D
+[ "$(texte "$travail/bellman" 147 20)" = C ] || echec "Bellman max did not take the heaviest path"
 fermer
 
 menu $TRAITEMENT 2 0
 chemin "Algorithme de Ford" A C
 photo 12-ford-min
-enregistrer "$sortie/ford"
-verifier "$sortie/ford" 2 1 C
+enregistrer "$travail/ford"
+verifier "$travail/ford" 2 1 C
 fermer
 
 # The graph menu on empty space; "Information" is its first item.
+avant=$(fenetres_visibles)
 xdotool mousemove 330 120 click 3
-sleep 0.4
+attendre "the graph menu" plus_de_fenetres "$avant"
 xdotool key Down Return
 message Information 13-information
 
 menu $TRAITEMENT 3 0
 photo 14-kruskal1-min
-enregistrer "$sortie/kruskal1"
-verifier "$sortie/kruskal1" 4 3 A
+enregistrer "$travail/kruskal1"
+verifier "$travail/kruskal1" 4 3 A
 fermer
 
 # Kruskal n°2 changes the drawn graph itself.
 menu $TRAITEMENT 4 1
 photo 15-kruskal2-max
-enregistrer "$sortie/kruskal2"
-verifier "$sortie/kruskal2" 4 3 A
+enregistrer "$travail/kruskal2"
+verifier "$travail/kruskal2" 4 3 A
 echo "algorithm menus checked; screenshots in $sortie"

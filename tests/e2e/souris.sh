@@ -4,32 +4,18 @@
 # Ctrl+S into a file, close the window, reopen the file. A screenshot of each
 # stage lands in the output folder; the saved bytes are checked at the end.
 #
-#   souris.sh <quorvalent executable> <output folder>
+#   souris.sh <quorvalent executable> <quorvalent-cli executable> <output folder>
 #
 # Exits 77 (skipped) when Xvfb, xdotool or ImageMagick's import is missing.
 set -euo pipefail
 
 source "$(dirname "$0")/demarrage.sh"
 
-# Waits for a top-level window by its exact title and gives it the keyboard
-# (there is no window manager to do either).
-fenetre() {
-    local id
-    id=$(timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" | head -n1)
-    [ -n "$id" ] || { echo "no window titled '$1'"; exit 1; }
-    xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id"
-    sleep 0.3
-    echo "$id"
-}
-photo() {
-    sleep 0.4
-    import -window root "$sortie/$1.png"
-}
 repondre() {  # title, text to type (may be empty)
     fenetre "$1" >/dev/null
     [ -z "$2" ] || xdotool type --delay 30 "$2"
     xdotool key Return
-    sleep 0.4
+    fermee "$1"
 }
 
 cadre=$(fenetre Quorvalent)
@@ -39,7 +25,7 @@ xdotool key ctrl+n
 fenetre Question >/dev/null
 photo 2-question
 xdotool key Return
-sleep 0.4
+fermee Question
 
 # Two vertices inside the new graph window, below the menu and toolbar.
 ax=90 ay=160 bx=250 by=220
@@ -50,28 +36,28 @@ fenetre "Entrer le nom du sommet" >/dev/null
 xdotool type B
 photo 3-saisie-B
 xdotool key Return
-sleep 0.4
+fermee "Entrer le nom du sommet"
 photo 4-sommets
 
 # Dragged a few pixels off the centres, within the tolerances.
 xdotool mousemove $((ax + 3)) $((ay - 2)) mousedown 1
 for pas in 1 2 3 4 5; do
     xdotool mousemove $((ax + (bx - ax) * pas / 6)) $((ay + (by - ay) * pas / 6))
-    sleep 0.05
 done
 photo 5-elastique
 xdotool mousemove $((bx + 5)) $((by + 5)) mouseup 1
 repondre "Entrez le poids de l'arc :" 42
 photo 6-arc
 
-fichier="$sortie/graphe"
+fichier="$travail/graphe"
 xdotool windowfocus --sync "$cadre" 2>/dev/null || true
 xdotool key ctrl+s
 fenetre "Enregistrer sous" >/dev/null
 xdotool type --delay 10 "$fichier"
 photo 7-enregistrer
 xdotool key Return
-sleep 0.6
+fermee "Enregistrer sous"
+fichier_complet "$fichier.gff"
 photo 8-enregistre
 
 xdotool windowfocus --sync "$cadre" 2>/dev/null || true
@@ -81,17 +67,20 @@ photo 9-ferme
 xdotool key ctrl+o
 fenetre Ouvrir >/dev/null
 xdotool type --delay 10 "$fichier.gff"
-sleep 1
 photo 10-ouvrir
 xdotool key Return
+fermee Ouvrir
 photo 11-rouvert
-! xdotool search --onlyvisible --name '^Ouvrir$' >/dev/null || { echo "FAIL: open dialog still up"; exit 1; }
 
 # The vertex menu of B, then the graph menu, each dismissed.
+avant=$(fenetres_visibles)
 xdotool mousemove $bx $by click 3
+attendre "the vertex menu" plus_de_fenetres "$avant"
 photo 12-menu-sommet
 xdotool key Escape
+attendre "the vertex menu to close" pas_plus_de_fenetres "$avant"
 xdotool mousemove $((bx - 100)) $((by + 30)) click 3
+attendre "the graph menu" plus_de_fenetres "$avant"
 photo 13-menu-graphe
 xdotool key Escape
 
@@ -99,7 +88,6 @@ xdotool key Escape
 entier() { od -An -t d4 -j "$1" -N 4 "$fichier.gff" | tr -d ' '; }
 octet() { od -An -t u1 -j "$1" -N 1 "$fichier.gff" | tr -d ' '; }
 texte() { dd if="$fichier.gff" bs=1 skip="$1" count="$2" 2>/dev/null | tr -d '\0'; }
-echec() { echo "FAIL: $*"; exit 1; }
 
 [ "$(stat -c %s "$fichier.gff")" = 211 ] || echec "size $(stat -c %s "$fichier.gff"), expected 211"
 [ "$(texte 0 18)" = "Graph File Format" ] || echec "signature"

@@ -160,8 +160,8 @@ void ComparerRoutes(const Textes& textes, const Grille& grille, int dpi,
 // so that its painter starts translated, as a window's client area does.
 class Temoin : public QWidget {
 public:
-    Temoin(QWidget* parent, const Textes& textes, bool parCanevas)
-        : QWidget(parent), textes(textes), parCanevas(parCanevas)
+    Temoin(QWidget* parent, const Textes& textes_, bool parCanevas_)
+        : QWidget(parent), textes(textes_), parCanevas(parCanevas_)
     {
     }
 

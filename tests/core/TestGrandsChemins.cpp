@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <random>
 #include <string>
 
@@ -28,46 +27,44 @@ void Construire(TGraphe& g, bool sansCircuit)
     Remplir(g, Tirer(tirage));
 }
 
-double Secondes(FauxServices& fenetre, TGraphe& g, Commande commande)
+void Lancer(FauxServices& fenetre, TGraphe& g, Commande commande)
 {
-    const auto debut = std::chrono::steady_clock::now();
     Executer(fenetre, g, commande, "S0", "S9999");
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count();
 }
 
-// Loose bounds: the machine running the tests may be busy, and the goals
-// are well under a second for Dijkstra and a few seconds for the others.
-TEST(CheminsDurees, DixMilleSommetsCinquanteMilleArcs_enQuelquesSecondes)
+// The path commands on a large graph give the answers of the small ones;
+// how long each takes is the benchmark's concern.
+TEST(GrandsChemins, DixMilleSommetsCinquanteMilleArcs)
 {
     FauxServices fenetre;
     TGraphe g{fenetre};
     Construire(g, false);
-    EXPECT_LT(Secondes(fenetre, g, Commande::Dijkstra), 2.0);
+    Lancer(fenetre, g, Commande::Dijkstra);
     const TGraphe* cheminDijkstra = FenetreChemin(fenetre);
     ASSERT_NE(cheminDijkstra, nullptr);
     EXPECT_GT(cheminDijkstra->NbSommets(), 1);
 
-    EXPECT_LT(Secondes(fenetre, g, Commande::FordMin), 6.0);
+    Lancer(fenetre, g, Commande::FordMin);
     ASSERT_EQ(fenetre.resultats.size(), 2u);
     EXPECT_EQ(NomsSommets(*fenetre.resultats[1].graphe), NomsSommets(*cheminDijkstra))
         << "both find the same least path";
 
     // Negated, the random arcs close circuits of negative weight.
-    EXPECT_LT(Secondes(fenetre, g, Commande::FordMax), 6.0);
+    Lancer(fenetre, g, Commande::FordMax);
     EXPECT_EQ(fenetre.resultats.size(), 2u);
     ASSERT_EQ(fenetre.messages.size(), 1u);
     EXPECT_EQ(fenetre.messages[0].titre, "Détection d'un circuit absorbant");
 }
 
-TEST(CheminsDurees, BellmanSurDixMilleSommetsSansCircuit_enQuelquesSecondes)
+TEST(GrandsChemins, BellmanSurDixMilleSommetsSansCircuit)
 {
     FauxServices fenetre;
     TGraphe g{fenetre};
     Construire(g, true);
-    EXPECT_LT(Secondes(fenetre, g, Commande::BellmanMin), 6.0);
+    Lancer(fenetre, g, Commande::BellmanMin);
     EXPECT_TRUE(fenetre.messages.empty()) << "the graph has no circuit";
     ASSERT_NE(FenetreChemin(fenetre), nullptr);
-    EXPECT_LT(Secondes(fenetre, g, Commande::BellmanMax), 6.0);
+    Lancer(fenetre, g, Commande::BellmanMax);
     EXPECT_FALSE(g.PoidsInverses());
 }
 
