@@ -44,9 +44,8 @@ public:
     void Info1Click();
     void Redimensionnerlafentre1Click();
 
-    // The editing state, for the window and its tests.
+    // The editing state, for its tests.
     Sommet* SommetCible() const { return sommetCible; }
-    void FixerSommetCible(Sommet* sommet) { sommetCible = sommet; }
     Sommet* SommetOrigineArc() const { return sommetOrigineArc; }
     bool TraceArcEnCours() const { return traceArcEnCours; }
     bool DeplacementEnCours() const { return deplacementEnCours; }

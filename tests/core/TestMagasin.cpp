@@ -157,8 +157,10 @@ TEST_F(Magasin, SupprimerSommet_teteSeulEtNomDuRecordLuiMeme)
 TEST_F(Magasin, SupprimerSommet_oublieLEtatDEditionQuiLeDesigne)
 {
     g.AjouterSommet("A", 0, 0);
+    e.OnMouseDown(false, true, 0, 0);  // its menu, closed without a choice
     e.OnMouseDown(true, false, 0, 0);
-    e.FixerSommetCible(g.PremierSommet());
+    ASSERT_EQ(e.SommetCible(), g.PremierSommet());
+    ASSERT_EQ(e.SommetOrigineArc(), g.PremierSommet());
     g.SupprimerSommet("A");
     EXPECT_EQ(e.SommetCible(), nullptr);
     EXPECT_EQ(e.SommetOrigineArc(), nullptr);
