@@ -9,7 +9,7 @@
 struct Operation {
     const char* nom;
     std::function<void(TGraphe&)> executer;
-    bool modifieLeGraphe;  // the graph is reloaded, untimed, before each run
+    bool modifieLeGraphe;                         // the graph is reloaded, untimed, before each run
     std::function<void(TGraphe&)> preparer = {};  // untimed, before each run
 };
 

@@ -14,10 +14,7 @@ public:
 
     bool PoserQuestion(std::string_view, std::string_view) override { return true; }
     void SaisirArcASupprimer(char (&d)[kTailleNom], char (&a)[kTailleNom]) override { Repondre(d, a); }
-    void SaisirExtremites(std::string_view, char (&d)[kTailleNom], char (&a)[kTailleNom]) override
-    {
-        Repondre(d, a);
-    }
+    void SaisirExtremites(std::string_view, char (&d)[kTailleNom], char (&a)[kTailleNom]) override { Repondre(d, a); }
 
 private:
     void Repondre(char (&d)[kTailleNom], char (&a)[kTailleNom]) const

@@ -48,7 +48,7 @@ void MesurerFichier(Banc& banc, Resultats& resultats, int n)
 {
     if (Retenue("Charger"))
         resultats["Charger"][n] = Mesurer([&] { banc.graphe->Charger(banc.fichier); },
-                                      [&] { banc.graphe = std::make_unique<TGraphe>(banc.services); });
+                                          [&] { banc.graphe = std::make_unique<TGraphe>(banc.services); });
     banc.Recharger();
     const std::string copie = banc.fichier + ".copie.gff";
     if (Retenue("Sauvegarder"))
@@ -117,10 +117,12 @@ int main(int argc, char* argv[])
             ::unlink(banc.fichier.c_str());
         }
         Imprimer(NomForme(forme), resultats);
-        if (resultats.count("Dijkstra (calcul)") && resultats.count("Dijkstra") && resultats.count("Dijkstra (Boost)")) {
+        if (resultats.count("Dijkstra (calcul)") && resultats.count("Dijkstra")
+            && resultats.count("Dijkstra (Boost)")) {
             const double boost = resultats["Dijkstra (Boost)"][10000];
-            std::printf("Dijkstra à n=10000 : calcul et index %.1f fois le temps de Boost, commande entière %.1f fois\n",
-                        resultats["Dijkstra (calcul)"][10000] / boost, resultats["Dijkstra"][10000] / boost);
+            std::printf(
+                "Dijkstra à n=10000 : calcul et index %.1f fois le temps de Boost, commande entière %.1f fois\n",
+                resultats["Dijkstra (calcul)"][10000] / boost, resultats["Dijkstra"][10000] / boost);
         }
     }
     ::rmdir(dossier);

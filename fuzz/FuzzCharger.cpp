@@ -25,10 +25,22 @@
 namespace {
 
 constexpr Commande kCommandes[] = {
-    Commande::NumerotationTopologique, Commande::Circuit,     Commande::Connexite,   Commande::ForteConnexite,
-    Commande::Arbre,                   Commande::Arborescence, Commande::Eulerien,   Commande::Dijkstra,
-    Commande::BellmanMin,              Commande::BellmanMax,  Commande::FordMin,     Commande::FordMax,
-    Commande::Kruskal1Min,             Commande::Kruskal1Max, Commande::Kruskal2Min, Commande::Kruskal2Max,
+    Commande::NumerotationTopologique,
+    Commande::Circuit,
+    Commande::Connexite,
+    Commande::ForteConnexite,
+    Commande::Arbre,
+    Commande::Arborescence,
+    Commande::Eulerien,
+    Commande::Dijkstra,
+    Commande::BellmanMin,
+    Commande::BellmanMax,
+    Commande::FordMin,
+    Commande::FordMax,
+    Commande::Kruskal1Min,
+    Commande::Kruskal1Max,
+    Commande::Kruskal2Min,
+    Commande::Kruskal2Max,
 };
 
 // The input file and the save of this process, removed when it exits.
@@ -97,8 +109,8 @@ std::vector<std::pair<std::string, std::string>> Reponses(const TGraphe& g)
 
 bool DemandeDesExtremites(Commande commande)
 {
-    return commande == Commande::Dijkstra || commande == Commande::BellmanMin || commande == Commande::BellmanMax ||
-           commande == Commande::FordMin || commande == Commande::FordMax;
+    return commande == Commande::Dijkstra || commande == Commande::BellmanMin || commande == Commande::BellmanMax
+        || commande == Commande::FordMin || commande == Commande::FordMax;
 }
 
 void ExecuterToutesCommandes(TGraphe& g, FauxServices& fenetre)

@@ -13,8 +13,7 @@ namespace {
 // circuit of total weight 0 in Ford's passes): the walk stops before a vertex
 // it has already met, or a name already taken, so the window never receives
 // the same name twice.
-std::vector<const Sommet*> RemonterChemin(const IndexNumeros& index, std::span<const int32_t> predecesseur,
-                                          int32_t fin)
+std::vector<const Sommet*> RemonterChemin(const IndexNumeros& index, std::span<const int32_t> predecesseur, int32_t fin)
 {
     std::vector<const Sommet*> chemin;
     std::unordered_set<std::string> noms;

@@ -51,8 +51,8 @@ void Bellman(TGraphe& graphe)
     graphe.Fenetre().SaisirExtremites(kTitreSaisie, depart, arrivee);
     // The circuit test comes first: it clears the numbers even when the
     // names turn out to be missing.
-    if (!SansCircuit(graphe) || depart[0] == '\0' || arrivee[0] == '\0' || graphe.NumeroSommet(depart) == -1 ||
-        graphe.NumeroSommet(arrivee) == -1) {
+    if (!SansCircuit(graphe) || depart[0] == '\0' || arrivee[0] == '\0' || graphe.NumeroSommet(depart) == -1
+        || graphe.NumeroSommet(arrivee) == -1) {
         graphe.Fenetre().AfficherMessage(kImpossible, kTitreImpossible);
         return;
     }

@@ -22,5 +22,4 @@ void Ford(TGraphe& graphe);
 void AfficherChemin(TGraphe& graphe, std::span<const int32_t> predecesseur, int32_t fin);
 // The same with the index of the run that computed the table, which must
 // index exactly the table's numbers.
-void AfficherChemin(TGraphe& graphe, const IndexNumeros& index, std::span<const int32_t> predecesseur,
-                    int32_t fin);
+void AfficherChemin(TGraphe& graphe, const IndexNumeros& index, std::span<const int32_t> predecesseur, int32_t fin);

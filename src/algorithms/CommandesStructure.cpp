@@ -11,8 +11,7 @@ struct Annonce {
 };
 
 // The arborescence answers have no full stop; the others do.
-constexpr Annonce kConnexite{"Le graphe est connexe.", "Le graphe n'est pas connexe.",
-                             "Détermination de la connexité"};
+constexpr Annonce kConnexite{"Le graphe est connexe.", "Le graphe n'est pas connexe.", "Détermination de la connexité"};
 constexpr Annonce kForteConnexite{"Le graphe est fortement connexe.", "Le graphe n'est pas fortement connexe.",
                                   "Détermination de la forte connexité"};
 constexpr Annonce kArbre{"Le graphe est un arbre.", "Le graphe n'est pas un arbre.", "Reconnaissance d'arbre"};

@@ -3,7 +3,9 @@
 #include <algorithm>
 
 ComposantesFortes::ComposantesFortes(const IndexSommets& index_)
-    : index(index_), composante(size_t(index_.Nombre()), -1), ordre(size_t(index_.Nombre()), -1),
+    : index(index_),
+      composante(size_t(index_.Nombre()), -1),
+      ordre(size_t(index_.Nombre()), -1),
       remontee(size_t(index_.Nombre()), 0)
 {
     for (int32_t depart = 0; depart < index.Nombre(); ++depart) {

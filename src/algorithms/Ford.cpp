@@ -174,8 +174,8 @@ void Ford(TGraphe& graphe)
     char depart[kTailleNom] = {};
     char arrivee[kTailleNom] = {};
     fenetre.SaisirExtremites(kTitreSaisie, depart, arrivee);
-    if (depart[0] == '\0' || arrivee[0] == '\0' || graphe.NumeroSommet(depart) == -1 ||
-        graphe.NumeroSommet(arrivee) == -1)
+    if (depart[0] == '\0' || arrivee[0] == '\0' || graphe.NumeroSommet(depart) == -1
+        || graphe.NumeroSommet(arrivee) == -1)
         return;
     for (Sommet& s : graphe.Sommets())
         s.valeur = 0;

@@ -49,8 +49,7 @@ std::optional<int32_t> IndexNumeros::NumeroDonne(const char (&nom)[kTailleNom]) 
     return numero != nullptr ? std::optional<int32_t>(*numero) : std::nullopt;
 }
 
-ListesEntrantes::ListesEntrantes(const IndexNumeros& index)
-    : debuts(static_cast<size_t>(index.Taille()) + 1, 0)
+ListesEntrantes::ListesEntrantes(const IndexNumeros& index) : debuts(static_cast<size_t>(index.Taille()) + 1, 0)
 {
     // An arc enters the first bearer of the name it carries. A later homonym
     // never gets incoming arcs this way, and needs none: unnumbered, its

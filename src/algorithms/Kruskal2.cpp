@@ -19,8 +19,8 @@
 // depend on the others, and that is settled for all steps at once.
 namespace {
 struct Etape {
-    int origine;  // the ends, as positions of their names' first bearers
-    int cible;    // -1 when no vertex bears the target's name
+    int origine;            // the ends, as positions of their names' first bearers
+    int cible;              // -1 when no vertex bears the target's name
     std::vector<int> arcs;  // positions in the arc table: the arc, then its mirror
     bool remiseEnPlace = false;
 };
@@ -149,8 +149,7 @@ void ReconstruireChaines(TGraphe& graphe, const std::vector<int>& devenir)
                 remis.emplace_back(devenir[j], &a);
             ++j;
         }
-        std::stable_sort(remis.begin(), remis.end(),
-                         [](const auto& a, const auto& b) { return a.first < b.first; });
+        std::stable_sort(remis.begin(), remis.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
         for (const auto& [etape, a] : remis)
             gardes.push_back(a);
         graphe.RelierChaine(s, gardes, supprimes);

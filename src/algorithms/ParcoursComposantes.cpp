@@ -20,7 +20,8 @@ struct Predecesseurs {
     std::vector<bool> nomAtteint;  // every bearer of that name is marked
 
     explicit Predecesseurs(const IndexSommets& index)
-        : parCible(size_t(index.Nombre())), porteursDuNom(size_t(index.Nombre())),
+        : parCible(size_t(index.Nombre())),
+          porteursDuNom(size_t(index.Nombre())),
           nomAtteint(size_t(index.Nombre()), false)
     {
         for (int32_t i = 0; i < index.Nombre(); ++i) {

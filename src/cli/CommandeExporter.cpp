@@ -80,8 +80,8 @@ int Exporter(const FenetreConsole& fenetre, const std::string& chemin, Format fo
     if (format == Format::Svg)
         reussi = EnregistrerSvg(chemin, *fenetre.graphe, taille);
     else {
-        const bool raisonnable = taille.width() <= kCoteMax && taille.height() <= kCoteMax &&
-                                 qint64(taille.width()) * taille.height() <= kPixelsMax;
+        const bool raisonnable = taille.width() <= kCoteMax && taille.height() <= kCoteMax
+                              && qint64(taille.width()) * taille.height() <= kPixelsMax;
         QImage image = raisonnable ? QImage(taille, QImage::Format_RGB32) : QImage();
         if (image.isNull()) {
             std::cerr << chemin << kImageImpossible << taille.width() << " × " << taille.height() << " pixels).\n";

@@ -8,26 +8,25 @@ const std::vector<CommandeCli>& TableCommandes()
          "affiche chaque graphe : orientation, compteurs, chemin enregistré,\n"
          "puis chaque sommet (nom[numéro] (x, y)) suivi de ses arcs (-> cible : poids)",
          kAucuneOption, 1, kSansLimite, ExecuterAfficher},
-        {"rapport", "FICHIER.gff...",
-         "le résumé du graphe que donne \"Information\"",
-         kAucuneOption, 1, kSansLimite, ExecuterRapport},
+        {"rapport", "FICHIER.gff...", "le résumé du graphe que donne \"Information\"", kAucuneOption, 1, kSansLimite,
+         ExecuterRapport},
         {"circuit", "FICHIER.gff...",
          "le message de \"Circuit\" pour chaque fichier ; statut 0 quand chaque\n"
-         "graphe a un circuit", kAucuneOption, 1, kSansLimite, ExecuterDetection},
-        {"connexite", "FICHIER.gff...",
-         "le message de \"Connexité\" ; statut 0 quand chaque graphe est connexe",
+         "graphe a un circuit",
+         kAucuneOption, 1, kSansLimite, ExecuterDetection},
+        {"connexite", "FICHIER.gff...", "le message de \"Connexité\" ; statut 0 quand chaque graphe est connexe",
          kAucuneOption, 1, kSansLimite, ExecuterDetection},
         {"forte-connexite", "FICHIER.gff...",
          "le message de \"Forte connexité\" ; statut 0 quand chaque graphe est\n"
-         "fortement connexe", kAucuneOption, 1, kSansLimite, ExecuterDetection},
-        {"arbre", "FICHIER.gff...",
-         "le message de \"Arbre\" ; statut 0 quand chaque graphe est un arbre",
+         "fortement connexe",
+         kAucuneOption, 1, kSansLimite, ExecuterDetection},
+        {"arbre", "FICHIER.gff...", "le message de \"Arbre\" ; statut 0 quand chaque graphe est un arbre",
          kAucuneOption, 1, kSansLimite, ExecuterDetection},
         {"arborescence", "FICHIER.gff...",
          "le message de \"Arboresence\" ; statut 0 quand chaque graphe est une\n"
-         "arborescence", kAucuneOption, 1, kSansLimite, ExecuterDetection},
-        {"eulerien", "FICHIER.gff...",
-         "le message de \"Eulérien\" ; statut 0 quand chaque graphe est eulérien",
+         "arborescence",
+         kAucuneOption, 1, kSansLimite, ExecuterDetection},
+        {"eulerien", "FICHIER.gff...", "le message de \"Eulérien\" ; statut 0 quand chaque graphe est eulérien",
          kAucuneOption, 1, kSansLimite, ExecuterDetection},
         {"numerotation", "FICHIER.gff [-o SORTIE.gff]",
          "numérotation topologique : écrit les étiquettes des sommets dans l'ordre\n"
@@ -38,11 +37,11 @@ const std::vector<CommandeCli>& TableCommandes()
          "ou la fenêtre du chemin écrite comme par afficher ; -o l'enregistre",
          kOptionSortie, 3, 3, ExecuterChemin},
         {"bellman", "[--max] FICHIER.gff DEPART ARRIVEE [-o CHEMIN.gff]",
-         "de même par l'algorithme de Bellman ; --max pour le chemin le plus lourd",
-         kOptionMax | kOptionSortie, 3, 3, ExecuterChemin},
+         "de même par l'algorithme de Bellman ; --max pour le chemin le plus lourd", kOptionMax | kOptionSortie, 3, 3,
+         ExecuterChemin},
         {"ford", "[--max] FICHIER.gff DEPART ARRIVEE [-o CHEMIN.gff]",
-         "de même par l'algorithme de Ford ; --max pour le chemin le plus lourd",
-         kOptionMax | kOptionSortie, 3, 3, ExecuterChemin},
+         "de même par l'algorithme de Ford ; --max pour le chemin le plus lourd", kOptionMax | kOptionSortie, 3, 3,
+         ExecuterChemin},
         {"kruskal1", "[--max] FICHIER.gff [-o SORTIE.gff]",
          "arbre couvrant minimum (--max : maximum) de Kruskal n°1 : la fenêtre\n"
          "de l'arbre écrite comme par afficher ; -o l'enregistre",
@@ -55,8 +54,7 @@ const std::vector<CommandeCli>& TableCommandes()
          "dessine le graphe comme sa fenêtre (échelle 1, fond blanc, taille\n"
          "ajustée aux sommets) dans une image BMP, PNG ou SVG",
          kAucuneOption, 2, 2, ExecuterExporter},
-        {"imprimer", "FICHIER.gff PAGE.pdf",
-         "la page imprimée (titre, dessin, rapport), écrite dans un fichier PDF",
+        {"imprimer", "FICHIER.gff PAGE.pdf", "la page imprimée (titre, dessin, rapport), écrite dans un fichier PDF",
          kAucuneOption, 2, 2, ExecuterImprimer},
     };
     return table;

@@ -37,8 +37,8 @@ void EcrireGraphe(std::ostream& sortie, const TGraphe& graphe)
     sortie << kOrientation << (graphe.Oriente() ? kOriente : kNonOriente) << '\n';
     sortie << kSommets << graphe.NbSommets() << '\n';
     sortie << kArcs << graphe.NbArcs() << (graphe.Oriente() ? "" : kDeuxParArete) << '\n';
-    sortie << kChemin << (graphe.NomFichier().empty() ? std::string(kAucunChemin) : CheminAffichable(graphe.NomFichier()))
-           << '\n';
+    sortie << kChemin
+           << (graphe.NomFichier().empty() ? std::string(kAucunChemin) : CheminAffichable(graphe.NomFichier())) << '\n';
     for (const Sommet* s = graphe.PremierSommet(); s != nullptr; s = s->sommetSuivant) {
         sortie << Etiquette(*s) << " (" << s->x << ", " << s->y << ")\n";
         for (const Arc* a = s->arcSuivant; a != nullptr; a = a->arcSuivant)

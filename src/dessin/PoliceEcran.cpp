@@ -12,8 +12,8 @@ QFont PoliceEcran()
     // Without this, Qt falls back to its default face, often wider than the
     // labels' room under the vertices.
     static const bool substituee = [] {
-        QFont::insertSubstitutions(kFamille, {QStringLiteral("Liberation Sans"),
-                                              QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
+        QFont::insertSubstitutions(
+            kFamille, {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
         return true;
     }();
     (void)substituee;

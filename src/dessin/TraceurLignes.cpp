@@ -27,21 +27,17 @@ bool PlumeDirecte(const QPen& plume)
 {
     const QColor couleur = plume.color();
     return plume.style() == Qt::SolidLine && plume.brush().style() == Qt::SolidPattern
-        && plume.capStyle() == Qt::SquareCap
-        && (plume.widthF() == 0.0 || plume.widthF() == 1.0)
+        && plume.capStyle() == Qt::SquareCap && (plume.widthF() == 0.0 || plume.widthF() == 1.0)
         && couleur == QColor::fromRgba64(couleur.rgba64()) && couleur.rgba64().isOpaque();
 }
 
 bool EtatDirect(const QPainter& peintre, const QPen& plume)
 {
     const QPainter::CompositionMode mode = peintre.compositionMode();
-    return peintre.paintEngine()->type() == QPaintEngine::Raster
-        && !peintre.testRenderHint(QPainter::Antialiasing) && !peintre.hasClipping()
-        && peintre.opacity() == 1.0
-        && (mode == QPainter::CompositionMode_SourceOver
-            || mode == QPainter::CompositionMode_Source)
-        && peintre.deviceTransform().type() == QTransform::TxNone
-        && PlumeDirecte(plume);
+    return peintre.paintEngine()->type() == QPaintEngine::Raster && !peintre.testRenderHint(QPainter::Antialiasing)
+        && !peintre.hasClipping() && peintre.opacity() == 1.0
+        && (mode == QPainter::CompositionMode_SourceOver || mode == QPainter::CompositionMode_Source)
+        && peintre.deviceTransform().type() == QTransform::TxNone && PlumeDirecte(plume);
 }
 
 // The image the painter writes into, when we may write there too. Qt
@@ -51,8 +47,8 @@ bool EtatDirect(const QPainter& peintre, const QPen& plume)
 QImage* ImageDirecte(QPainter& peintre)
 {
     auto* image = dynamic_cast<QImage*>(peintre.device());
-    if (image == nullptr || !image->isDetached() || !FormatDirect(image->format())
-        || image->width() > kCoteMaximal || image->height() > kCoteMaximal)
+    if (image == nullptr || !image->isDetached() || !FormatDirect(image->format()) || image->width() > kCoteMaximal
+        || image->height() > kCoteMaximal)
         return nullptr;
     return image;
 }
@@ -85,10 +81,7 @@ struct Toile {
     qsizetype octetsParLigne;
     uint32_t couleur;
 
-    void Poser(int32_t x, int32_t y) const
-    {
-        reinterpret_cast<uint32_t*>(bits + y * octetsParLigne)[x] = couleur;
-    }
+    void Poser(int32_t x, int32_t y) const { reinterpret_cast<uint32_t*>(bits + y * octetsParLigne)[x] = couleur; }
 };
 
 // Steep lines: one pixel per row, walked from the top end.
@@ -122,8 +115,7 @@ bool TracerLigneDirecte(QPainter& peintre, QPoint depart, QPoint arrivee)
     // Lines leaving the image keep Qt's own clipping.
     if (image == nullptr || !DansImage(*image, depart) || !DansImage(*image, arrivee))
         return false;
-    const Toile toile{image->bits(), image->bytesPerLine(),
-                      plume.color().rgba64().toArgb32()};
+    const Toile toile{image->bits(), image->bytesPerLine(), plume.color().rgba64().toArgb32()};
     if (std::abs(arrivee.x() - depart.x()) < std::abs(arrivee.y() - depart.y())) {
         if (depart.y() > arrivee.y())
             std::swap(depart, arrivee);

@@ -26,30 +26,47 @@ std::string Nom(const Sommet& sommet)
 // "Le sommet A possède 2 arcs ...": the singular serves 0 and 1.
 std::string TexteDemiDegre(const Sommet& sommet, int32_t n, std::string_view singulier, std::string_view pluriel)
 {
-    return "Le sommet " + Nom(sommet) + " possède " + std::to_string(n) +
-           std::string(n <= 1 ? singulier : pluriel);
+    return "Le sommet " + Nom(sommet) + " possède " + std::to_string(n) + std::string(n <= 1 ? singulier : pluriel);
 }
 }  // namespace
 
 void EditionGraphe::ExecuterChoixSommet(ChoixMenuSommet choix)
 {
     switch (choix) {
-    case ChoixMenuSommet::Supprimer: Supprimer1Click(); break;
-    case ChoixMenuSommet::Deplacer: Deplacer1Click(); break;
-    case ChoixMenuSommet::SupprimerArc: Supprimerunarc1Click(); break;
-    case ChoixMenuSommet::DemiDegreExterieur: Demidegrextrieur1Click(); break;
-    case ChoixMenuSommet::DemiDegreInterieur: Demidegrintrieur1Click(); break;
-    case ChoixMenuSommet::Information: Information1Click(); break;
-    case ChoixMenuSommet::Aucun: break;
+    case ChoixMenuSommet::Supprimer:
+        Supprimer1Click();
+        break;
+    case ChoixMenuSommet::Deplacer:
+        Deplacer1Click();
+        break;
+    case ChoixMenuSommet::SupprimerArc:
+        Supprimerunarc1Click();
+        break;
+    case ChoixMenuSommet::DemiDegreExterieur:
+        Demidegrextrieur1Click();
+        break;
+    case ChoixMenuSommet::DemiDegreInterieur:
+        Demidegrintrieur1Click();
+        break;
+    case ChoixMenuSommet::Information:
+        Information1Click();
+        break;
+    case ChoixMenuSommet::Aucun:
+        break;
     }
 }
 
 void EditionGraphe::ExecuterChoixGraphe(ChoixMenuGraphe choix)
 {
     switch (choix) {
-    case ChoixMenuGraphe::Information: Info1Click(); break;
-    case ChoixMenuGraphe::Redimensionner: Redimensionnerlafentre1Click(); break;
-    case ChoixMenuGraphe::Aucun: break;
+    case ChoixMenuGraphe::Information:
+        Info1Click();
+        break;
+    case ChoixMenuGraphe::Redimensionner:
+        Redimensionnerlafentre1Click();
+        break;
+    case ChoixMenuGraphe::Aucun:
+        break;
     }
 }
 
@@ -109,10 +126,10 @@ void EditionGraphe::Information1Click()
     if (sommetCible == nullptr)
         return;
     const char* nom = sommetCible->nom;
-    const std::string texte = "Le sommet " + Nom(*sommetCible) + " possède :\n\n - un demi-degré extérieur égal à " +
-                              std::to_string(graphe.DemiDegreExterieur(nom)) + ".\n - un demi-degré intérieur égal à " +
-                              std::to_string(graphe.DemiDegreInterieur(nom)) + ".\n - un degré égal à " +
-                              std::to_string(graphe.Degre(nom)) + ".\n";
+    const std::string texte = "Le sommet " + Nom(*sommetCible) + " possède :\n\n - un demi-degré extérieur égal à "
+                            + std::to_string(graphe.DemiDegreExterieur(nom)) + ".\n - un demi-degré intérieur égal à "
+                            + std::to_string(graphe.DemiDegreInterieur(nom)) + ".\n - un degré égal à "
+                            + std::to_string(graphe.Degre(nom)) + ".\n";
     fenetre.AfficherMessage(texte, kTitreInformation);
 }
 

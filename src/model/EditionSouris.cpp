@@ -42,9 +42,7 @@ Point PointEcran(const Point& cadre, int refGauche, int refHaut, int32_t x, int3
 }
 }  // namespace
 
-EditionGraphe::EditionGraphe(TGraphe& graphe_) : EditionGraphe(graphe_, celluleGauche, celluleHaut)
-{
-}
+EditionGraphe::EditionGraphe(TGraphe& graphe_) : EditionGraphe(graphe_, celluleGauche, celluleHaut) {}
 
 EditionGraphe::EditionGraphe(TGraphe& graphe_, const int& gauche, const int& haut)
     : graphe(graphe_), fenetre(graphe_.Fenetre()), refGauche(gauche), refHaut(haut)

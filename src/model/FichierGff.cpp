@@ -21,8 +21,7 @@ constexpr std::string_view kNonOuvert =
 constexpr std::string_view kTitreNonOuvert = "Ouverture impossible";
 constexpr std::string_view kPasGff = "Le fichier spécifié n'est pas au format GFF.";
 constexpr std::string_view kTitrePasGff = "Format incompatible";
-constexpr std::string_view kIncomplet =
-    "Le fichier spécifié est incomplet : seule sa partie lisible a été chargée.";
+constexpr std::string_view kIncomplet = "Le fichier spécifié est incomplet : seule sa partie lisible a été chargée.";
 constexpr std::string_view kTitreIncomplet = "Fichier incomplet";
 
 int32_t LongueurChaine(const Sommet& sommet)
@@ -68,8 +67,8 @@ bool RemplacerFichier(const std::string& chemin, const std::vector<unsigned char
     bool reussi = temporaire >= 0;
     if (reussi) {
         struct stat info {};
-        reussi = ::fstat(cible.Descripteur(), &info) == 0 && ::fchmod(temporaire, info.st_mode & 07777) == 0 &&
-                 EcrireTout(temporaire, octets.data(), octets.size()) && ::fsync(temporaire) == 0;
+        reussi = ::fstat(cible.Descripteur(), &info) == 0 && ::fchmod(temporaire, info.st_mode & 07777) == 0
+              && EcrireTout(temporaire, octets.data(), octets.size()) && ::fsync(temporaire) == 0;
         reussi = ::close(temporaire) == 0 && reussi;
         reussi = reussi && ::rename(modele.c_str(), chemin.c_str()) == 0;
         if (!reussi)

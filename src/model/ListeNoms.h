@@ -36,8 +36,8 @@ private:
         MaillonNom* suivant = nullptr;
     };
 
-    MaillonNom* dernier;    // the empty end node, newest side
-    MaillonNom* premier;    // the oldest node (the end node when empty)
+    MaillonNom* dernier;  // the empty end node, newest side
+    MaillonNom* premier;  // the oldest node (the end node when empty)
     int32_t nombre = 0;
     // Name to node, so that lookups do not walk the chain: the list serves as
     // a queue over every vertex of large graphs.

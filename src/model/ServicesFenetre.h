@@ -12,7 +12,15 @@ struct Point {
 };
 
 // Items of the two context menus, in display order.
-enum class ChoixMenuSommet { Aucun = -1, Supprimer, Deplacer, SupprimerArc, DemiDegreExterieur, DemiDegreInterieur, Information };
+enum class ChoixMenuSommet {
+    Aucun = -1,
+    Supprimer,
+    Deplacer,
+    SupprimerArc,
+    DemiDegreExterieur,
+    DemiDegreInterieur,
+    Information
+};
 enum class ChoixMenuGraphe { Aucun = -1, Information, Redimensionner };
 
 // What the core asks of the user through a graph window: modal boxes and
@@ -33,8 +41,7 @@ public:
     // pre-fills the departure field.
     virtual void SaisirArcASupprimer(char (&depart)[kTailleNom], char (&arrivee)[kTailleNom]) = 0;
     // The two-field prompt under the given caption, both fields empty.
-    virtual void SaisirExtremites(std::string_view titre, char (&depart)[kTailleNom],
-                                  char (&arrivee)[kTailleNom]) = 0;
+    virtual void SaisirExtremites(std::string_view titre, char (&depart)[kTailleNom], char (&arrivee)[kTailleNom]) = 0;
 };
 
 // What the core needs from the window itself: its size, caption and

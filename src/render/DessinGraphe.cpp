@@ -19,9 +19,9 @@ namespace {
 constexpr CouleurRvb kCouleurEtiquette{0, 0, 255};
 constexpr CouleurRvb kCouleurPoids{255, 0, 0};
 
-constexpr double kRayon = 7.0;              // scaled
-constexpr double kDescenteEtiquette = 15.0; // not scaled
-constexpr double kLongueurTrait = 14.0;     // scaled
+constexpr double kRayon = 7.0;               // scaled
+constexpr double kDescenteEtiquette = 15.0;  // not scaled
+constexpr double kLongueurTrait = 14.0;      // scaled
 constexpr float kDemiOuverture = 0.39269909f;
 constexpr double kPi = 3.141592653;
 constexpr double kDeuxPi = 6.283185306;
@@ -62,18 +62,15 @@ private:
     const double s;
     const bool oriente;
 
-    Point Position(int32_t x, int32_t y) const
-    {
-        return {Tronquer(x * s + ox), Tronquer(y * s + oy)};
-    }
+    Point Position(int32_t x, int32_t y) const { return {Tronquer(x * s + ox), Tronquer(y * s + oy)}; }
 
     void DessinerCercle(const Sommet& sommet)
     {
         const double xs = sommet.x * s;
         const double ys = sommet.y * s;
         const double rayon = kRayon * s;
-        canevas.Ellipse(Tronquer(xs - rayon + ox), Tronquer(ys - rayon + oy),
-                        Tronquer(xs + rayon + ox), Tronquer(ys + rayon + oy));
+        canevas.Ellipse(Tronquer(xs - rayon + ox), Tronquer(ys - rayon + oy), Tronquer(xs + rayon + ox),
+                        Tronquer(ys + rayon + oy));
     }
 
     // The name alone is centred, so that a number in brackets grows to the
@@ -84,8 +81,8 @@ private:
         if (sommet.valeur != 0)
             etiquette += "[" + std::to_string(sommet.valeur) + "]";
         const int32_t demiLargeur = std::max(canevas.LargeurTexte(Nom(sommet)), 0) >> 1;
-        canevas.EcrireTexte(Tronquer(sommet.x * s - demiLargeur + ox),
-                            Tronquer(sommet.y * s + kDescenteEtiquette + oy), etiquette);
+        canevas.EcrireTexte(Tronquer(sommet.x * s - demiLargeur + ox), Tronquer(sommet.y * s + kDescenteEtiquette + oy),
+                            etiquette);
     }
 
     void DessinerArc(Point p1, const Arc& arc)
@@ -119,8 +116,7 @@ private:
         const double longueur = kLongueurTrait * s;
         const double avant = theta - kDemiOuverture;
         const double apres = theta + kDemiOuverture;
-        canevas.DeplacerVers(Tronquer(std::cos(avant) * longueur + p2.x),
-                             Tronquer(std::sin(avant) * longueur + p2.y));
+        canevas.DeplacerVers(Tronquer(std::cos(avant) * longueur + p2.x), Tronquer(std::sin(avant) * longueur + p2.y));
         canevas.TracerLigneVers(p2.x, p2.y);
         canevas.TracerLigneVers(Tronquer(std::cos(apres) * longueur + p2.x),
                                 Tronquer(std::sin(apres) * longueur + p2.y));
@@ -146,8 +142,8 @@ private:
     {
         const int64_t x1 = p1.x;
         const int64_t y1 = p1.y;
-        canevas.Ellipse(Borner(x1 + kBoucleGauche), Borner(y1 + kBoucleHaut),
-                        Borner(x1 + kBoucleDroite), Borner(int64_t{p2.y} + kBoucleBas));
+        canevas.Ellipse(Borner(x1 + kBoucleGauche), Borner(y1 + kBoucleHaut), Borner(x1 + kBoucleDroite),
+                        Borner(int64_t{p2.y} + kBoucleBas));
         if (!oriente)
             return;
         const double rayon = kRayon * s;
@@ -161,14 +157,12 @@ private:
     void EcrirePoids(int64_t ancreX, int64_t ancreY, Point p2, int32_t poids)
     {
         canevas.FixerCouleurPolice(kCouleurPoids);
-        canevas.EcrireTexte(Borner((ancreX + p2.x) >> 1), Borner((ancreY + p2.y) >> 1),
-                            std::to_string(poids));
+        canevas.EcrireTexte(Borner((ancreX + p2.x) >> 1), Borner((ancreY + p2.y) >> 1), std::to_string(poids));
     }
 };
 }  // namespace
 
-void DessinerGraphe(const TGraphe& graphe, Canevas& canevas, int32_t decalageX, int32_t decalageY,
-                    float echelle)
+void DessinerGraphe(const TGraphe& graphe, Canevas& canevas, int32_t decalageX, int32_t decalageY, float echelle)
 {
     canevas.FixerPinceauTransparent();
     Dessin dessin(canevas, decalageX, decalageY, echelle, graphe.Oriente());

@@ -14,7 +14,7 @@ std::string NomExport(const TGraphe& graphe, std::string_view nouvelle)
 {
     const std::string& nomFichier = graphe.NomFichier();
     const size_t n = nomFichier.size();
-    const bool extension = n >= 4 && nomFichier[n - 4] == '.' &&
-                           nomFichier.find_first_of("/\\", n - 3) == std::string::npos;
+    const bool extension =
+        n >= 4 && nomFichier[n - 4] == '.' && nomFichier.find_first_of("/\\", n - 3) == std::string::npos;
     return (extension ? nomFichier.substr(0, n - 4) : nomFichier) + std::string(nouvelle);
 }

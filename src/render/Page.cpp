@@ -39,8 +39,8 @@ void DessinerTitre(Canevas& canevas, int32_t largeur, int32_t hauteur, std::stri
     const int64_t hauteurTitre = canevas.HauteurTexte(titre);
     const int64_t marge = largeur / 100;
     const int64_t gauche = Moitie(largeur) - Moitie(largeurTitre);
-    canevas.Rectangle(Borner(gauche - marge), hauteur / 110,
-                      Borner(Moitie(largeurTitre) + Moitie(largeur) + marge), Borner(hauteurTitre + hauteur / 90));
+    canevas.Rectangle(Borner(gauche - marge), hauteur / 110, Borner(Moitie(largeurTitre) + Moitie(largeur) + marge),
+                      Borner(hauteurTitre + hauteur / 90));
     canevas.EcrireTexte(Borner(gauche), hauteur / 100, titre);
 }
 
@@ -62,7 +62,8 @@ void DessinerLignes(Canevas& canevas, std::string_view texte, int32_t gauche, do
 // The height of a 10-point line at the device's resolution.
 int32_t Interligne(Canevas& canevas)
 {
-    return static_cast<int32_t>(std::lround(kPointsRapport * static_cast<double>(canevas.ResolutionVerticale()) / 72.0));
+    return static_cast<int32_t>(
+        std::lround(kPointsRapport * static_cast<double>(canevas.ResolutionVerticale()) / 72.0));
 }
 }  // namespace
 
@@ -81,7 +82,8 @@ void DessinerPage(TGraphe& graphe, Canevas& canevas, int32_t largeur, int32_t ha
     DessinerTitre(canevas, largeur, hauteur, Utf8VersCp1252(CheminAffichable(graphe.NomFichier())));
 
     canevas.FixerTaillePolice(kPointsGraphe);
-    const int32_t decalageX = Tronquer(static_cast<double>(Moitie(largeur)) - largeurClient * static_cast<double>(echelle) * 0.5);
+    const int32_t decalageX =
+        Tronquer(static_cast<double>(Moitie(largeur)) - largeurClient * static_cast<double>(echelle) * 0.5);
     DessinerGraphe(graphe, canevas, decalageX, hauteur / 8, echelle);
 
     canevas.FixerTaillePolice(kPointsRapport);

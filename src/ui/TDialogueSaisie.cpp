@@ -84,5 +84,6 @@ bool TDialogueSaisie::eventFilter(QObject* objet, QEvent* evenement)
 
 bool TDialogueSaisie::TraiterTouche(const QEvent& evenement)
 {
-    return RepondreToucheDialogue(evenement, [this] { Valider(); }, [this] { Annuler(); });
+    return RepondreToucheDialogue(
+        evenement, [this] { Valider(); }, [this] { Annuler(); });
 }

@@ -27,8 +27,7 @@ TFenetreGraphe* TFenetreGraphe::Creer(QMdiArea& zone, const int& gauche, const i
     return fenetre;
 }
 
-TFenetreGraphe::TFenetreGraphe(const int& gauche, const int& haut)
-    : graphe(*this), edition(graphe, gauche, haut)
+TFenetreGraphe::TFenetreGraphe(const int& gauche, const int& haut) : graphe(*this), edition(graphe, gauche, haut)
 {
     setAutoFillBackground(true);
     QPalette palette = this->palette();
@@ -146,7 +145,7 @@ void TFenetreGraphe::mousePressEvent(QMouseEvent* evenement)
 {
     const QPoint p = evenement->position().toPoint();
     edition.OnMouseDown(evenement->buttons().testFlag(Qt::LeftButton), evenement->buttons().testFlag(Qt::RightButton),
-                       p.x(), p.y());
+                        p.x(), p.y());
 }
 
 void TFenetreGraphe::mouseMoveEvent(QMouseEvent* evenement)

@@ -33,8 +33,7 @@ public:
     bool PoserQuestion(std::string_view texte, std::string_view titre) override;
     void SaisirNom(std::string_view titre, char (&reponse)[kTailleNom]) override;
     void SaisirArcASupprimer(char (&depart)[kTailleNom], char (&arrivee)[kTailleNom]) override;
-    void SaisirExtremites(std::string_view titre, char (&depart)[kTailleNom],
-                          char (&arrivee)[kTailleNom]) override;
+    void SaisirExtremites(std::string_view titre, char (&depart)[kTailleNom], char (&arrivee)[kTailleNom]) override;
     void FixerTailleClient(int largeur, int hauteur) override;
     int LargeurClient() const override;
     void FixerTitre(std::string_view titre) override;

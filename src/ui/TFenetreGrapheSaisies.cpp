@@ -16,8 +16,7 @@ void TFenetreGraphe::SaisirArcASupprimer(char (&depart)[kTailleNom], char (&arri
     saisie.exec();
 }
 
-void TFenetreGraphe::SaisirExtremites(std::string_view titre, char (&depart)[kTailleNom],
-                                      char (&arrivee)[kTailleNom])
+void TFenetreGraphe::SaisirExtremites(std::string_view titre, char (&depart)[kTailleNom], char (&arrivee)[kTailleNom])
 {
     TSuppressionArc saisie(this, TexteDepuisUtf8(titre), depart, arrivee);
     saisie.exec();

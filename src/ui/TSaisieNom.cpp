@@ -24,8 +24,7 @@ TSaisieNom::TSaisieNom(QWidget* proprietaire)
     setTabOrder(btAnnuler, edChampNom);
 }
 
-TSaisieNom::TSaisieNom(QWidget* proprietaire, char (&nomSaisi_)[kTailleNom])
-    : TSaisieNom(proprietaire)
+TSaisieNom::TSaisieNom(QWidget* proprietaire, char (&nomSaisi_)[kTailleNom]) : TSaisieNom(proprietaire)
 {
     nomSaisi = &nomSaisi_;
 }

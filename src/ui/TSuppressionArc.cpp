@@ -29,12 +29,10 @@ QLabel* CreerEtiquette(QWidget* parent, const char* nom, const QString& texte, Q
 
 QPoint PositionCentree(QSize ecran, QSize dialogue)
 {
-    return {(ecran.width() >> 1) - (dialogue.width() >> 1),
-            (ecran.height() >> 1) - (dialogue.height() >> 1)};
+    return {(ecran.width() >> 1) - (dialogue.width() >> 1), (ecran.height() >> 1) - (dialogue.height() >> 1)};
 }
 
-TSuppressionArc::TSuppressionArc(QWidget* proprietaire)
-    : TDialogueSaisie(proprietaire, {}, kTitreParDefaut)
+TSuppressionArc::TSuppressionArc(QWidget* proprietaire) : TDialogueSaisie(proprietaire, {}, kTitreParDefaut)
 {
     resize(kTaille);
     CreerBoutons("bt_Ok", QRect(8, 136, 137, 33), "bt_Annuler", QRect(184, 136, 137, 33));
@@ -48,8 +46,7 @@ TSuppressionArc::TSuppressionArc(QWidget* proprietaire)
     setTabOrder(ed_depart, ed_arrive);
 }
 
-TSuppressionArc::TSuppressionArc(QWidget* proprietaire, char (&nomDepart_)[kTailleNom],
-                                 char (&nomArrivee_)[kTailleNom])
+TSuppressionArc::TSuppressionArc(QWidget* proprietaire, char (&nomDepart_)[kTailleNom], char (&nomArrivee_)[kTailleNom])
     : TSuppressionArc(proprietaire)
 {
     nomDepart = &nomDepart_;
@@ -60,8 +57,8 @@ TSuppressionArc::TSuppressionArc(QWidget* proprietaire, char (&nomDepart_)[kTail
         ed_depart->setText(LireNom(nomDepart_));
 }
 
-TSuppressionArc::TSuppressionArc(QWidget* proprietaire, const QString& titre,
-                                 char (&nomDepart_)[kTailleNom], char (&nomArrivee_)[kTailleNom])
+TSuppressionArc::TSuppressionArc(QWidget* proprietaire, const QString& titre, char (&nomDepart_)[kTailleNom],
+                                 char (&nomArrivee_)[kTailleNom])
     : TSuppressionArc(proprietaire)
 {
     nomDepart = &nomDepart_;

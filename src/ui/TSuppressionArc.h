@@ -28,8 +28,7 @@ public:
     explicit TSuppressionArc(QWidget* proprietaire);
     // Caption "Supression d'un arc"; a non-empty `nomDepart` pre-fills the
     // departure field and the caret starts in the arrival field.
-    TSuppressionArc(QWidget* proprietaire, char (&nomDepart)[kTailleNom],
-                    char (&nomArrivee)[kTailleNom]);
+    TSuppressionArc(QWidget* proprietaire, char (&nomDepart)[kTailleNom], char (&nomArrivee)[kTailleNom]);
     // Both fields start empty, the caret in the departure field.
     TSuppressionArc(QWidget* proprietaire, const QString& titre, char (&nomDepart)[kTailleNom],
                     char (&nomArrivee)[kTailleNom]);

@@ -40,10 +40,11 @@ const QString kAide = QStringLiteral(
     "   - pour utiliser un algorithme de traitement d'arc : utiliser le menu  principal.\n"
     "   - pour avoir des informations sur le graphe ou redimensionner la fenêtre : cliquer droit où il n'y pas de sommet.\n");
 const QString kTitreCredits = QStringLiteral("Crédits");
-const QString kCredits = QStringLiteral(
-    "Quorvalent, version " QUORVALENT_VERSION "\n\n"
-    "Une boîte à outils pour dessiner des graphes et leur appliquer les algorithmes classiques : "
-    "numérotation, plus courts chemins, arbres couvrants, tests de structure.");
+const QString kCredits =
+    QStringLiteral("Quorvalent, version " QUORVALENT_VERSION
+                   "\n\n"
+                   "Une boîte à outils pour dessiner des graphes et leur appliquer les algorithmes classiques : "
+                   "numérotation, plus courts chemins, arbres couvrants, tests de structure.");
 const QString kTitreHtml = QStringLiteral("Juste 2 secondes");
 const QString kNoticeHtml = QStringLiteral("Cette fonction n'est pas fini d'être implémentée.");
 const QString kTitre3D = QStringLiteral("Un peu de patience");
@@ -133,8 +134,8 @@ void TTrivaldo::SaveDialog1CanClose(const QString& chemin)
     // Any ".gff" in the path will do, not only at its end.
     const QString nom = chemin.contains(kExtension) ? chemin : chemin + kExtension;
     // The dialog asked about the name typed, not about the one completed here.
-    if (nom != chemin && QFileInfo::exists(nom) &&
-        !PoserQuestionBoite(kRemplacer.arg(QDir::toNativeSeparators(nom)), kTitreEnregistrer))
+    if (nom != chemin && QFileInfo::exists(nom)
+        && !PoserQuestionBoite(kRemplacer.arg(QDir::toNativeSeparators(nom)), kTitreEnregistrer))
         return;
     TGraphe& graphe = fenetre->Graphe();
     graphe.FixerNomFichier(CheminVersOctets(nom));

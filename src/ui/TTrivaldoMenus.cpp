@@ -38,8 +38,8 @@ QMenu* TTrivaldo::AjouterMenu(QMenu* parent, const char* composant, const QStrin
     return menu;
 }
 
-QAction* TTrivaldo::AjouterItem(QMenu* menu, const char* composant, const QString& texte,
-                                const QKeySequence& raccourci, std::function<void()> gestionnaire)
+QAction* TTrivaldo::AjouterItem(QMenu* menu, const char* composant, const QString& texte, const QKeySequence& raccourci,
+                                std::function<void()> gestionnaire)
 {
     QAction* item = menu->addAction(texte);
     item->setObjectName(QLatin1String(composant));
@@ -53,7 +53,9 @@ void TTrivaldo::CreerMenuPrincipal()
 {
     menuBar()->setObjectName(QStringLiteral("MainMenu1"));
     const auto executer = [this](Commande commande) { return [this, commande] { Executer(commande); }; };
-    const auto lier = [this](void (TTrivaldo::*gestionnaire)()) { return [this, gestionnaire] { (this->*gestionnaire)(); }; };
+    const auto lier = [this](void (TTrivaldo::*gestionnaire)()) {
+        return [this, gestionnaire] { (this->*gestionnaire)(); };
+    };
     const QKeySequence aucun;
     const auto ctrl = [](char lettre) { return QKeySequence(QStringLiteral("Ctrl+%1").arg(QLatin1Char(lettre))); };
 
@@ -61,9 +63,12 @@ void TTrivaldo::CreerMenuPrincipal()
     AjouterItem(fichier, "Nouveau1", QStringLiteral("Nouveau"), ctrl('N'), lier(&TTrivaldo::Nouveau1Click));
     AjouterItem(fichier, "Ouvrir1", QStringLiteral("Ouvrir"), ctrl('O'), lier(&TTrivaldo::Ouvrir1Click));
     AjouterItem(fichier, "Enregistrer1", QStringLiteral("Enregistrer"), ctrl('S'), lier(&TTrivaldo::Enregistrer1Click));
-    AjouterItem(fichier, "Enregistrersous1", QStringLiteral("Enregistrer sous"), aucun, lier(&TTrivaldo::Enregistrersous1Click));
-    AjouterItem(fichier, "ExporterenHTML1", QStringLiteral("Exporter en HTML"), aucun, lier(&TTrivaldo::bt_rapportClick));
-    AjouterItem(fichier, "ExporterenBMP1", QStringLiteral("Exporter en BMP"), aucun, lier(&TTrivaldo::ExporterenBMP1Click));
+    AjouterItem(fichier, "Enregistrersous1", QStringLiteral("Enregistrer sous"), aucun,
+                lier(&TTrivaldo::Enregistrersous1Click));
+    AjouterItem(fichier, "ExporterenHTML1", QStringLiteral("Exporter en HTML"), aucun,
+                lier(&TTrivaldo::bt_rapportClick));
+    AjouterItem(fichier, "ExporterenBMP1", QStringLiteral("Exporter en BMP"), aucun,
+                lier(&TTrivaldo::ExporterenBMP1Click));
     AjouterItem(fichier, "Fermer1", QStringLiteral("Fermer"), ctrl('F'), lier(&TTrivaldo::Fermer1Click));
     AjouterItem(fichier, "Toutfermer1", QStringLiteral("Tout fermer"), aucun, lier(&TTrivaldo::Toutfermer1Click));
     AjouterItem(fichier, "Quitter1", QStringLiteral("Quitter"), ctrl('Q'), lier(&TTrivaldo::Quitter1Click));
@@ -95,7 +100,8 @@ void TTrivaldo::CreerMenuPrincipal()
 
     QMenu* detection = AjouterMenu(nullptr, "Dtection1", QStringLiteral("Détection"));
     AjouterItem(detection, "Connexit2", QStringLiteral("Connexité"), ctrl('C'), executer(Commande::Connexite));
-    AjouterItem(detection, "Forteconnexit1", QStringLiteral("Forte connexité"), aucun, executer(Commande::ForteConnexite));
+    AjouterItem(detection, "Forteconnexit1", QStringLiteral("Forte connexité"), aucun,
+                executer(Commande::ForteConnexite));
     AjouterItem(detection, "Arbre1", QStringLiteral("Arbre"), ctrl('A'), executer(Commande::Arbre));
     AjouterItem(detection, "Arboresence1", QStringLiteral("Arboresence"), aucun, executer(Commande::Arborescence));
     AjouterItem(detection, "Dtectiondecircuit1", QStringLiteral("Circuit"), aucun, executer(Commande::Circuit));
@@ -117,9 +123,9 @@ void TTrivaldo::CreerBarreOutils()
     for (const Bouton& bouton : kBoutons) {
         // An image alone: no text, so no tool tip either.
         QAction* action = bouton.image == nullptr
-                              ? barre->addSeparator()
-                              : barre->addAction(QIcon(QStringLiteral(":/icones/%1.png").arg(QLatin1String(bouton.image))),
-                                                 QString());
+                            ? barre->addSeparator()
+                            : barre->addAction(
+                                QIcon(QStringLiteral(":/icones/%1.png").arg(QLatin1String(bouton.image))), QString());
         action->setObjectName(QLatin1String(bouton.composant));
         barre->widgetForAction(action)->setFixedSize(bouton.largeur, kHauteurBouton);
         if (bouton.gestionnaire != nullptr)

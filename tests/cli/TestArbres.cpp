@@ -20,10 +20,11 @@ TEST_F(TestCli, Kruskal1_afficheLArbreDeSaFenetreMinOuMax)
     Ecrire("t.gff", false, Triangle);
     const Execution min = Lancer({"kruskal1", "t.gff"});
     EXPECT_EQ(min.statut, 0) << min.erreurs;
-    EXPECT_EQ(min.sortie, "Orientation : orienté\nSommets : 3\nArcs : 2\nChemin enregistré : (aucun)\n"
-                          "A (10, 20)\n  -> C : 1\n"
-                          "C (50, 60)\n  -> B : 2\n"
-                          "B (30, 40)\n");
+    EXPECT_EQ(min.sortie,
+              "Orientation : orienté\nSommets : 3\nArcs : 2\nChemin enregistré : (aucun)\n"
+              "A (10, 20)\n  -> C : 1\n"
+              "C (50, 60)\n  -> B : 2\n"
+              "B (30, 40)\n");
     const Execution max = Lancer({"kruskal1", "--max", "t.gff", "-o", "arbre.gff"});
     EXPECT_EQ(max.statut, 0) << max.erreurs;
     const auto lu = Relire(Chemin("arbre.gff"));

@@ -17,20 +17,20 @@ void Raccourci(TGraphe& g)
     g.AjouterArc("A", "C", 5);
 }
 
-constexpr char kParB[] = "Orientation : orienté\nSommets : 3\nArcs : 2\nChemin enregistré : (aucun)\n"
-                         "C (50, 60)\nB (30, 40)\n  -> C : 1\nA (10, 20)\n  -> B : 1\n";
-constexpr char kDirect[] = "Orientation : orienté\nSommets : 2\nArcs : 1\nChemin enregistré : (aucun)\n"
-                           "C (50, 60)\nA (10, 20)\n  -> C : 5\n";
+constexpr char kParB[] =
+    "Orientation : orienté\nSommets : 3\nArcs : 2\nChemin enregistré : (aucun)\n"
+    "C (50, 60)\nB (30, 40)\n  -> C : 1\nA (10, 20)\n  -> B : 1\n";
+constexpr char kDirect[] =
+    "Orientation : orienté\nSommets : 2\nArcs : 1\nChemin enregistré : (aucun)\n"
+    "C (50, 60)\nA (10, 20)\n  -> C : 5\n";
 }  // namespace
 
 TEST_F(TestCli, Chemins_chaqueCommandeEtVarianteAfficheLaFenetreDuCheminQuElleOuvre)
 {
     Ecrire("g.gff", true, Raccourci);
     const std::vector<std::pair<std::vector<std::string>, const char*>> cas = {
-        {{"dijkstra", "g.gff", "A", "C"}, kParB},
-        {{"bellman", "g.gff", "A", "C"}, kParB},
-        {{"bellman", "--max", "g.gff", "A", "C"}, kDirect},
-        {{"ford", "g.gff", "A", "C"}, kParB},
+        {{"dijkstra", "g.gff", "A", "C"}, kParB},           {{"bellman", "g.gff", "A", "C"}, kParB},
+        {{"bellman", "--max", "g.gff", "A", "C"}, kDirect}, {{"ford", "g.gff", "A", "C"}, kParB},
         {{"ford", "g.gff", "A", "C", "--max"}, kDirect},
     };
     for (const auto& [arguments, attendu] : cas) {

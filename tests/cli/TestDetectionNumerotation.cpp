@@ -54,8 +54,8 @@ TEST_F(TestCli, Detections_messageDuProgrammeEtStatutSelonLaReponse)
          "chaine.gff", "Le graphe n'est pas fortement connexe."},
         {"arbre", "Reconnaissance d'arbre", "chaine.gff", "Le graphe est un arbre.", "circuit.gff",
          "Le graphe n'est pas un arbre."},
-        {"arborescence", "Reconnaissance d'arborescence", "chaine.gff", "Le graphe est une arborescence",
-         "circuit.gff", "Le graphe n'est pas une arborescence"},
+        {"arborescence", "Reconnaissance d'arborescence", "chaine.gff", "Le graphe est une arborescence", "circuit.gff",
+         "Le graphe n'est pas une arborescence"},
         {"eulerien", "Détermination de la contenance d'un cycle eulérien", "cycle.gff", "Le graphe est eulérien.",
          "chaine.gff", "Le graphe n'est pas eulérien."},
     };
@@ -77,8 +77,9 @@ TEST_F(TestCli, Detection_plusieursFichiers_statut0SeulementSiToutEstOui)
     Ecrire("c.gff", true, Circuit);
     const Execution oui = Lancer({"connexite", "a.gff", "b.gff"});
     EXPECT_EQ(oui.statut, 0);
-    EXPECT_EQ(oui.sortie, "==> a.gff <==\nDétermination de la connexité : Le graphe est connexe.\n"
-                          "\n==> b.gff <==\nDétermination de la connexité : Le graphe est connexe.\n");
+    EXPECT_EQ(oui.sortie,
+              "==> a.gff <==\nDétermination de la connexité : Le graphe est connexe.\n"
+              "\n==> b.gff <==\nDétermination de la connexité : Le graphe est connexe.\n");
     EXPECT_EQ(Lancer({"connexite", "a.gff", "c.gff", "b.gff"}).statut, 1);
     EXPECT_EQ(Lancer({"connexite", "c.gff", "absent.gff"}).statut, 3) << "a failure outweighs a no";
 }

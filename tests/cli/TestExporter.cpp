@@ -28,9 +28,18 @@ bool Contient(const QImage& image, QRect zone, Critere critere)
     return false;
 }
 
-bool EstBleu(QColor c) { return c.blue() > 180 && c.red() < 120 && c.green() < 120; }
-bool EstRouge(QColor c) { return c.red() > 180 && c.green() < 120 && c.blue() < 120; }
-bool EstSombre(QColor c) { return c.red() < 100 && c.green() < 100 && c.blue() < 100; }
+bool EstBleu(QColor c)
+{
+    return c.blue() > 180 && c.red() < 120 && c.green() < 120;
+}
+bool EstRouge(QColor c)
+{
+    return c.red() > 180 && c.green() < 120 && c.blue() < 120;
+}
+bool EstSombre(QColor c)
+{
+    return c.red() < 100 && c.green() < 100 && c.blue() < 100;
+}
 }  // namespace
 
 TEST_F(TestCli, Exporter_pngEtBmp_fondBlancTailleAjusteeEtDessinDeLaFenetre)

@@ -61,8 +61,8 @@ TEST(Readme, ExemplesDeQuorvalentCli_donnentLaSortieMontree)
     std::filesystem::copy(source / "exemples", dossier / "exemples");
     const std::string outil = std::filesystem::path(QUORVALENT_CLI).parent_path().string();
     for (const Exemple& exemple : exemples) {
-        const std::string ligne = "cd '" + dossier.string() + "' && PATH='" + outil + "':\"$PATH\" && { " +
-                                  exemple.commande + " ; } 2>&1";
+        const std::string ligne =
+            "cd '" + dossier.string() + "' && PATH='" + outil + "':\"$PATH\" && { " + exemple.commande + " ; } 2>&1";
         EXPECT_EQ(Executer(ligne), exemple.attendu) << "$ " << exemple.commande;
     }
     std::filesystem::remove_all(dossier);

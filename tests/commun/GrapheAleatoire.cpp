@@ -158,9 +158,12 @@ int GrapheGenere::NombreArcs() const
 const char* NomForme(Forme forme)
 {
     switch (forme) {
-    case Forme::Aleatoire: return "aleatoire";
-    case Forme::SansCircuit: return "sans circuit";
-    case Forme::Grille: return "grille";
+    case Forme::Aleatoire:
+        return "aleatoire";
+    case Forme::SansCircuit:
+        return "sans circuit";
+    case Forme::Grille:
+        return "grille";
     }
     return "";
 }
@@ -169,9 +172,12 @@ GrapheGenere Generer(Forme forme, int n, uint32_t graine)
 {
     std::mt19937 alea(graine);
     switch (forme) {
-    case Forme::Aleatoire: return Aleatoire(n, alea, false);
-    case Forme::SansCircuit: return Aleatoire(n, alea, true);
-    case Forme::Grille: return Grille(n, alea);
+    case Forme::Aleatoire:
+        return Aleatoire(n, alea, false);
+    case Forme::SansCircuit:
+        return Aleatoire(n, alea, true);
+    case Forme::Grille:
+        return Grille(n, alea);
     }
     return {};
 }

@@ -26,20 +26,14 @@ public:
     int32_t hauteurCellule = 13;
 
     void FixerPinceauTransparent() override { appels.emplace_back("pinceau transparent"); }
-    void FixerCouleurPolice(CouleurRvb c) override
-    {
-        Noter("couleur", {c.rouge, c.vert, c.bleu});
-    }
+    void FixerCouleurPolice(CouleurRvb c) override { Noter("couleur", {c.rouge, c.vert, c.bleu}); }
     void Ellipse(int32_t gauche, int32_t haut, int32_t droite, int32_t bas) override
     {
         Noter("ellipse", {gauche, haut, droite, bas});
     }
     void DeplacerVers(int32_t x, int32_t y) override { Noter("deplacer", {x, y}); }
     void TracerLigneVers(int32_t x, int32_t y) override { Noter("ligne", {x, y}); }
-    void EcrireTexte(int32_t x, int32_t y, std::string_view texte) override
-    {
-        Noter("texte", {x, y}, texte);
-    }
+    void EcrireTexte(int32_t x, int32_t y, std::string_view texte) override { Noter("texte", {x, y}, texte); }
     int32_t LargeurTexte(std::string_view texte) override
     {
         appels.push_back("largeur " + std::string(texte));
@@ -72,8 +66,7 @@ public:
     {
         std::vector<std::string> choisis;
         for (const std::string& appel : appels) {
-            if (appel.compare(0, genre.size(), genre) == 0 && appel.size() > genre.size() &&
-                appel[genre.size()] == ' ')
+            if (appel.compare(0, genre.size(), genre) == 0 && appel.size() > genre.size() && appel[genre.size()] == ' ')
                 choisis.push_back(appel);
         }
         return choisis;

@@ -62,13 +62,15 @@ public:
         departsProposes.emplace_back(depart);
         Repondre(depart, arrivee);
     }
-    void SaisirExtremites(std::string_view titreBoite, char (&depart)[kTailleNom],
-                          char (&arrivee)[kTailleNom]) override
+    void SaisirExtremites(std::string_view titreBoite, char (&depart)[kTailleNom], char (&arrivee)[kTailleNom]) override
     {
         titresSaisies.emplace_back(titreBoite);
         Repondre(depart, arrivee);
     }
-    void FixerTailleClient(int largeurClient, int hauteurClient) override { tailles.emplace_back(largeurClient, hauteurClient); }
+    void FixerTailleClient(int largeurClient, int hauteurClient) override
+    {
+        tailles.emplace_back(largeurClient, hauteurClient);
+    }
     int LargeurClient() const override { return tailles.empty() ? kLargeurInitiale : tailles.back().first; }
     void FixerTitre(std::string_view texte) override { titre = texte; }
     void Redessiner() override { ++redessins; }

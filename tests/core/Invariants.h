@@ -44,8 +44,8 @@ inline std::string EcartsInvariants(const TGraphe& g, bool construitParEdition)
             if (cible == nullptr)
                 ecarts << "arc " << s->nom << "->" << a->nom << " vers aucun sommet\n";
             else if (cible->x != a->x || cible->y != a->y)
-                ecarts << "arc " << s->nom << "->" << a->nom << " en (" << a->x << ',' << a->y
-                       << ") et sa cible en (" << cible->x << ',' << cible->y << ")\n";
+                ecarts << "arc " << s->nom << "->" << a->nom << " en (" << a->x << ',' << a->y << ") et sa cible en ("
+                       << cible->x << ',' << cible->y << ")\n";
         }
     }
     if (sommets != g.NbSommets())

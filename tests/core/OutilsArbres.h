@@ -48,6 +48,6 @@ inline std::string Decrire(const TGraphe& g)
             texte += std::string(a->nom) + ":" + std::to_string(a->valeur) + (a->marque ? "* " : " ");
         texte += "] ";
     }
-    return texte + "n=" + std::to_string(g.NbSommets()) + " m=" + std::to_string(g.NbArcs()) +
-           (g.Oriente() ? " oriente" : " non oriente") + (g.PoidsInverses() ? " inverses" : "");
+    return texte + "n=" + std::to_string(g.NbSommets()) + " m=" + std::to_string(g.NbArcs())
+         + (g.Oriente() ? " oriente" : " non oriente") + (g.PoidsInverses() ? " inverses" : "");
 }

@@ -102,10 +102,11 @@ TEST(CheminsReference, Dijkstra_memesPredecesseursQueLaTranscription)
         // chosen; and weights around it, so that some distances equal it.
         const Poids tirages[] = {{0, 1500000}, {999999, 1000001}, {0, 6}, {0, 6}, {0, 6}};
         RemplirAuHasard(g, alea, tirages[essai % 5]);
-        PourChaqueDepart(g, [&](const char (&depart)[kTailleNom]) {
+        PourChaqueDepart(g, [&](const char(&depart)[kTailleNom]) {
             const IndexNumeros index(g, g.NbSommets());
             EXPECT_EQ(PredecesseursDijkstra(index, index.Numero(depart)), reference::Dijkstra(g, depart))
-                << "from " << depart << " in\n" << Decrire(g);
+                << "from " << depart << " in\n"
+                << Decrire(g);
         });
     }
 }
@@ -121,13 +122,14 @@ TEST(CheminsReference, Bellman_memesPredecesseursQueLaTranscriptionEtFenetresDep
         if (!SansCircuit(g))
             continue;
         NumerotationTopologique(g);
-        PourChaqueDepart(g, [&](const char (&depart)[kTailleNom]) {
+        PourChaqueDepart(g, [&](const char(&depart)[kTailleNom]) {
             const IndexNumeros index(g, g.NbSommets() + 2);
             EXPECT_EQ(PredecesseursBellman(index, g.NbSommets(), index.Numero(depart)), reference::Bellman(g, depart))
-                << "from " << depart << " in\n" << Decrire(g);
+                << "from " << depart << " in\n"
+                << Decrire(g);
         });
-        PourChaqueDepart(g, [&](const char (&depart)[kTailleNom]) {
-            PourChaqueDepart(g, [&](const char (&arrivee)[kTailleNom]) {
+        PourChaqueDepart(g, [&](const char(&depart)[kTailleNom]) {
+            PourChaqueDepart(g, [&](const char(&arrivee)[kTailleNom]) {
                 VerifierFenetre(fenetre, g, Commande::BellmanMin, depart, arrivee, false);
             });
         });
@@ -144,13 +146,13 @@ TEST(CheminsReference, Ford_memesPredecesseursEtMemesCircuitsQueLaTranscriptionE
         FauxServices fenetre;
         TGraphe g{fenetre};
         RemplirAuHasard(g, alea, essai % 2 == 0 ? Poids{-2, 6} : Poids{-1, 9});
-        PourChaqueDepart(g, [&](const char (&depart)[kTailleNom]) {
+        PourChaqueDepart(g, [&](const char(&depart)[kTailleNom]) {
             const IndexNumeros index(g, g.NbSommets());
             const auto rapide = PredecesseursFord(index, index.Numero(depart));
             const auto attendu = reference::Ford(g, depart);
             circuits += attendu.empty();
             EXPECT_EQ(rapide.value_or(std::vector<int32_t>{}), attendu) << "from " << depart << " in\n" << Decrire(g);
-            PourChaqueDepart(g, [&](const char (&arrivee)[kTailleNom]) {
+            PourChaqueDepart(g, [&](const char(&arrivee)[kTailleNom]) {
                 VerifierFenetre(fenetre, g, Commande::FordMin, depart, arrivee, attendu.empty());
             });
         });

@@ -61,8 +61,8 @@ TEST_F(DessinSommet, Sommet_cercleDeRayon7EtNomBleuCentre15PixelsSousLeCentre)
 {
     g.AjouterSommet("A", 100, 60);
     Dessiner();
-    EXPECT_EQ(canevas.appels, (Appels{"pinceau transparent", "couleur 0 0 255",
-                                      "ellipse 93 53 107 67", "largeur A", "texte 97 75 A"}));
+    EXPECT_EQ(canevas.appels,
+              (Appels{"pinceau transparent", "couleur 0 0 255", "ellipse 93 53 107 67", "largeur A", "texte 97 75 A"}));
 }
 
 TEST_F(DessinSommet, Sommet_numeroteGardeLeNomSeulCentreEtLeNumeroADroite)
@@ -88,13 +88,10 @@ TEST_F(DessinSommet, Ordre_lesArcsDUnSommetSuiventSonEtiquetteAvantLeSommetSuiva
     g.AjouterSommet("B", 200, 100);
     g.AjouterArc("A", "B", 5);
     Dessiner();
-    EXPECT_EQ(canevas.appels,
-              (Appels{"pinceau transparent",
-                      "couleur 0 0 255", "ellipse 93 93 107 107", "largeur A", "texte 97 115 A",
-                      "deplacer 187 105", "ligne 200 100", "ligne 187 94",
-                      "deplacer 100 100", "ligne 200 100",
-                      "couleur 255 0 0", "texte 150 100 5",
-                      "couleur 0 0 255", "ellipse 193 93 207 107", "largeur B", "texte 197 115 B"}));
+    EXPECT_EQ(canevas.appels, (Appels{"pinceau transparent", "couleur 0 0 255", "ellipse 93 93 107 107", "largeur A",
+                                      "texte 97 115 A", "deplacer 187 105", "ligne 200 100", "ligne 187 94",
+                                      "deplacer 100 100", "ligne 200 100", "couleur 255 0 0", "texte 150 100 5",
+                                      "couleur 0 0 255", "ellipse 193 93 207 107", "largeur B", "texte 197 115 B"}));
 }
 
 // ---- Arc -------------------------------------------------------------------
@@ -107,8 +104,7 @@ TEST_F(DessinArc, Arc_nonOriente_uneLigneDeChaqueCoteSansPointeEtPoidsSuperposes
     g.AjouterArc("A", "B", 7);
     Dessiner();
     EXPECT_EQ(Traits(), (Appels{"deplacer 0 0", "ligne 40 20", "deplacer 40 20", "ligne 0 0"}));
-    EXPECT_EQ(canevas.Appels("texte"),
-              (Appels{"texte -3 15 A", "texte 20 10 7", "texte 37 35 B", "texte 20 10 7"}));
+    EXPECT_EQ(canevas.Appels("texte"), (Appels{"texte -3 15 A", "texte 20 10 7", "texte 37 35 B", "texte 20 10 7"}));
 }
 
 TEST_F(DessinArc, Arc_suitLaCopieDeLaPositionDeLaCibleMemeSansSommetCible)
@@ -121,8 +117,7 @@ TEST_F(DessinArc, Arc_suitLaCopieDeLaPositionDeLaCibleMemeSansSommetCible)
     arc->y = 30;
     CopierNom(arc->nom, "Fantome");  // as a damaged file can leave it
     Dessiner();
-    EXPECT_EQ(Traits(), (Appels{"deplacer -5 17", "ligne 0 30", "ligne 5 17",
-                                "deplacer 0 0", "ligne 0 30"}));
+    EXPECT_EQ(Traits(), (Appels{"deplacer -5 17", "ligne 0 30", "ligne 5 17", "deplacer 0 0", "ligne 0 30"}));
     EXPECT_EQ(canevas.Appels("texte")[1], "texte 0 15 1");
 }
 
@@ -144,8 +139,8 @@ TEST_F(DessinPointe, Pointe_arcHorizontalVersLaDroite_traitsVersLaGaucheA22Degre
     g.AjouterArc("A", "B", 0);
     Dessiner();
     // 200 - 14 cos 22.5° = 187.07; 100 ± 14 sin 22.5° = 105.36 and 94.64.
-    EXPECT_EQ(Traits(), (Appels{"deplacer 187 105", "ligne 200 100", "ligne 187 94",
-                                "deplacer 100 100", "ligne 200 100"}));
+    EXPECT_EQ(Traits(),
+              (Appels{"deplacer 187 105", "ligne 200 100", "ligne 187 94", "deplacer 100 100", "ligne 200 100"}));
 }
 
 TEST_F(DessinPointe, Pointe_arcVerticalVersLeBas_traitsVersLeHaut)
@@ -154,8 +149,8 @@ TEST_F(DessinPointe, Pointe_arcVerticalVersLeBas_traitsVersLeHaut)
     g.AjouterSommet("B", 100, 200);
     g.AjouterArc("A", "B", 0);
     Dessiner();
-    EXPECT_EQ(Traits(), (Appels{"deplacer 94 187", "ligne 100 200", "ligne 105 187",
-                                "deplacer 100 100", "ligne 100 200"}));
+    EXPECT_EQ(Traits(),
+              (Appels{"deplacer 94 187", "ligne 100 200", "ligne 105 187", "deplacer 100 100", "ligne 100 200"}));
 }
 
 TEST_F(DessinPointe, Pointe_chaqueQuadrantPointeVersLaSource)
@@ -194,8 +189,7 @@ TEST_F(DessinPointe, Pointe_arcCourtEtPeuPentu_horizontaleParLaDistanceTronquee)
     g.AjouterSommet("B", 5, 2);
     g.AjouterArc("A", "B", 0);
     Dessiner();
-    EXPECT_EQ(Traits(), (Appels{"deplacer -7 7", "ligne 5 2", "ligne -7 -3",
-                                "deplacer 0 0", "ligne 5 2"}));
+    EXPECT_EQ(Traits(), (Appels{"deplacer -7 7", "ligne 5 2", "ligne -7 -3", "deplacer 0 0", "ligne 5 2"}));
 }
 
 // ---- Loop ------------------------------------------------------------------
@@ -241,8 +235,8 @@ TEST_F(DessinPoids, Poids_negatifGardeSonSigneEtLaMoitieArrondiVersMoinsLInfini)
     g.AjouterArc("B", "A", kMin);
     Dessiner();
     // (-5 + 0) / 2 and (-1 + 0) / 2 round down to -3 and -1, not to -2 and 0.
-    EXPECT_EQ(canevas.Appels("texte"), (Appels{"texte -8 14 A", "texte -3 -1 -4",
-                                               "texte -3 15 B", "texte -3 -1 -2147483648"}));
+    EXPECT_EQ(canevas.Appels("texte"),
+              (Appels{"texte -8 14 A", "texte -3 -1 -4", "texte -3 15 B", "texte -3 -1 -2147483648"}));
 }
 
 // ---- Scale and offset ----------------------------------------------------------
@@ -257,8 +251,8 @@ TEST_F(DessinEchelle, Echelle_multiplieCentresRayonEtTraitsPuisAjouteLeDecalage)
     // label's 15 stays unscaled: 150 + 15 + 30 = 195; strokes of 35.
     EXPECT_EQ(canevas.Appels("ellipse"), (Appels{"ellipse 272 162 307 197", "ellipse 522 162 557 197"}));
     EXPECT_EQ(canevas.Appels("texte"), (Appels{"texte 287 195 A", "texte 415 180 9", "texte 537 195 B"}));
-    EXPECT_EQ(Traits(), (Appels{"deplacer 507 193", "ligne 540 180", "ligne 507 166",
-                                "deplacer 290 180", "ligne 540 180"}));
+    EXPECT_EQ(Traits(),
+              (Appels{"deplacer 507 193", "ligne 540 180", "ligne 507 166", "deplacer 290 180", "ligne 540 180"}));
 }
 
 TEST_F(DessinEchelle, Echelle_tronqueVersZeroAGaucheDeLOrigine)

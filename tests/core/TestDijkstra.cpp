@@ -167,7 +167,7 @@ TEST_F(Dijkstra, ArcVersUnNomAbsentEtHomonymes_sansPlantage)
 {
     AjouterSommets(g, {"A", "B", "C", "D"});
     AjouterArcs(g, {{"A", "B", 1}, {"B", "C", 1}, {"A", "D", 1}, {"D", "C", 5}});
-    CopierNom(g.ChercherSommet("D")->nom, "B");  // a later homonym of B
+    CopierNom(g.ChercherSommet("D")->nom, "B");          // a later homonym of B
     CopierNom(g.PremierSommet()->arcSuivant->nom, "Q");  // A's arc to B now names no vertex
     const TGraphe* chemin = Lancer("A", "C");
     ASSERT_NE(chemin, nullptr);

@@ -295,7 +295,7 @@ TEST_F(FichierGff, CompteursMensongers_lesCompteursSuiventLesEnregistrements)
     Exemple(g);
     g.Sauvegarder(Chemin("g.gff"));
     Octets o = Lire(Chemin("g.gff"));
-    o[22] = 99;                                           // nbArcs says 99
+    o[22] = 99;                                              // nbArcs says 99
     o[18] = 0xFF, o[19] = 0xFF, o[20] = 0xFF, o[21] = 0x7F;  // nbSommets says 2^31 - 1
     Ecrire(dossier / "ment.gff", o);
     auto relu = Charger(Chemin("ment.gff"));
@@ -337,7 +337,7 @@ TEST_F(FichierGff, HomonymesEtArcsPendants_seChargentSeResauventEtSEffacent)
     g.AjouterArc("B", "Z", 3);
     g.Sauvegarder(Chemin("g.gff"));
     Octets o = Lire(Chemin("g.gff"));
-    o[107 + 36 + 32 + 4] = 'A';  // B becomes a second A, keeping its two arcs
+    o[107 + 36 + 32 + 4] = 'A';            // B becomes a second A, keeping its two arcs
     o[107 + 36 + 32 + 36 + 64 + 4] = 'Q';  // Z becomes Q: every arc now dangles
     Ecrire(dossier / "bizarre.gff", o);
 

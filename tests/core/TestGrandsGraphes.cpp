@@ -14,14 +14,14 @@ TEST(GrandsGraphes, ChaqueCommandeAboutit_circuitReconnu)
         FauxServices fenetre;
         TGraphe g{fenetre};
         ConstruireGrand(g, 10000, 50000, sansCircuit, 7);
-        for (const Commande commande : {Commande::NumerotationTopologique, Commande::Circuit, Commande::Connexite,
-                                        Commande::ForteConnexite, Commande::Arbre, Commande::Arborescence,
-                                        Commande::Eulerien}) {
+        for (const Commande commande :
+             {Commande::NumerotationTopologique, Commande::Circuit, Commande::Connexite, Commande::ForteConnexite,
+              Commande::Arbre, Commande::Arborescence, Commande::Eulerien}) {
             ExecuterCommande(g, commande);
         }
         ASSERT_FALSE(fenetre.messages.empty());
-        EXPECT_EQ(fenetre.messages[0].texte, sansCircuit ? "Le graphe ne possède pas de circuit"
-                                                         : "Le graphe possède un ou plusieurs circuits");
+        EXPECT_EQ(fenetre.messages[0].texte,
+                  sansCircuit ? "Le graphe ne possède pas de circuit" : "Le graphe possède un ou plusieurs circuits");
     }
 }
 

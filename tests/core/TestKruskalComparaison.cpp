@@ -134,8 +134,8 @@ void VerifierOptimum(const std::vector<ArcDecrit>& source, const std::vector<Arc
     }
     EXPECT_EQ(poids, meilleur) << contexte;
     for (const ArcDecrit& a : choisissables)
-        EXPECT_EQ(foret.Racine(a.origine), foret.Racine(a.cible)) << a.origine << " and " << a.cible
-                                                                  << " left apart, " << contexte;
+        EXPECT_EQ(foret.Racine(a.origine), foret.Racine(a.cible))
+            << a.origine << " and " << a.cible << " left apart, " << contexte;
 }
 
 int64_t Poids(const TGraphe& g)

@@ -48,9 +48,8 @@ TEST_F(Page, Titre_cheminEncadreCentreEnArialAuQuaranitemeDeLaHauteur)
 {
     g.FixerNomFichier("/g/a.gff");  // 48 pixels wide
     Dessiner();
-    EXPECT_EQ(Depuis("police", 7),
-              (Appels{"police Arial", "pixels 160", "largeur /g/a.gff", "hauteur /g/a.gff",
-                      "rectangle 2328 58 2472 231", "texte 2376 64 /g/a.gff", "points 8"}));
+    EXPECT_EQ(Depuis("police", 7), (Appels{"police Arial", "pixels 160", "largeur /g/a.gff", "hauteur /g/a.gff",
+                                           "rectangle 2328 58 2472 231", "texte 2376 64 /g/a.gff", "points 8"}));
 }
 
 TEST_F(Page, TitreVide_cadreLargeDeDeuxCentiemesDePageSansTexte)
@@ -75,8 +74,7 @@ TEST_F(Page, FenetreDejaAjustee_grapheSurLaMoitieCentraleDeLaPage)
     fenetre.FixerTailleClient(400, 150);
     Dessiner();
     // s = 2400 / 400 = 6, horizontal offset 2400 - 400 * 6 / 2 = 1200.
-    EXPECT_EQ(Depuis("points 8", 3),
-              (Appels{"points 8", "pinceau transparent", "couleur 0 0 255"}));
+    EXPECT_EQ(Depuis("points 8", 3), (Appels{"points 8", "pinceau transparent", "couleur 0 0 255"}));
     EXPECT_EQ(canevas.Appels("ellipse"), (Appels{"ellipse 3258 1358 3342 1442"}));
 }
 
@@ -151,8 +149,10 @@ TEST_F(PageRapport, Rapport_uneLigneParPositionLaLigneVideComprise)
     // 10 points at 96 dpi: lines 13 pixels apart; the empty second line
     // draws nothing but keeps its place.
     EXPECT_EQ(LignesRapport(), (Appels{
-                                   "texte 48 2600 Le graphe  poss\xE8" "de 3 sommets et 2  arcs.",
-                                   "texte 48 2626  - Il ne poss\xE8" "de pas de circuit.",
+                                   "texte 48 2600 Le graphe  poss\xE8"
+                                   "de 3 sommets et 2  arcs.",
+                                   "texte 48 2626  - Il ne poss\xE8"
+                                   "de pas de circuit.",
                                    "texte 48 2639  - Il est connexe.",
                                    "texte 48 2652  - Il comporte 3 composantes fortement connexes.",
                                    "texte 48 2665  - Il constitue un arbre.",
@@ -214,9 +214,13 @@ TEST(Cp1252, Utf8VersCp1252_convertitEtMarqueCeQueLaPageDeCodeNAPas)
 {
     EXPECT_EQ(Utf8VersCp1252("\xC3\xA9t\xC3\xA9 \xE2\x82\xAC \xC5\x93"), "\xE9t\xE9 \x80 \x9C");
     EXPECT_EQ(Utf8VersCp1252("\xE6\x97\xA5 \xF0\x9F\x98\x80"), "? ?");
-    EXPECT_EQ(Utf8VersCp1252("a\xFF" "b\xC3"), "a?b?");
-    EXPECT_EQ(Cp1252VersUtf8(Utf8VersCp1252("R\xC3\xA9seau \xE2\x80\x94 n\xC2\xB0" "1")),
-              "R\xC3\xA9seau \xE2\x80\x94 n\xC2\xB0" "1");
+    EXPECT_EQ(Utf8VersCp1252("a\xFF"
+                             "b\xC3"),
+              "a?b?");
+    EXPECT_EQ(Cp1252VersUtf8(Utf8VersCp1252("R\xC3\xA9seau \xE2\x80\x94 n\xC2\xB0"
+                                            "1")),
+              "R\xC3\xA9seau \xE2\x80\x94 n\xC2\xB0"
+              "1");
 }
 
 }  // namespace

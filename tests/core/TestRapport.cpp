@@ -116,8 +116,7 @@ TEST_F(Rapport, FichierExistant_dateLocaleAuxDeuxSecondesPres)
 {
     g.FixerNomFichier(FichierEcritLe(2024, 3, 5, 14, 7, 9));
     const std::string texte = ::Rapport(g);
-    EXPECT_EQ(texte.substr(0, texte.find('\n')),
-              "Le graphe " + g.NomFichier() + " possède 0 sommets et 0  arcs.");
+    EXPECT_EQ(texte.substr(0, texte.find('\n')), "Le graphe " + g.NomFichier() + " possède 0 sommets et 0  arcs.");
     const std::string derniere = " - La dernière sauvegarde date de 05/03/2024 14:07:08.\n";
     ASSERT_GE(texte.size(), derniere.size());
     EXPECT_EQ(texte.substr(texte.size() - derniere.size()), derniere);

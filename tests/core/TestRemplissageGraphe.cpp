@@ -15,8 +15,8 @@ std::vector<std::string> Enregistrements(const TGraphe& g)
 {
     std::vector<std::string> lignes;
     const auto ligne = [&](const char* sorte, const Sommet& s) {
-        lignes.push_back(std::string(sorte) + s.nom + " " + std::to_string(s.x) + " " + std::to_string(s.y) + " " +
-                         std::to_string(s.valeur));
+        lignes.push_back(std::string(sorte) + s.nom + " " + std::to_string(s.x) + " " + std::to_string(s.y) + " "
+                         + std::to_string(s.valeur));
     };
     for (const Sommet* s = g.PremierSommet(); s != nullptr; s = s->sommetSuivant) {
         ligne("S ", *s);
@@ -45,8 +45,8 @@ void AjouterHomonyme(TGraphe& g, const char* nom, int32_t x)
 
 // Short names collide often; the long ones name the vertex of their first
 // 19 bytes.
-const char* const kNoms[] = {"A", "B", "C", "D", "", "ABCDEFGHIJKLMNOPQRS", "ABCDEFGHIJKLMNOPQRSTU",
-                             "ABCDEFGHIJKLMNOPQRSXY"};
+const char* const kNoms[] = {
+    "A", "B", "C", "D", "", "ABCDEFGHIJKLMNOPQRS", "ABCDEFGHIJKLMNOPQRSTU", "ABCDEFGHIJKLMNOPQRSXY"};
 
 TEST(RemplissageGraphe, memesEnregistrementsCompteursEtMessagesQueLeMagasin)
 {

@@ -41,8 +41,8 @@ public:
         const int descripteur = mkstemp(modele);
         ASSERT_GE(descripteur, 0);
         close(descripteur);
-        std::ofstream(modele, std::ios::binary).write(reinterpret_cast<const char*>(octets.data()),
-                                                      std::streamsize(octets.size()));
+        std::ofstream(modele, std::ios::binary)
+            .write(reinterpret_cast<const char*>(octets.data()), std::streamsize(octets.size()));
         g.Charger(modele);
         fs::remove(modele);
     }
@@ -117,7 +117,8 @@ TEST_F(Robustesse, CompteDeSommetsAuDelaDesNoms_parcoursSeTermine)
     Construire(g, "A B", "A>B");
     g.AccrocherSommet(g.ChercherSommet("B"), "B", 0, 0);
     EXPECT_EQ(NbComposantesConnexes(g), 2);
-    EXPECT_EQ(NbComposantesFortementConnexes(g), 3) << "nothing leads back: each vertex, the homonym too, is a class of its own";
+    EXPECT_EQ(NbComposantesFortementConnexes(g), 3)
+        << "nothing leads back: each vertex, the homonym too, is a class of its own";
 }
 
 TEST_F(Robustesse, SommetAuNomVide_parcoursEtNumerotationSeTerminent)

@@ -25,8 +25,21 @@ namespace {
 // Short and long, case variants, Windows-1252 accents, spaces, quotes and
 // format directives, a name of exactly 19 bytes, names cut to the same 19.
 const std::vector<std::string> kNoms = {
-    "A", "B", "C", "a", "AB", "S1", "S10", " ", "\xE9t\xE9", "x y", "'\"%s%n\\",
-    "\xFF\x80\x81", "nom-de-19-octets-ok", "nom-de-19-octets-ok-et-plus", "nom-de-19-octets-ok-autre",
+    "A",
+    "B",
+    "C",
+    "a",
+    "AB",
+    "S1",
+    "S10",
+    " ",
+    "\xE9t\xE9",
+    "x y",
+    "'\"%s%n\\",
+    "\xFF\x80\x81",
+    "nom-de-19-octets-ok",
+    "nom-de-19-octets-ok-et-plus",
+    "nom-de-19-octets-ok-autre",
 };
 const std::vector<int32_t> kExtremes = {0, 1, -1, 999999, -1000000, INT32_MAX, INT32_MIN};
 
@@ -114,12 +127,30 @@ public:
         const size_t messagesAvant = fenetre.messages.size();
         int messagesAttendus = 0;
         switch (Tirer(12)) {
-        case 0: case 1: case 2: messagesAttendus = AjouterSommet(); break;
-        case 3: case 4: case 5: case 6: messagesAttendus = AjouterArc(); break;
-        case 7: messagesAttendus = SupprimerSommet(); break;
-        case 8: case 9: messagesAttendus = SupprimerArc(); break;
-        case 10: InverserPoids(); break;
-        default: AjusterFenetre(); break;
+        case 0:
+        case 1:
+        case 2:
+            messagesAttendus = AjouterSommet();
+            break;
+        case 3:
+        case 4:
+        case 5:
+        case 6:
+            messagesAttendus = AjouterArc();
+            break;
+        case 7:
+            messagesAttendus = SupprimerSommet();
+            break;
+        case 8:
+        case 9:
+            messagesAttendus = SupprimerArc();
+            break;
+        case 10:
+            InverserPoids();
+            break;
+        default:
+            AjusterFenetre();
+            break;
         }
         if (fenetre.messages.size() - messagesAvant != size_t(messagesAttendus))
             ecarts << messagesAttendus << " message(s) attendu(s), " << fenetre.messages.size() - messagesAvant
@@ -242,8 +273,8 @@ private:
             maxX = std::max<int64_t>(maxX, s.x);
             maxY = std::max<int64_t>(maxY, s.y);
         }
-        const auto attendu = std::make_pair(int(std::min<int64_t>(maxX + 50, INT32_MAX)),
-                                            int(std::min<int64_t>(maxY + 50, INT32_MAX)));
+        const auto attendu =
+            std::make_pair(int(std::min<int64_t>(maxX + 50, INT32_MAX)), int(std::min<int64_t>(maxY + 50, INT32_MAX)));
         if (fenetre.tailles.empty() || fenetre.tailles.back() != attendu)
             ecarts << "taille " << attendu.first << 'x' << attendu.second << " attendue\n";
     }

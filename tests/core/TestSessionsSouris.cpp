@@ -28,18 +28,52 @@ namespace fs = std::filesystem;
 namespace {
 
 const std::vector<std::string> kNoms = {
-    "A", "B", "C", "a", "S1", " ", "\xE9t\xE9", "x y", "'\"%s%n\\", "\xFF\x80\x81",
-    "nom-de-19-octets-ok", "un nom bien plus long que le champ",
+    "A",
+    "B",
+    "C",
+    "a",
+    "S1",
+    " ",
+    "\xE9t\xE9",
+    "x y",
+    "'\"%s%n\\",
+    "\xFF\x80\x81",
+    "nom-de-19-octets-ok",
+    "un nom bien plus long que le champ",
 };
 const std::vector<std::string> kPoids = {
-    "5", "-3", "0", " 12", "+7", "7kg", "3,5", "abc", "-", "99999999999999", "-2147483648", "2147483648",
-    "1234567890123456789", "\xE9",
+    "5",
+    "-3",
+    "0",
+    " 12",
+    "+7",
+    "7kg",
+    "3,5",
+    "abc",
+    "-",
+    "99999999999999",
+    "-2147483648",
+    "2147483648",
+    "1234567890123456789",
+    "\xE9",
 };
 constexpr Commande kCommandes[] = {
-    Commande::NumerotationTopologique, Commande::Circuit,     Commande::Connexite,   Commande::ForteConnexite,
-    Commande::Arbre,                   Commande::Arborescence, Commande::Eulerien,   Commande::Dijkstra,
-    Commande::BellmanMin,              Commande::BellmanMax,  Commande::FordMin,     Commande::FordMax,
-    Commande::Kruskal1Min,             Commande::Kruskal1Max, Commande::Kruskal2Min, Commande::Kruskal2Max,
+    Commande::NumerotationTopologique,
+    Commande::Circuit,
+    Commande::Connexite,
+    Commande::ForteConnexite,
+    Commande::Arbre,
+    Commande::Arborescence,
+    Commande::Eulerien,
+    Commande::Dijkstra,
+    Commande::BellmanMin,
+    Commande::BellmanMax,
+    Commande::FordMin,
+    Commande::FordMax,
+    Commande::Kruskal1Min,
+    Commande::Kruskal1Max,
+    Commande::Kruskal2Min,
+    Commande::Kruskal2Max,
 };
 
 class SessionSouris {
@@ -61,7 +95,10 @@ public:
         PreparerReponses();
         const Point p = Viser();
         switch (Tirer(11)) {
-        case 0: case 1: case 2: case 3: {
+        case 0:
+        case 1:
+        case 2:
+        case 3: {
             const uint32_t boutons = Tirer(10);
             const bool gauche = boutons < 6 || boutons == 9;
             const bool droit = boutons >= 6;
@@ -69,11 +106,15 @@ public:
             e.OnMouseDown(gauche, droit, p.x, p.y);
             break;
         }
-        case 4: case 5: case 6:
+        case 4:
+        case 5:
+        case 6:
             journal << "OnMouseMove(" << p.x << ", " << p.y << ")\n";
             e.OnMouseMove(p.x, p.y);
             break;
-        case 7: case 8: case 9:
+        case 7:
+        case 8:
+        case 9:
             journal << "OnMouseUp(" << p.x << ", " << p.y << ")\n";
             e.OnMouseUp(p.x, p.y);
             break;

@@ -159,8 +159,8 @@ TEST_F(Structure, Tests_nechangentQueLesMarques)
     Construire(g, "A B C", "A>B A>C");
     ExecuterCommande(g, Commande::NumerotationTopologique);
     const int redessinsAvant = fenetre.redessins;
-    for (Commande c : {Commande::Connexite, Commande::ForteConnexite, Commande::Arbre, Commande::Arborescence,
-                       Commande::Eulerien})
+    for (Commande c :
+         {Commande::Connexite, Commande::ForteConnexite, Commande::Arbre, Commande::Arborescence, Commande::Eulerien})
         ExecuterCommande(g, c);
     EXPECT_EQ(Etiquettes(g), "A[1] B[2] C[3]");
     EXPECT_EQ(g.NbArcs(), 2);
@@ -179,8 +179,8 @@ TEST(CommandesDetection, MessagesEtTitresExactsSansRedessin)
     const Cas tous[] = {
         {Commande::Connexite, "A>B", "Le graphe est connexe.", "Le graphe n'est pas connexe.",
          "Détermination de la connexité"},
-        {Commande::ForteConnexite, "A>B B>A", "Le graphe est fortement connexe.", "Le graphe n'est pas fortement connexe.",
-         "Détermination de la forte connexité"},
+        {Commande::ForteConnexite, "A>B B>A", "Le graphe est fortement connexe.",
+         "Le graphe n'est pas fortement connexe.", "Détermination de la forte connexité"},
         {Commande::Arbre, "A>B", "Le graphe est un arbre.", "Le graphe n'est pas un arbre.", "Reconnaissance d'arbre"},
         {Commande::Arborescence, "A>B", "Le graphe est une arborescence", "Le graphe n'est pas une arborescence",
          "Reconnaissance d'arborescence"},

@@ -42,9 +42,12 @@ TEST(TableNoms, ReconnaitCeQueMemeNomReconnait_quoiQueSuiveLaFinDuNom)
     const auto voisin = [&alea](std::string nom) {
         const size_t ici = nom.empty() ? 0 : alea() % nom.size();
         switch (alea() % 3) {
-        case 0: return nom + "b";
-        case 1: return nom.empty() ? nom : nom.substr(0, nom.size() - 1);
-        default: return nom.empty() ? nom : nom.replace(ici, 1, 1, nom[ici] == 'a' ? 'b' : 'a');
+        case 0:
+            return nom + "b";
+        case 1:
+            return nom.empty() ? nom : nom.substr(0, nom.size() - 1);
+        default:
+            return nom.empty() ? nom : nom.replace(ici, 1, 1, nom[ici] == 'a' ? 'b' : 'a');
         }
     };
     for (int essai = 0; essai < 200; ++essai) {
@@ -57,7 +60,8 @@ TEST(TableNoms, ReconnaitCeQueMemeNomReconnait_quoiQueSuiveLaFinDuNom)
             table.Ajouter(ranges.back().octets, i);
         }
         for (int k = 0; k < 60; ++k) {
-            const Nom cherche = Champ(alea() % 2 ? voisin(textes[alea() % textes.size()]) : textes[alea() % textes.size()], alea);
+            const Nom cherche =
+                Champ(alea() % 2 ? voisin(textes[alea() % textes.size()]) : textes[alea() % textes.size()], alea);
             int attendu = -1;
             for (int i = 0; i < 60 && attendu == -1; ++i) {
                 if (MemeNom(ranges[i].octets, cherche.octets))

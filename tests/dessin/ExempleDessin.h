@@ -35,10 +35,22 @@ inline bool Contient(const QImage& image, QRect zone, bool (*choisir)(QRgb))
     return false;
 }
 
-inline bool Noir(QRgb p) { return qRed(p) < 60 && qGreen(p) < 60 && qBlue(p) < 60; }
-inline bool Bleu(QRgb p) { return qBlue(p) > 180 && qRed(p) < 100 && qGreen(p) < 100; }
-inline bool Rouge(QRgb p) { return qRed(p) > 180 && qBlue(p) < 100 && qGreen(p) < 100; }
-inline bool PasBlanc(QRgb p) { return p != kBlanc; }
+inline bool Noir(QRgb p)
+{
+    return qRed(p) < 60 && qGreen(p) < 60 && qBlue(p) < 60;
+}
+inline bool Bleu(QRgb p)
+{
+    return qBlue(p) > 180 && qRed(p) < 100 && qGreen(p) < 100;
+}
+inline bool Rouge(QRgb p)
+{
+    return qRed(p) > 180 && qBlue(p) < 100 && qGreen(p) < 100;
+}
+inline bool PasBlanc(QRgb p)
+{
+    return p != kBlanc;
+}
 
 // Pages of a PDF as Qt writes it: one "/Type /Page" object each.
 inline int NombrePages(const QString& chemin)
@@ -47,6 +59,6 @@ inline int NombrePages(const QString& chemin)
     if (!fichier.open(QIODevice::ReadOnly))
         return -1;
     const QByteArray octets = fichier.readAll();
-    return static_cast<int>(octets.count("/Type /Page\n") + octets.count("/Type /Page\r") +
-                            octets.count("/Type /Page "));
+    return static_cast<int>(octets.count("/Type /Page\n") + octets.count("/Type /Page\r")
+                            + octets.count("/Type /Page "));
 }

@@ -102,8 +102,7 @@ private slots:
         QPainter peintre(&image);
         peintre.setFont(PoliceEcran());
         TCanevasQt canevas(peintre);
-        QCOMPARE(canevas.LargeurTexte("\xE9t\xE9"),
-                 peintre.fontMetrics().horizontalAdvance(QStringLiteral("été")));
+        QCOMPARE(canevas.LargeurTexte("\xE9t\xE9"), peintre.fontMetrics().horizontalAdvance(QStringLiteral("été")));
     }
 
     void rectangle_contourALaPlumeFondAuPinceauSansBordsDroitEtBas()

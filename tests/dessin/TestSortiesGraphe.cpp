@@ -13,7 +13,9 @@ quint16 BitsParPixel(const QString& chemin)
     if (!fichier.open(QIODevice::ReadOnly))
         return 0;
     const QByteArray entete = fichier.read(30);
-    return entete.size() < 30 ? 0 : static_cast<quint16>(static_cast<quint8>(entete[28]) | (static_cast<quint8>(entete[29]) << 8));
+    return entete.size() < 30
+             ? 0
+             : static_cast<quint16>(static_cast<quint8>(entete[28]) | (static_cast<quint8>(entete[29]) << 8));
 }
 }  // namespace
 

@@ -127,8 +127,7 @@ private slots:
                     QImage direct = vierge;
                     QImage reference = vierge;
                     QCOMPARE(TracerDesDeuxFacons(direct, reference, {{origine, fin, QPen()}}), 1);
-                    QVERIFY2(PremiereDifference(direct, reference) == QPoint(-1, -1),
-                             qPrintable(Ligne(origine, fin)));
+                    QVERIFY2(PremiereDifference(direct, reference) == QPoint(-1, -1), qPrintable(Ligne(origine, fin)));
                     ++comparees;
                 }
             }
@@ -167,8 +166,7 @@ private slots:
             }
             Blanchir(direct);
             Blanchir(reference);
-            const auto mode = lot % 2 == 0 ? QPainter::CompositionMode_SourceOver
-                                           : QPainter::CompositionMode_Source;
+            const auto mode = lot % 2 == 0 ? QPainter::CompositionMode_SourceOver : QPainter::CompositionMode_Source;
             directs += TracerDesDeuxFacons(direct, reference, traits, mode);
             total += static_cast<int>(traits.size());
             const QPoint ecart = PremiereDifference(direct, reference);
@@ -265,14 +263,21 @@ private slots:
         const QPoint dedans(30, 20);
         QTest::newRow("translation") << Reglage([](QPainter& p) { p.translate(1, 0); }) << rgb32 << dedans;
         QTest::newRow("clip") << Reglage([](QPainter& p) { p.setClipRect(0, 0, 50, 50); }) << rgb32 << dedans;
-        QTest::newRow("antialiasing") << Reglage([](QPainter& p) { p.setRenderHint(QPainter::Antialiasing); }) << rgb32 << dedans;
+        QTest::newRow("antialiasing") << Reglage([](QPainter& p) { p.setRenderHint(QPainter::Antialiasing); }) << rgb32
+                                      << dedans;
         QTest::newRow("opacity") << Reglage([](QPainter& p) { p.setOpacity(0.5); }) << rgb32 << dedans;
-        QTest::newRow("xor") << Reglage([](QPainter& p) { p.setCompositionMode(QPainter::RasterOp_SourceXorDestination); }) << rgb32 << dedans;
+        QTest::newRow("xor") << Reglage([](QPainter& p) {
+            p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+        }) << rgb32 << dedans;
         QTest::newRow("dashes") << Reglage([](QPainter& p) { p.setPen(Qt::DashLine); }) << rgb32 << dedans;
         QTest::newRow("wide pen") << Reglage([](QPainter& p) { p.setPen(QPen(Qt::black, 2)); }) << rgb32 << dedans;
-        QTest::newRow("flat cap") << Reglage([](QPainter& p) { p.setPen(QPen(Qt::black, 1, Qt::SolidLine, Qt::FlatCap)); }) << rgb32 << dedans;
+        QTest::newRow("flat cap") << Reglage([](QPainter& p) {
+            p.setPen(QPen(Qt::black, 1, Qt::SolidLine, Qt::FlatCap));
+        }) << rgb32 << dedans;
         QTest::newRow("translucent") << Reglage([](QPainter& p) { p.setPen(QColor(0, 0, 0, 128)); }) << rgb32 << dedans;
-        QTest::newRow("gradient") << Reglage([](QPainter& p) { p.setPen(QPen(QBrush(QLinearGradient(0, 0, 9, 9)), 1)); }) << rgb32 << dedans;
+        QTest::newRow("gradient") << Reglage([](QPainter& p) {
+            p.setPen(QPen(QBrush(QLinearGradient(0, 0, 9, 9)), 1));
+        }) << rgb32 << dedans;
         QTest::newRow("16-bit image") << Reglage([](QPainter&) {}) << int(QImage::Format_RGB16) << dedans;
         QTest::newRow("end outside") << Reglage([](QPainter&) {}) << rgb32 << QPoint(30, 40);
         QTest::newRow("end far outside") << Reglage([](QPainter&) {}) << rgb32 << QPoint(INT_MIN, INT_MAX);

@@ -103,13 +103,19 @@ private slots:
             const char* raccourci;
         };
         const Item items[] = {
-            {"Nouveau1", "Nouveau", "Ctrl+N"},   {"Ouvrir1", "Ouvrir", "Ctrl+O"},
-            {"Enregistrer1", "Enregistrer", "Ctrl+S"}, {"Enregistrersous1", "Enregistrer sous", ""},
-            {"Fermer1", "Fermer", "Ctrl+F"},     {"Quitter1", "Quitter", "Ctrl+Q"},
+            {"Nouveau1", "Nouveau", "Ctrl+N"},
+            {"Ouvrir1", "Ouvrir", "Ctrl+O"},
+            {"Enregistrer1", "Enregistrer", "Ctrl+S"},
+            {"Enregistrersous1", "Enregistrer sous", ""},
+            {"Fermer1", "Fermer", "Ctrl+F"},
+            {"Quitter1", "Quitter", "Ctrl+Q"},
             {"Numrotationtopologique1", "Numérotation topologique\tCtrl+N", ""},
-            {"Dijkstra1", "Dijkstra", "Ctrl+D"}, {"max", "max", ""},
-            {"min4", "min", ""}, {"Connexit2", "Connexité", "Ctrl+C"},
-            {"Arboresence1", "Arboresence", ""}, {"Eulrien1", "Eulérien", "Ctrl+E"},
+            {"Dijkstra1", "Dijkstra", "Ctrl+D"},
+            {"max", "max", ""},
+            {"min4", "min", ""},
+            {"Connexit2", "Connexité", "Ctrl+C"},
+            {"Arboresence1", "Arboresence", ""},
+            {"Eulrien1", "Eulérien", "Ctrl+E"},
             {"Crdits1", "Crédits", ""},
         };
         for (const Item& item : items) {
@@ -118,7 +124,8 @@ private slots:
             QCOMPARE(action->text(), QString::fromUtf8(item.texte));
             QCOMPARE(action->shortcut(), QKeySequence(QString::fromUtf8(item.raccourci)));
         }
-        QCOMPARE(cadre->findChild<QMenu*>(QStringLiteral("Kruskaln2"))->title(), QStringLiteral("Kruskal n°2 (le retour)"));
+        QCOMPARE(cadre->findChild<QMenu*>(QStringLiteral("Kruskaln2"))->title(),
+                 QStringLiteral("Kruskal n°2 (le retour)"));
         QCOMPARE(cadre->findChild<QMenu*>(QStringLiteral("Dtection1"))->title(), QStringLiteral("Détection"));
         auto* barre = cadre->findChild<QToolBar*>(QStringLiteral("ToolBar1"));
         QCOMPARE(barre->actions().size(), 12);
@@ -178,9 +185,12 @@ private slots:
     {
         QTest::addColumn<QString>("choisi");
         QTest::addColumn<QString>("enregistre");
-        QTest::newRow("sans extension") << "graphe" << "graphe.gff";
-        QTest::newRow("majuscules") << "graphe.GFF" << "graphe.GFF.gff";
-        QTest::newRow("au milieu") << "a.gffb" << "a.gffb";
+        QTest::newRow("sans extension") << "graphe"
+                                        << "graphe.gff";
+        QTest::newRow("majuscules") << "graphe.GFF"
+                                    << "graphe.GFF.gff";
+        QTest::newRow("au milieu") << "a.gffb"
+                                   << "a.gffb";
     }
     void EnregistrerSous_ajouteGffSaufSiLeNomLeContientDeja()
     {

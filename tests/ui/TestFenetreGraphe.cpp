@@ -147,7 +147,7 @@ private slots:
         Graphe().AjouterSommet("A", 50, 50);
         const QImage image = fenetre->grab().toImage();
         QCOMPARE(image.pixel(20, 20), qRgb(255, 255, 255));
-        QVERIFY(EstSombre(image.pixel(50, 43)));  // top of the circle
+        QVERIFY(EstSombre(image.pixel(50, 43)));   // top of the circle
         QVERIFY(!EstSombre(image.pixel(50, 50)));  // hollow
     }
 

@@ -72,9 +72,18 @@ int NombrePages(const QString& chemin)
     return static_cast<int>(octets.count("/Type /Page\n") + octets.count("/Type /Page "));
 }
 
-bool Bleu(QRgb p) { return qBlue(p) > 180 && qRed(p) < 100 && qGreen(p) < 100; }
-bool Rouge(QRgb p) { return qRed(p) > 180 && qBlue(p) < 100 && qGreen(p) < 100; }
-bool Noir(QRgb p) { return qRed(p) < 60 && qGreen(p) < 60 && qBlue(p) < 60; }
+bool Bleu(QRgb p)
+{
+    return qBlue(p) > 180 && qRed(p) < 100 && qGreen(p) < 100;
+}
+bool Rouge(QRgb p)
+{
+    return qRed(p) > 180 && qBlue(p) < 100 && qGreen(p) < 100;
+}
+bool Noir(QRgb p)
+{
+    return qRed(p) < 60 && qGreen(p) < 60 && qBlue(p) < 60;
+}
 
 int Compter(const QImage& image, QRect zone, bool (*choisir)(QRgb))
 {

@@ -81,8 +81,7 @@ private slots:
     {
         Tampon depart("ancien");
         Tampon arrivee;
-        TSuppressionArc dialogue(nullptr, QStringLiteral("Algorithme de Dijkstra"), depart.octets,
-                                 arrivee.octets);
+        TSuppressionArc dialogue(nullptr, QStringLiteral("Algorithme de Dijkstra"), depart.octets, arrivee.octets);
         QCOMPARE(dialogue.windowTitle(), QStringLiteral("Algorithme de Dijkstra"));
         auto* edDepart = Enfant<QLineEdit>(dialogue, "ed_depart");
         QVERIFY(edDepart->text().isEmpty());
@@ -97,7 +96,8 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), Enfant<QLineEdit>(dialogue, "ed_arrive"));
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXY"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
-        QCOMPARE(depart.Texte(), std::string("Orl\xE9" "ans"));
+        QCOMPARE(depart.Texte(), std::string("Orl\xE9"
+                                             "ans"));
         QCOMPARE(arrivee.Texte(), std::string("ABCDEFGHIJKLMNOPQRS"));
         QVERIFY(!dialogue.isVisible());
     }

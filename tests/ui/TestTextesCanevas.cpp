@@ -26,12 +26,48 @@ Textes TextesVaries()
 {
     // Kerning pairs, the code page's upper half with the euro sign and the
     // bytes it leaves undefined, soft hyphens, tabs and controls.
-    Textes textes = {"", " ", "  a b  ", "AV", "To", "Wa", "LT", "Yo", "AVATAR", "Tour", "-1",
-                     "-2147483648", "2147483647", "0", "S0", "S9999", "S12[3]", "[-7]", "\xE9t\xE9",
-                     "\x80", "S\x80", "\x80\x81\x8D\x8F\x90\x9D", "\x8A\x8C\x8E\x9A\x9C\x9E\x9F",
-                     "\xC0\xC9\xCE\xD5\xDC\xFF", "\xAB guillemets \xBB", "\xA0", "a\xA0", "co\xADt",
-                     "fin\xAD", "\xAD", "a\xAD ", "a\xAD\xAD", "\x80\xAD\x80", "x\t", " \t",
-                     "tab\tulation", "ligne\nsuivante", "fin\n", "retour\r", "a\rb", "\x0B\x0C", "\x01\x02\x7F"};
+    Textes textes = {"",
+                     " ",
+                     "  a b  ",
+                     "AV",
+                     "To",
+                     "Wa",
+                     "LT",
+                     "Yo",
+                     "AVATAR",
+                     "Tour",
+                     "-1",
+                     "-2147483648",
+                     "2147483647",
+                     "0",
+                     "S0",
+                     "S9999",
+                     "S12[3]",
+                     "[-7]",
+                     "\xE9t\xE9",
+                     "\x80",
+                     "S\x80",
+                     "\x80\x81\x8D\x8F\x90\x9D",
+                     "\x8A\x8C\x8E\x9A\x9C\x9E\x9F",
+                     "\xC0\xC9\xCE\xD5\xDC\xFF",
+                     "\xAB guillemets \xBB",
+                     "\xA0",
+                     "a\xA0",
+                     "co\xADt",
+                     "fin\xAD",
+                     "\xAD",
+                     "a\xAD ",
+                     "a\xAD\xAD",
+                     "\x80\xAD\x80",
+                     "x\t",
+                     " \t",
+                     "tab\tulation",
+                     "ligne\nsuivante",
+                     "fin\n",
+                     "retour\r",
+                     "a\rb",
+                     "\x0B\x0C",
+                     "\x01\x02\x7F"};
     std::string controles;
     for (char c = 1; c < 0x20; ++c)
         controles += c;
@@ -118,7 +154,8 @@ QString PremiereDifference(const QImage& a, const QImage& b, const Textes& texte
         for (int x = 0; x < a.width(); ++x) {
             if (a.pixel(x, y) == b.pixel(x, y))
                 continue;
-            const size_t rang = static_cast<size_t>((y / grille.hauteurCellule) * grille.colonnes + x / grille.largeurCellule);
+            const size_t rang =
+                static_cast<size_t>((y / grille.hauteurCellule) * grille.colonnes + x / grille.largeurCellule);
             return QStringLiteral("first difference at (%1, %2), near \"%3\"")
                 .arg(x)
                 .arg(y)
@@ -254,9 +291,8 @@ private slots:
     // A scaled painter gets no kept glyphs, but the same text as drawText.
     void peintreAgrandi_memesPixelsQueDrawText()
     {
-        ComparerRoutes(TextesVaries(), {230, 24, 8}, 96, [](TCanevasQt&, QPainter& peintre) {
-            peintre.scale(1.5, 1.5);
-        });
+        ComparerRoutes(TextesVaries(), {230, 24, 8}, 96,
+                       [](TCanevasQt&, QPainter& peintre) { peintre.scale(1.5, 1.5); });
     }
 
     // Past the number of texts kept, the canvas starts afresh in the middle
