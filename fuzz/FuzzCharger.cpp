@@ -24,25 +24,6 @@
 
 namespace {
 
-constexpr Commande kCommandes[] = {
-    Commande::NumerotationTopologique,
-    Commande::Circuit,
-    Commande::Connexite,
-    Commande::ForteConnexite,
-    Commande::Arbre,
-    Commande::Arborescence,
-    Commande::Eulerien,
-    Commande::Dijkstra,
-    Commande::BellmanMin,
-    Commande::BellmanMax,
-    Commande::FordMin,
-    Commande::FordMax,
-    Commande::Kruskal1Min,
-    Commande::Kruskal1Max,
-    Commande::Kruskal2Min,
-    Commande::Kruskal2Max,
-};
-
 // The input file and the save of this process, removed when it exits.
 struct FichiersDeTravail {
     std::string entree;
@@ -116,7 +97,7 @@ bool DemandeDesExtremites(Commande commande)
 void ExecuterToutesCommandes(TGraphe& g, FauxServices& fenetre)
 {
     const auto reponses = Reponses(g);
-    for (const Commande commande : kCommandes) {
+    for (const Commande commande : kToutesLesCommandes) {
         // A command that asks nothing runs once: more would only repeat it.
         const size_t essais = DemandeDesExtremites(commande) ? reponses.size() : 1;
         for (size_t i = 0; i < essais; ++i) {

@@ -24,5 +24,25 @@ enum class Commande {
     Kruskal2Max,
 };
 
+// Every command, in the enum's order: for the runs that try them all.
+inline constexpr Commande kToutesLesCommandes[] = {
+    Commande::NumerotationTopologique,
+    Commande::Circuit,
+    Commande::Connexite,
+    Commande::ForteConnexite,
+    Commande::Arbre,
+    Commande::Arborescence,
+    Commande::Eulerien,
+    Commande::Dijkstra,
+    Commande::BellmanMin,
+    Commande::BellmanMax,
+    Commande::FordMin,
+    Commande::FordMax,
+    Commande::Kruskal1Min,
+    Commande::Kruskal1Max,
+    Commande::Kruskal2Min,
+    Commande::Kruskal2Max,
+};
+
 // Runs the command on the graph: the algorithm, its messages, its repaint.
 void ExecuterCommande(TGraphe& graphe, Commande commande);

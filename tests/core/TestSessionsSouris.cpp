@@ -57,25 +57,6 @@ const std::vector<std::string> kPoids = {
     "1234567890123456789",
     "\xE9",
 };
-constexpr Commande kCommandes[] = {
-    Commande::NumerotationTopologique,
-    Commande::Circuit,
-    Commande::Connexite,
-    Commande::ForteConnexite,
-    Commande::Arbre,
-    Commande::Arborescence,
-    Commande::Eulerien,
-    Commande::Dijkstra,
-    Commande::BellmanMin,
-    Commande::BellmanMax,
-    Commande::FordMin,
-    Commande::FordMax,
-    Commande::Kruskal1Min,
-    Commande::Kruskal1Max,
-    Commande::Kruskal2Min,
-    Commande::Kruskal2Max,
-};
-
 class SessionSouris {
 public:
     SessionSouris(uint32_t graine, const fs::path& dossier) : alea(graine), fichier((dossier / "souris.gff").string())
@@ -119,7 +100,7 @@ public:
             e.OnMouseUp(p.x, p.y);
             break;
         default: {
-            const Commande commande = kCommandes[Tirer(std::size(kCommandes))];
+            const Commande commande = kToutesLesCommandes[Tirer(std::size(kToutesLesCommandes))];
             journal << "ExecuterCommande(" << int(commande) << ")\n";
             ExecuterCommande(g, commande);
             break;
