@@ -1,6 +1,7 @@
 #include "model/Cp1252.h"
 #include "model/FichierVerrouille.h"
 #include "model/FormatGff.h"
+#include "model/Poids.h"
 #include "model/TGraphe.h"
 
 #include <cstdlib>
@@ -179,6 +180,8 @@ bool TGraphe::LireChaine(gff::Curseur& curseur, Sommet& sommet, int32_t degre)
             return false;
         auto* arc = new Arc;
         gff::LireEnregistrement(enregistrement, *arc);
+        // Older files may hold the one int32 whose opposite does not fit.
+        arc->valeur = BornerPoids(arc->valeur);
         dernier->arcSuivant = arc;
         dernier = arc;
         ++nbArcs;

@@ -378,22 +378,27 @@ TEST(LirePoids, HorsDesEntiers32Bits_tenuALaBorne)
 {
     EXPECT_EQ(LirePoids("2147483647").valeur, INT32_MAX);
     EXPECT_FALSE(LirePoids("2147483647").borne);
-    EXPECT_EQ(LirePoids("-2147483648").valeur, INT32_MIN);
-    EXPECT_FALSE(LirePoids("-2147483648").borne);
+    EXPECT_EQ(LirePoids("-2147483647").valeur, -INT32_MAX);
+    EXPECT_FALSE(LirePoids("-2147483647").borne);
+    EXPECT_EQ(LirePoids("-2147483648").valeur, -INT32_MAX);
+    EXPECT_TRUE(LirePoids("-2147483648").borne);
     EXPECT_EQ(LirePoids("2147483648").valeur, INT32_MAX);
     EXPECT_TRUE(LirePoids("2147483648").borne);
-    EXPECT_EQ(LirePoids("-9999999999999999999").valeur, INT32_MIN);
+    EXPECT_EQ(LirePoids("-9999999999999999999").valeur, -INT32_MAX);
     EXPECT_TRUE(LirePoids("-9999999999999999999").borne);
 }
 
-TEST_F(EditionSouris, PoidsTropGrand_arcAuPoidsBorneEtMessage)
+TEST_F(EditionSouris, PoidsHorsLimites_arcAuPoidsBorneEtMessage)
 {
     g.AjouterSommet("A", 0, 0);
     Glisser(0, 0, 0, 0, "9999999999");
-    EXPECT_EQ(Chaine(g, "A"), (Noms{"A:2147483647"}));
-    ASSERT_EQ(fenetre.messages.size(), 1u);
+    Glisser(0, 0, 0, 0, "-2147483648");  // its opposite would not fit
+    EXPECT_EQ(Chaine(g, "A"), (Noms{"A:2147483647", "A:-2147483647"}));
+    ASSERT_EQ(fenetre.messages.size(), 2u);
     EXPECT_EQ(fenetre.messages[0].texte,
               "Le poids saisi dépasse les limites admises : l'arc reçoit le poids 2147483647.");
+    EXPECT_EQ(fenetre.messages[1].texte,
+              "Le poids saisi dépasse les limites admises : l'arc reçoit le poids -2147483647.");
 }
 
 }  // namespace
