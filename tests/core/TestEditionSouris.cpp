@@ -352,13 +352,18 @@ TEST_F(MenuSommet, Information_donneLesDeuxDemiDegresEtLeDegre)
     EXPECT_EQ(fenetre.messages[0].titre, "Information sur un sommet");
 }
 
-TEST_F(MenuSommet, NomWindows1252_estMontreEnUtf8)
+TEST_F(MenuSommet, NomWindows1252_estMontreEnUtf8ControlesEchappes)
 {
     g.AjouterSommet("\xE9t\xE9", 200, 0);  // "été"
     fenetre.choixSommet.push_back(ChoixMenuSommet::DemiDegreExterieur);
     e.OnMouseDown(false, true, 200, 0);
     ASSERT_EQ(fenetre.messages.size(), 1u);
     EXPECT_EQ(fenetre.messages[0].texte.rfind("Le sommet été possède 0 arc", 0), 0u);
+    g.AjouterSommet("\x1b[2J", 400, 0);
+    fenetre.choixSommet.push_back(ChoixMenuSommet::DemiDegreExterieur);
+    e.OnMouseDown(false, true, 400, 0);
+    ASSERT_EQ(fenetre.messages.size(), 2u);
+    EXPECT_EQ(fenetre.messages[1].texte.rfind("Le sommet \\x1b[2J possède", 0), 0u);
 }
 
 TEST(LirePoids, ChiffresDeTeteApresBlancsEtSigne)
