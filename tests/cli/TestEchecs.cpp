@@ -58,6 +58,28 @@ TEST_F(TestCli, FichierDe3Gio_luOuRefuseEnPeuDeMemoire)
     EXPECT_EQ(z.erreurs, std::string("zeros.gff : ") + kPasGff);
 }
 
+TEST_F(TestCli, MemoireEpuisee_commandeAbandonneeAvecStatut3)
+{
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the sanitizers reserve more address space than any limit";
+#endif
+    constexpr long kLimiteKio = 512 * 1024;
+    constexpr std::uintmax_t k3Gio = std::uintmax_t(3) << 30;
+    // A header announcing 2^31 - 1 vertices, then zeros: each 36 bytes is an
+    // empty vertex, until memory runs out.
+    const std::string foule = Ecrire("foule.gff", true, [](TGraphe&) {});
+    {
+        std::fstream f(foule, std::ios::in | std::ios::out | std::ios::binary);
+        f.seekp(18);
+        f.write("\xff\xff\xff\x7f", 4);
+    }
+    std::filesystem::resize_file(foule, k3Gio);
+    const Execution f = LancerBorne(kLimiteKio, {"arbre", "foule.gff"});
+    EXPECT_EQ(f.statut, 3);
+    EXPECT_EQ(f.sortie, "");
+    EXPECT_EQ(f.erreurs, "Mémoire insuffisante : la commande « arbre » a été abandonnée.\n");
+}
+
 TEST_F(TestCli, FichierTronque_partieLisibleJamaisAfficheeEtStatut3)
 {
     const std::string chemin = Ecrire("t.gff", true, [](TGraphe& g) {
