@@ -84,14 +84,15 @@ int Exporter(const FenetreConsole& fenetre, const std::string& chemin, Format fo
                               && qint64(taille.width()) * taille.height() <= kPixelsMax;
         QImage image = raisonnable ? QImage(taille, QImage::Format_RGB32) : QImage();
         if (image.isNull()) {
-            std::cerr << chemin << kImageImpossible << taille.width() << " × " << taille.height() << " pixels).\n";
+            std::cerr << EchapperControles(chemin) << kImageImpossible << taille.width() << " × " << taille.height()
+                      << " pixels).\n";
             return kEchec;
         }
         Peindre(image, *fenetre.graphe, taille);
         reussi = image.save(QString::fromStdString(chemin), format == Format::Bmp ? "BMP" : "PNG");
     }
     if (!reussi)
-        std::cerr << chemin << kNonEnregistree;
+        std::cerr << EchapperControles(chemin) << kNonEnregistree;
     return reussi ? kSucces : kEchec;
 }
 }  // namespace

@@ -4,6 +4,8 @@
 #include "HorsEcran.h"
 #include "SortiesGraphe.h"
 
+#include "model/Cp1252.h"
+
 #include <iostream>
 
 namespace {
@@ -14,7 +16,8 @@ int Imprimer(const FenetreConsole& fenetre, const std::string& chemin)
     const QString erreur = EcrirePagePdf(*fenetre.graphe, QString::fromStdString(chemin));
     if (erreur.isEmpty())
         return kSucces;
-    std::cerr << chemin << " : " << erreur.toStdString() << '\n';
+    // The reason may quote the path itself.
+    std::cerr << EchapperControles(chemin) << " : " << EchapperControles(erreur.toStdString()) << '\n';
     return kEchec;
 }
 }  // namespace

@@ -4,6 +4,7 @@
 #include "NomSommet.h"
 
 #include "algorithms/Commandes.h"
+#include "model/Cp1252.h"
 
 #include <iostream>
 #include <optional>
@@ -18,7 +19,7 @@ constexpr std::string_view kAucunChemin = " : aucun chemin, aucun sommet ne port
 void SignalerNomInconnu(const TGraphe& graphe, const std::string& nom, const std::string& saisi)
 {
     if (graphe.NumeroSommet(nom.c_str()) < 0)
-        std::cerr << kNomOutil << kAucunChemin << saisi << " ».\n";
+        std::cerr << kNomOutil << kAucunChemin << EchapperControles(saisi) << " ».\n";
 }
 
 Commande CommandeDuMenu(const Arguments& arguments)

@@ -3,6 +3,8 @@
 #include "Cli.h"
 #include "TexteGraphe.h"
 
+#include "model/Cp1252.h"
+
 #include <algorithm>
 #include <filesystem>
 #include <iostream>
@@ -21,7 +23,7 @@ bool SansMessage(ServicesConsole& services, const std::string& chemin, Operation
     if (services.NbMessages() == avant)
         return true;
     std::cout.flush();
-    std::cerr << chemin << " : " << messages.str();
+    std::cerr << EchapperControles(chemin) << " : " << messages.str();
     return false;
 }
 
@@ -55,7 +57,7 @@ int TraiterFichiers(const std::vector<std::string>& chemins, const std::function
     int statut = kSucces;
     for (size_t i = 0; i < chemins.size(); ++i) {
         if (chemins.size() > 1)
-            std::cout << (i > 0 ? "\n" : "") << "==> " << chemins[i] << " <==\n";
+            std::cout << (i > 0 ? "\n" : "") << "==> " << EchapperControles(chemins[i]) << " <==\n";
         std::optional<FenetreConsole> fenetre = ChargerGraphe(chemins[i]);
         statut = std::max(statut, fenetre ? traiter(*fenetre) : kEchec);
     }

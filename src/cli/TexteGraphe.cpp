@@ -20,7 +20,8 @@ constexpr std::string_view kFleche = "  -> ";
 
 std::string Nom(const Sommet& enregistrement)
 {
-    return Cp1252VersUtf8(std::string_view(enregistrement.nom, strnlen(enregistrement.nom, kTailleNom)));
+    return EchapperControles(
+        Cp1252VersUtf8(std::string_view(enregistrement.nom, strnlen(enregistrement.nom, kTailleNom))));
 }
 }  // namespace
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iostream>
+#include <new>
 
 int main(int argc, char** argv)
 {
@@ -15,7 +16,15 @@ int main(int argc, char** argv)
     Arguments arguments;
     if (!AnalyserLigne(ligne, commande, arguments))
         return kErreurUsage;
-    const int statut = commande->executer(arguments);
+    int statut = kEchec;
+    try {
+        statut = commande->executer(arguments);
+    } catch (const std::bad_alloc&) {
+        // A script sees a failure it can report, not an abort.
+        std::cout.flush();
+        std::cerr << "Mémoire insuffisante : la commande « " << commande->nom << " » a été abandonnée.\n";
+        return kEchec;
+    }
     std::cout.flush();
     return std::cout ? statut : kEchec;
 }

@@ -3,6 +3,7 @@
 #include "PoliceEcran.h"
 #include "TCanevasQt.h"
 
+#include "model/Cp1252.h"
 #include "model/TGraphe.h"
 #include "render/DessinGraphe.h"
 #include "render/Page.h"
@@ -13,6 +14,11 @@
 
 namespace {
 const QString kImpressionMuette = QStringLiteral("L'impression sur « %1 » n'a pas pu commencer.");
+
+QString ImpressionMuette(const QString& destination)
+{
+    return kImpressionMuette.arg(QString::fromStdString(EchapperControles(destination.toStdString())));
+}
 }  // namespace
 
 void DessinerPageSur(TGraphe& graphe, QPainter& peintre)
@@ -27,11 +33,11 @@ void DessinerPageSur(TGraphe& graphe, QPainter& peintre)
 QString ErreurDebutPage(const QString& destination, bool fichier)
 {
     if (!fichier)
-        return kImpressionMuette.arg(destination);
+        return ImpressionMuette(destination);
     QFile essai(destination);
     if (!essai.open(QIODevice::WriteOnly | QIODevice::Append))
         return essai.errorString();
-    return kImpressionMuette.arg(destination);
+    return ImpressionMuette(destination);
 }
 
 // QPdfWriter starts from the very page QPrinter writes to a file: A4, 1200

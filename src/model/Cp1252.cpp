@@ -115,7 +115,22 @@ bool EstUtf8Valide(std::string_view octets)
     return true;
 }
 
+std::string EchapperControles(std::string_view texte)
+{
+    static constexpr char kChiffres[] = "0123456789abcdef";
+    std::string echappe;
+    echappe.reserve(texte.size());
+    for (const char c : texte) {
+        const auto octet = static_cast<unsigned char>(c);
+        if (octet < 0x20 || octet == 0x7F)
+            echappe.append({'\\', 'x', kChiffres[octet >> 4], kChiffres[octet & 0xF]});
+        else
+            echappe += c;
+    }
+    return echappe;
+}
+
 std::string CheminAffichable(std::string_view chemin)
 {
-    return EstUtf8Valide(chemin) ? std::string(chemin) : Cp1252VersUtf8(chemin);
+    return EchapperControles(EstUtf8Valide(chemin) ? std::string(chemin) : Cp1252VersUtf8(chemin));
 }

@@ -16,6 +16,10 @@ std::string Cp1252VersUtf8(std::string_view octets);
 // Characters the code page lacks, and bytes that are not UTF-8, become '?'.
 std::string Utf8VersCp1252(std::string_view utf8);
 bool EstUtf8Valide(std::string_view octets);
+// A name or path put into a text the user reads: its control characters
+// (below 0x20, and 0x7F) written as "\x1b", so that a crafted file or
+// argument never drives the user's terminal or hides part of a message.
+std::string EchapperControles(std::string_view texte);
 // A stored path as shown in a caption: its own UTF-8 when valid, otherwise
-// read as Windows-1252 (a file saved on another machine).
+// read as Windows-1252 (a file saved on another machine); controls escaped.
 std::string CheminAffichable(std::string_view chemin);

@@ -20,7 +20,7 @@ constexpr std::string_view kTitreInformation = "Information sur un sommet";
 
 std::string Nom(const Sommet& sommet)
 {
-    return Cp1252VersUtf8(sommet.nom);
+    return EchapperControles(Cp1252VersUtf8(sommet.nom));
 }
 
 // "Le sommet A possède 2 arcs ...": the singular serves 0 and 1.

@@ -1,6 +1,7 @@
 #include "model/Cp1252.h"
 #include "model/FichierVerrouille.h"
 #include "model/FormatGff.h"
+#include "model/Poids.h"
 #include "model/TGraphe.h"
 
 #include <cstdlib>
@@ -79,18 +80,6 @@ bool RemplacerFichier(const std::string& chemin, const std::vector<unsigned char
     return reussi;
 }
 
-std::vector<unsigned char> LireTout(FichierVerrouille& fichier)
-{
-    std::vector<unsigned char> octets;
-    unsigned char bloc[65536];
-    while (const size_t lus = fichier.Lire(bloc, sizeof bloc)) {
-        octets.insert(octets.end(), bloc, bloc + lus);
-        if (lus < sizeof bloc)
-            break;
-    }
-    return octets;
-}
-
 bool EstSignatureGff(const unsigned char* octets)
 {
     return octets != nullptr && std::memcmp(octets, gff::kSignature, gff::kTailleSignature) == 0;
@@ -120,8 +109,7 @@ void TGraphe::Charger(const std::string& chemin)
         fenetre.AfficherMessage(kNonOuvert, kTitreNonOuvert);
         return;
     }
-    const std::vector<unsigned char> octets = LireTout(fichier);
-    gff::Curseur curseur(octets);
+    gff::Curseur curseur(fichier);
     if (!EstSignatureGff(curseur.Prendre(gff::kTailleSignature))) {
         fenetre.AfficherMessage(kPasGff, kTitrePasGff);
         return;
@@ -179,6 +167,8 @@ bool TGraphe::LireChaine(gff::Curseur& curseur, Sommet& sommet, int32_t degre)
             return false;
         auto* arc = new Arc;
         gff::LireEnregistrement(enregistrement, *arc);
+        // Older files may hold the one int32 whose opposite does not fit.
+        arc->valeur = BornerPoids(arc->valeur);
         dernier->arcSuivant = arc;
         dernier = arc;
         ++nbArcs;

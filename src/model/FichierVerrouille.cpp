@@ -6,6 +6,21 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace {
+// Without a writer, opening a FIFO waits for ever, and a device or a
+// directory never ends like a file: only a regular file is read.
+int OuvrirFichierOrdinaire(const std::string& chemin)
+{
+    const int fd = ::open(chemin.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    struct stat info {};
+    if (fd >= 0 && (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || ::fcntl(fd, F_SETFL, 0) != 0)) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+}  // namespace
+
 FichierVerrouille::FichierVerrouille(const std::string& chemin, Mode mode)
 {
     const bool ecriture = mode == Mode::Ecriture;
@@ -16,7 +31,7 @@ FichierVerrouille::FichierVerrouille(const std::string& chemin, Mode mode)
             cree = descripteur >= 0;
         }
     } else {
-        descripteur = ::open(chemin.c_str(), O_RDONLY | O_CLOEXEC);
+        descripteur = OuvrirFichierOrdinaire(chemin);
     }
     if (descripteur >= 0 && ::flock(descripteur, (ecriture ? LOCK_EX : LOCK_SH) | LOCK_NB) != 0) {
         if (cree)

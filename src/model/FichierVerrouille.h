@@ -10,9 +10,10 @@ class FichierVerrouille {
 public:
     enum class Mode { Lecture, Ecriture };
 
-    // Opens `chemin` (creating it for writing when missing) and takes a
-    // shared lock for reading or an exclusive one for writing, without
-    // waiting. `Ouvert()` tells whether both succeeded.
+    // Opens `chemin` (creating it for writing when missing; for reading,
+    // only a regular file) and takes a shared lock for reading or an
+    // exclusive one for writing, without waiting. `Ouvert()` tells whether
+    // both succeeded.
     FichierVerrouille(const std::string& chemin, Mode mode);
     ~FichierVerrouille();
     FichierVerrouille(const FichierVerrouille&) = delete;

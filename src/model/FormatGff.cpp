@@ -1,5 +1,7 @@
 #include "model/FormatGff.h"
 
+#include "model/FichierVerrouille.h"
+
 #include <cstring>
 
 namespace gff {
@@ -47,6 +49,21 @@ void LireEnregistrement(const unsigned char* octets, Sommet& enregistrement)
     enregistrement.x = LireEntier(octets + kTailleNom);
     enregistrement.y = LireEntier(octets + kTailleNom + 4);
     enregistrement.valeur = LireEntier(octets + kTailleNom + 8);
+}
+
+const unsigned char* Curseur::Prendre(size_t taille)
+{
+    if (fin - debut < taille) {
+        std::memmove(bloc.data(), bloc.data() + debut, fin - debut);
+        fin -= debut;
+        debut = 0;
+        fin += fichier.Lire(bloc.data() + fin, bloc.size() - fin);
+        if (fin < taille)
+            return nullptr;
+    }
+    const unsigned char* morceau = bloc.data() + debut;
+    debut += taille;
+    return morceau;
 }
 
 }  // namespace gff

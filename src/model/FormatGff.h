@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+class FichierVerrouille;
+
 // Layout of a ".gff" file: little-endian int32, fixed-size records.
 namespace gff {
 constexpr char kSignature[] = "Graph File Format";
@@ -25,23 +27,21 @@ int32_t LireEntier(const unsigned char* octets);
 std::string LireTexte(const unsigned char* octets, size_t taille);
 // Fills name, x, y and valeur of `enregistrement` from 32 bytes.
 void LireEnregistrement(const unsigned char* octets, Sommet& enregistrement);
-// Hands out a file's bytes in order, never past their end.
+// Hands out a file's bytes in order, never past their end, reading one
+// block at a time: whatever the file's size, only the block is held, and a
+// file that is not a graph is refused after its first bytes.
 class Curseur {
 public:
-    explicit Curseur(const std::vector<unsigned char>& octets) : debut(octets.data()), reste(octets.size()) {}
-    // The next `taille` bytes, or null when fewer remain.
-    const unsigned char* Prendre(size_t taille)
-    {
-        if (reste < taille)
-            return nullptr;
-        const unsigned char* morceau = debut;
-        debut += taille;
-        reste -= taille;
-        return morceau;
-    }
+    explicit Curseur(FichierVerrouille& source) : fichier(source), bloc(kTailleBloc) {}
+    // The next `taille` bytes (at most a block), or null when fewer remain;
+    // valid until the next call.
+    const unsigned char* Prendre(size_t taille);
 
 private:
-    const unsigned char* debut;
-    size_t reste;
+    static constexpr size_t kTailleBloc = 65536;
+    FichierVerrouille& fichier;
+    std::vector<unsigned char> bloc;
+    size_t debut = 0;  // the first byte not handed out
+    size_t fin = 0;    // past the last byte read
 };
 }  // namespace gff

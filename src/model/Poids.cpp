@@ -1,7 +1,6 @@
 #include "model/Poids.h"
 
 #include <cctype>
-#include <limits>
 
 PoidsLu LirePoids(const char* texte)
 {
@@ -13,8 +12,7 @@ PoidsLu LirePoids(const char* texte)
         ++c;
     // Accumulate in 64 bits and stop growing once past the bound, so that
     // any number of digits is read without overflow.
-    const int64_t limite =
-        negatif ? -int64_t(std::numeric_limits<int32_t>::min()) : int64_t(std::numeric_limits<int32_t>::max());
+    const int64_t limite = kPoidsMax;
     int64_t absolu = 0;
     bool borne = false;
     for (; std::isdigit(static_cast<unsigned char>(*c)); ++c) {

@@ -135,7 +135,9 @@ void TTrivaldo::SaveDialog1CanClose(const QString& chemin)
     const QString nom = chemin.contains(kExtension) ? chemin : chemin + kExtension;
     // The dialog asked about the name typed, not about the one completed here.
     if (nom != chemin && QFileInfo::exists(nom)
-        && !PoserQuestionBoite(kRemplacer.arg(QDir::toNativeSeparators(nom)), kTitreEnregistrer))
+        && !PoserQuestionBoite(
+            kRemplacer.arg(QString::fromStdString(EchapperControles(QDir::toNativeSeparators(nom).toStdString()))),
+            kTitreEnregistrer))
         return;
     TGraphe& graphe = fenetre->Graphe();
     graphe.FixerNomFichier(CheminVersOctets(nom));

@@ -45,6 +45,20 @@ protected:
     {
         std::vector<std::string> ligne = {QUORVALENT_CLI};
         ligne.insert(ligne.end(), arguments.begin(), arguments.end());
+        return Executer(ligne);
+    }
+
+    // The tool with its address space held to `kio` KiB, as `ulimit -v` does.
+    Execution LancerBorne(long kio, const std::vector<std::string>& arguments) const
+    {
+        std::vector<std::string> ligne = {"/bin/sh", "-c", "ulimit -v " + std::to_string(kio) + " && exec \"$@\"", "sh",
+                                          QUORVALENT_CLI};
+        ligne.insert(ligne.end(), arguments.begin(), arguments.end());
+        return Executer(ligne);
+    }
+
+    Execution Executer(std::vector<std::string> ligne) const
+    {
         std::vector<char*> argv;
         for (std::string& a : ligne)
             argv.push_back(a.data());

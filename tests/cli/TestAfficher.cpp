@@ -1,5 +1,6 @@
 #include "cli/OutilCli.h"
 
+#include <algorithm>
 #include <filesystem>
 
 namespace {
@@ -74,4 +75,28 @@ TEST_F(TestCli, Afficher_unNomDeFichierCommencantParUnTiret_seLitApresDoubleTire
     const Execution e = Lancer({"afficher", "--", "-g.gff"});
     EXPECT_EQ(e.statut, 0) << e.erreurs;
     EXPECT_NE(e.sortie.find("T (9, 9)\n"), std::string::npos);
+}
+
+// A crafted file and crafted arguments must not reach the terminal as
+// escape sequences: every name and path shows its controls escaped.
+TEST_F(TestCli, NomsEtChemins_caracteresDeControleEchappesPartout)
+{
+    Ecrire("t\x1b]0;x\x07.gff", true, [](TGraphe& g) {
+        g.AjouterSommet("A\x1b[2J", 1, 1);
+        g.AjouterSommet("B\x7f", 2, 2);
+        g.AjouterArc("A\x1b[2J", "B\x7f", 1);
+    });
+    const auto sansControle = [](const std::string& texte) {
+        return std::none_of(texte.begin(), texte.end(),
+                            [](char c) { return (c >= 0 && c < 0x20 && c != '\n') || c == 0x7f; });
+    };
+    const Execution e = Lancer({"afficher", "t\x1b]0;x\x07.gff", "\x1b[31m.gff"});
+    EXPECT_EQ(e.statut, 3);
+    EXPECT_TRUE(sansControle(e.sortie) && sansControle(e.erreurs)) << e.sortie << e.erreurs;
+    EXPECT_NE(e.sortie.find("==> t\\x1b]0;x\\x07.gff <==\n"), std::string::npos);
+    EXPECT_NE(e.sortie.find("t\\x1b]0;x\\x07.gff\nA\\x1b[2J (1, 1)\n  -> B\\x7f : 1\n"), std::string::npos);
+    EXPECT_EQ(e.erreurs.rfind("\\x1b[31m.gff : Fichier introuvable", 0), 0u);
+    const Execution c = Lancer({"dijkstra", "t\x1b]0;x\x07.gff", "A\x1b[2J", "\x1b"});
+    EXPECT_TRUE(sansControle(c.erreurs)) << c.erreurs;
+    EXPECT_NE(c.erreurs.find("« \\x1b »"), std::string::npos);
 }

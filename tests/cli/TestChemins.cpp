@@ -113,3 +113,23 @@ TEST_F(TestCli, Chemins_nomImpossibleOuMaxPourDijkstra_erreurDUsage)
     EXPECT_EQ(m.statut, 2);
     EXPECT_EQ(m.erreurs.rfind("quorvalent-cli : option sans objet pour cette commande : --max\n", 0), 0u);
 }
+
+// The direct arc holds the int32 minimum, whose opposite does not fit: read
+// as -2147483647, the heaviest path still avoids it.
+TEST_F(TestCli, Chemins_poidsMinimumStocke_lesVariantesMaxEvitentLArc)
+{
+    Ecrire("min.gff", true, [](TGraphe& g) {
+        g.AjouterSommet("A", 10, 20);
+        g.AjouterSommet("B", 30, 40);
+        g.AjouterSommet("C", 50, 60);
+        g.AjouterArc("A", "B", 1);
+        g.AjouterArc("B", "C", 1);
+        g.AjouterArc("A", "C", INT32_MIN);
+    });
+    for (const char* commande : {"bellman", "ford"}) {
+        const Execution e = Lancer({commande, "--max", "min.gff", "A", "C"});
+        EXPECT_EQ(e.statut, 0) << commande << e.erreurs;
+        EXPECT_EQ(e.sortie, kParB) << commande;
+    }
+    EXPECT_NE(Lancer({"afficher", "min.gff"}).sortie.find("  -> C : -2147483647\n"), std::string::npos);
+}

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sys/stat.h>
 
 namespace {
 constexpr char kIntrouvable[] = "Fichier introuvable : Le fichier spécifié n'est pas atteignable.\n";
@@ -29,6 +30,54 @@ TEST_F(TestCli, FichierQuiNestPasUnGraphe_refuseAvecStatut3)
     const Execution d = Lancer({"afficher", "dossier.gff"});
     EXPECT_EQ(d.statut, 3);
     EXPECT_EQ(d.erreurs, std::string("dossier.gff : ") + kIntrouvable);
+    ASSERT_EQ(::mkfifo(Chemin("fifo.gff").c_str(), 0600), 0);  // no writer: must not wait for one
+    const Execution f = Lancer({"afficher", "fifo.gff"});
+    EXPECT_EQ(f.statut, 3);
+    EXPECT_EQ(f.erreurs, std::string("fifo.gff : ") + kIntrouvable);
+}
+
+// A valid graph followed by 3 GiB of zeros, and 3 GiB of zeros alone: the
+// reader stops at the graph's end or at the signature, in small memory.
+TEST_F(TestCli, FichierDe3Gio_luOuRefuseEnPeuDeMemoire)
+{
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the sanitizers reserve more address space than any limit";
+#endif
+    constexpr long kLimiteKio = 512 * 1024;
+    constexpr std::uintmax_t k3Gio = std::uintmax_t(3) << 30;
+    const std::string grand = Ecrire("grand.gff", true, [](TGraphe& g) { g.AjouterSommet("A", 1, 1); });
+    std::filesystem::resize_file(grand, k3Gio);
+    std::ofstream(Chemin("zeros.gff")).close();
+    std::filesystem::resize_file(Chemin("zeros.gff"), k3Gio);
+
+    const Execution g = LancerBorne(kLimiteKio, {"afficher", "grand.gff"});
+    EXPECT_EQ(g.statut, 0) << g.erreurs;
+    EXPECT_NE(g.sortie.find("\nA (1, 1)\n"), std::string::npos) << g.sortie;
+    const Execution z = LancerBorne(kLimiteKio, {"afficher", "zeros.gff"});
+    EXPECT_EQ(z.statut, 3);
+    EXPECT_EQ(z.erreurs, std::string("zeros.gff : ") + kPasGff);
+}
+
+TEST_F(TestCli, MemoireEpuisee_commandeAbandonneeAvecStatut3)
+{
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the sanitizers reserve more address space than any limit";
+#endif
+    constexpr long kLimiteKio = 512 * 1024;
+    constexpr std::uintmax_t k3Gio = std::uintmax_t(3) << 30;
+    // A header announcing 2^31 - 1 vertices, then zeros: each 36 bytes is an
+    // empty vertex, until memory runs out.
+    const std::string foule = Ecrire("foule.gff", true, [](TGraphe&) {});
+    {
+        std::fstream f(foule, std::ios::in | std::ios::out | std::ios::binary);
+        f.seekp(18);
+        f.write("\xff\xff\xff\x7f", 4);
+    }
+    std::filesystem::resize_file(foule, k3Gio);
+    const Execution f = LancerBorne(kLimiteKio, {"arbre", "foule.gff"});
+    EXPECT_EQ(f.statut, 3);
+    EXPECT_EQ(f.sortie, "");
+    EXPECT_EQ(f.erreurs, "Mémoire insuffisante : la commande « arbre » a été abandonnée.\n");
 }
 
 TEST_F(TestCli, FichierTronque_partieLisibleJamaisAfficheeEtStatut3)

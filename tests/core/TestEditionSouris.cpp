@@ -352,13 +352,18 @@ TEST_F(MenuSommet, Information_donneLesDeuxDemiDegresEtLeDegre)
     EXPECT_EQ(fenetre.messages[0].titre, "Information sur un sommet");
 }
 
-TEST_F(MenuSommet, NomWindows1252_estMontreEnUtf8)
+TEST_F(MenuSommet, NomWindows1252_estMontreEnUtf8ControlesEchappes)
 {
     g.AjouterSommet("\xE9t\xE9", 200, 0);  // "été"
     fenetre.choixSommet.push_back(ChoixMenuSommet::DemiDegreExterieur);
     e.OnMouseDown(false, true, 200, 0);
     ASSERT_EQ(fenetre.messages.size(), 1u);
     EXPECT_EQ(fenetre.messages[0].texte.rfind("Le sommet été possède 0 arc", 0), 0u);
+    g.AjouterSommet("\x1b[2J", 400, 0);
+    fenetre.choixSommet.push_back(ChoixMenuSommet::DemiDegreExterieur);
+    e.OnMouseDown(false, true, 400, 0);
+    ASSERT_EQ(fenetre.messages.size(), 2u);
+    EXPECT_EQ(fenetre.messages[1].texte.rfind("Le sommet \\x1b[2J possède", 0), 0u);
 }
 
 TEST(LirePoids, ChiffresDeTeteApresBlancsEtSigne)
@@ -378,22 +383,27 @@ TEST(LirePoids, HorsDesEntiers32Bits_tenuALaBorne)
 {
     EXPECT_EQ(LirePoids("2147483647").valeur, INT32_MAX);
     EXPECT_FALSE(LirePoids("2147483647").borne);
-    EXPECT_EQ(LirePoids("-2147483648").valeur, INT32_MIN);
-    EXPECT_FALSE(LirePoids("-2147483648").borne);
+    EXPECT_EQ(LirePoids("-2147483647").valeur, -INT32_MAX);
+    EXPECT_FALSE(LirePoids("-2147483647").borne);
+    EXPECT_EQ(LirePoids("-2147483648").valeur, -INT32_MAX);
+    EXPECT_TRUE(LirePoids("-2147483648").borne);
     EXPECT_EQ(LirePoids("2147483648").valeur, INT32_MAX);
     EXPECT_TRUE(LirePoids("2147483648").borne);
-    EXPECT_EQ(LirePoids("-9999999999999999999").valeur, INT32_MIN);
+    EXPECT_EQ(LirePoids("-9999999999999999999").valeur, -INT32_MAX);
     EXPECT_TRUE(LirePoids("-9999999999999999999").borne);
 }
 
-TEST_F(EditionSouris, PoidsTropGrand_arcAuPoidsBorneEtMessage)
+TEST_F(EditionSouris, PoidsHorsLimites_arcAuPoidsBorneEtMessage)
 {
     g.AjouterSommet("A", 0, 0);
     Glisser(0, 0, 0, 0, "9999999999");
-    EXPECT_EQ(Chaine(g, "A"), (Noms{"A:2147483647"}));
-    ASSERT_EQ(fenetre.messages.size(), 1u);
+    Glisser(0, 0, 0, 0, "-2147483648");  // its opposite would not fit
+    EXPECT_EQ(Chaine(g, "A"), (Noms{"A:2147483647", "A:-2147483647"}));
+    ASSERT_EQ(fenetre.messages.size(), 2u);
     EXPECT_EQ(fenetre.messages[0].texte,
               "Le poids saisi dépasse les limites admises : l'arc reçoit le poids 2147483647.");
+    EXPECT_EQ(fenetre.messages[1].texte,
+              "Le poids saisi dépasse les limites admises : l'arc reçoit le poids -2147483647.");
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <iterator>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -183,6 +184,10 @@ TEST_F(FichierGff, Refus_absentDossierSignatures)
     cas.push_back({"absent.gff", {}, "Fichier introuvable"});
     fs::create_directory(dossier / "dossier.gff");
     cas.push_back({"dossier.gff", {}, "Fichier introuvable"});
+    // Neither ends like a file; a FIFO without a writer must not block.
+    ASSERT_EQ(::mkfifo(Chemin("fifo.gff").c_str(), 0600), 0);
+    cas.push_back({"fifo.gff", {}, "Fichier introuvable"});
+    cas.push_back({"/dev/zero", {}, "Fichier introuvable"});
 
     for (const Cas& c : cas) {
         auto relu = Charger(Chemin(c.fichier));
@@ -196,6 +201,8 @@ TEST_F(FichierGff, Refus_absentDossierSignatures)
     EXPECT_EQ(relu->fenetre.messages[0].texte, "Le fichier spécifié n'est pas atteignable.");
     relu = Charger(Chemin("autre.gff"));
     EXPECT_EQ(relu->fenetre.messages[0].texte, "Le fichier spécifié n'est pas au format GFF.");
+    // Replaced by a FIFO between the check and the opening: still refused.
+    EXPECT_FALSE(FichierVerrouille(Chemin("fifo.gff"), FichierVerrouille::Mode::Lecture).Ouvert());
 }
 
 TEST_F(FichierGff, Verrou_unFichierEnCoursDEcritureNePeutEtreNiLuNiEcrase)
