@@ -17,7 +17,6 @@ const QString kImpressionMuette = QStringLiteral("L'impression sur « %1 » n'a 
 
 void DessinerPageSur(TGraphe& graphe, QPainter& peintre)
 {
-    peintre.setPen(QPen(Qt::black, 1));
     peintre.setBrush(Qt::white);
     TCanevasQt canevas(peintre);
     DessinerPage(graphe, canevas, peintre.device()->width(), peintre.device()->height());

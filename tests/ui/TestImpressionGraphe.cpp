@@ -42,6 +42,11 @@ private slots:
             imprimante.setCopyCount(copies);
             QCOMPARE(ImprimerGraphe(exemple.graphe, imprimante), QString());
             QCOMPARE(NombrePages(chemin), copies);
+            // Every copy the same, down to the pen of its first outline.
+            const QList<QByteArray> pages = ContenusPages(chemin);
+            QCOMPARE(pages.size(), copies);
+            for (const QByteArray& page : pages)
+                QCOMPARE(page, pages.front());
             QCOMPARE(imprimante.docName(), QStringLiteral("Graphe"));
             QCOMPARE(imprimante.copyCount(), 1);
         }
