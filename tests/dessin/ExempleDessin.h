@@ -81,7 +81,7 @@ inline QList<QByteArray> ContenusPages(const QString& chemin)
         const QByteArray contenu = qUncompress(QByteArray("\0\0\4\0", 4) + octets.mid(debut, fin - debut));
         if (contenu.contains(" cm\n"))
             pages.append(contenu);
-        debut = fin;
+        debut = fin + 9;  // past "endstream", which ends in "stream" too
     }
     return pages;
 }
