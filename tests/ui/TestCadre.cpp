@@ -328,22 +328,24 @@ private slots:
         QCOMPARE(Zone(*cadre)->subWindowList().size(), 1);
     }
 
-    // The tree window of a source at the left edge opens beside it; of a
-    // source at the right edge, or too large to sit beside anything, inside
-    // the area, below the source's top, its title bar in view. Fitted again
-    // later, it stays where the user put it.
+    // The tree window opens beside its source when it fits there whole;
+    // else inside the area, below the source's top, its title bar in view.
+    // Fitted again later, it stays where the user put it.
     void FenetreResultat_dansLaZoneVisible_data()
     {
         QTest::addColumn<bool>("aDroite");
         QTest::addColumn<int>("etendue");
-        QTest::newRow("à gauche") << false << 150;
-        QTest::newRow("au bord droit") << true << 150;
-        QTest::newRow("plus grande que la zone") << true << 2000;
+        QTest::addColumn<bool>("aCote");
+        QTest::newRow("à côté") << false << 150 << true;
+        QTest::newRow("trop large pour le côté") << false << 450 << false;
+        QTest::newRow("au bord droit") << true << 150 << false;
+        QTest::newRow("plus grande que la zone") << true << 2000 << false;
     }
     void FenetreResultat_dansLaZoneVisible()
     {
         QFETCH(bool, aDroite);
         QFETCH(int, etendue);
+        QFETCH(bool, aCote);
         TFenetreGraphe* source = Nouveau(true);
         source->Graphe().AjouterSommet("A", 20, 20);
         source->Graphe().AjouterSommet("B", etendue, etendue);
@@ -357,11 +359,12 @@ private slots:
         QVERIFY(arbre != source);
         QCOMPARE(arbre->Graphe().NbSommets(), 2);
         const QRect place = arbre->SousFenetre()->geometry();
-        if (!aDroite)
+        if (aCote)
             QCOMPARE(place.topLeft(), sousSource->geometry().topRight() + QPoint(1, 0));
+        else
+            QVERIFY(place.top() > sousSource->y() || place.top() == 0);
         QVERIFY(zone.contains(place.topLeft()));
         QVERIFY(place.width() > zone.width() || zone.contains(place));
-        QVERIFY(!aDroite || place.top() > sousSource->y() || place.top() == 0);
         QVERIFY(place.bottom() <= zone.bottom() || place.top() == 0);
 
         QTest::qWait(1);
