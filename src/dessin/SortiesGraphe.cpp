@@ -23,7 +23,6 @@ QString ImpressionMuette(const QString& destination)
 
 void DessinerPageSur(TGraphe& graphe, QPainter& peintre)
 {
-    peintre.setPen(QPen(Qt::black, 1));
     peintre.setBrush(Qt::white);
     TCanevasQt canevas(peintre);
     DessinerPage(graphe, canevas, peintre.device()->width(), peintre.device()->height());

@@ -14,7 +14,7 @@ class TGraphe;
 inline const QString kTitrePage = QStringLiteral("Graphe");
 
 // Draws the page on a painter begun on a page device, over the device's
-// whole size, as a fresh canvas gives it: black one-pixel pen, white brush.
+// whole size, with a white brush; the page sets its own pen.
 void DessinerPageSur(TGraphe& graphe, QPainter& peintre);
 
 // The page drawn on a white image of `taille` pixels at `dpi` dots per inch.

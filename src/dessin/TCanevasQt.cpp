@@ -12,6 +12,16 @@
 
 TCanevasQt::TCanevasQt(QPainter& peintre_) : peintre(peintre_) {}
 
+void TCanevasQt::FixerPlume(CouleurRvb couleur, int32_t epaisseur)
+{
+    // A painter ignores a pen equal to the one it holds, and the PDF engine
+    // strokes with its own hairline until it is handed a pen: a painter just
+    // begun on a printer holds a one-pixel pen the engine never saw. Going
+    // through no pen hands this one to every engine.
+    peintre.setPen(Qt::NoPen);
+    peintre.setPen(QPen(QColor(couleur.rouge, couleur.vert, couleur.bleu), std::max(epaisseur, 1)));
+}
+
 void TCanevasQt::FixerPinceauTransparent()
 {
     peintre.setBrush(Qt::NoBrush);

@@ -19,6 +19,7 @@ class TCanevasQt : public Canevas {
 public:
     explicit TCanevasQt(QPainter& peintre);
 
+    void FixerPlume(CouleurRvb couleur, int32_t epaisseur) override;
     void FixerPinceauTransparent() override;
     void FixerCouleurPolice(CouleurRvb couleur) override;
     void Ellipse(int32_t gauche, int32_t haut, int32_t droite, int32_t bas) override;

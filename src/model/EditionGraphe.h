@@ -28,7 +28,9 @@ public:
     const int& RefHaut() const { return refHaut; }
 
     // Events of the window in client pixels. A press looks at every button
-    // held, not only the one that changed; a release ignores the button.
+    // held, not only the one that changed, except during an arc drag, which
+    // any press ends as a release in empty space does; a release ignores
+    // the button.
     void OnMouseDown(bool gauche, bool droit, int32_t X, int32_t Y);
     void OnMouseMove(int32_t X, int32_t Y);
     void OnMouseUp(int32_t X, int32_t Y);
@@ -76,4 +78,6 @@ private:
     void ExecuterChoixGraphe(ChoixMenuGraphe choix);
     void DeplacerSommet(int32_t X, int32_t Y);
     void TerminerTraceArc(int32_t X, int32_t Y);
+    // Forgets the arc being drawn and repaints without its rubber band.
+    void AbandonnerTraceArc();
 };

@@ -95,6 +95,13 @@ bool EditionGraphe::EstDansLaListe(const Sommet* sommet) const
 
 void EditionGraphe::OnMouseDown(bool gauche, bool droit, int32_t X, int32_t Y)
 {
+    // A drag holds the left button: any press meanwhile is another button.
+    // Read as a new press of every button held, it would prompt for a name
+    // and leave the rubber band following a pointer no button holds.
+    if (traceArcEnCours) {
+        AbandonnerTraceArc();
+        return;
+    }
     if (gauche) {
         if (deplacementEnCours) {
             // The press only drops the moved vertex where it is.
@@ -165,6 +172,11 @@ void EditionGraphe::OnMouseUp(int32_t X, int32_t Y)
     if (!traceArcEnCours)
         return;
     TerminerTraceArc(X, Y);
+    AbandonnerTraceArc();
+}
+
+void EditionGraphe::AbandonnerTraceArc()
+{
     sommetOrigineArc = nullptr;
     traceArcEnCours = false;
     fenetre.Redessiner();

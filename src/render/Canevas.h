@@ -17,12 +17,15 @@ struct CouleurRvb {
 // numbers; the surface converts them for display.
 //
 // Lines and outlines use the surface's current pen and texts its current
-// font. The graph drawing changes neither; the printed page chooses its
-// fonts and frames its title.
+// font. The graph drawing changes neither; the printed page chooses its pen
+// and fonts and frames its title.
 class Canevas {
 public:
     virtual ~Canevas() = default;
 
+    // Later lines and outlines: solid, of this colour, `epaisseur` device
+    // pixels wide. Taken by the surface even when it seems to have that pen.
+    virtual void FixerPlume(CouleurRvb couleur, int32_t epaisseur) = 0;
     // Later ellipses are hollow and later texts have no background.
     virtual void FixerPinceauTransparent() = 0;
     // Colour of later texts; lines keep the pen's colour.

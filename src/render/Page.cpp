@@ -79,6 +79,9 @@ void DessinerPage(TGraphe& graphe, Canevas& canevas, int32_t largeur, int32_t ha
     const int32_t base = largeurAvant > 0 ? largeurAvant : std::max(largeurClient, 1);
     const auto echelle = static_cast<float>(static_cast<double>(largeur / 2) / base);
 
+    // Every outline of the page, its frame included, with one pen, whatever
+    // the device drew before: every copy then looks the same.
+    canevas.FixerPlume(kNoir, 1);
     DessinerTitre(canevas, largeur, hauteur, Utf8VersCp1252(CheminAffichable(graphe.NomFichier())));
 
     canevas.FixerTaillePolice(kPointsGraphe);

@@ -8,7 +8,8 @@ class Canevas;
 class TGraphe;
 
 // The printed page on a canvas of `largeur` by `hauteur` device pixels: the
-// file path framed at the top, the graph scaled so that the window's present
+// file path framed at the top, every outline with a black one-pixel pen set
+// first, the graph scaled so that the window's present
 // client width fills half the page width, the report below it. Fits the
 // window to its graph first (a repaint), and the report clears the vertex
 // numbers once the page has drawn them.

@@ -7,12 +7,28 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QStyle>
+#include <QTimer>
 
 #include <algorithm>
 
 namespace {
 const QString kTitreParDefaut = QStringLiteral("Graphe");
 constexpr QSize kTailleInitiale(359, 242);
+
+// Right of the source, tops aligned, when the whole window fits in the area;
+// otherwise one step down and right of the source's corner, then pushed left
+// and up until it fits, and never past the area's top-left corner, so that a
+// window larger than the area still shows its title bar.
+QPoint PositionResultat(const QRect& zone, const QRect& source, QSize taille, int pas)
+{
+    const QRect aCote(QPoint(source.right() + 1, source.top()), taille);
+    if (zone.contains(aCote))
+        return aCote.topLeft();
+    const QPoint cascade = source.topLeft() + QPoint(pas, pas);
+    return {std::max(zone.left(), std::min(cascade.x(), zone.right() + 1 - taille.width())),
+            std::max(zone.top(), std::min(cascade.y(), zone.bottom() + 1 - taille.height()))};
+}
 }  // namespace
 
 TFenetreGraphe* TFenetreGraphe::Creer(QMdiArea& zone, const int& gauche, const int& haut)
@@ -92,6 +108,8 @@ void TFenetreGraphe::FixerTailleClient(int largeur, int hauteur)
     const QSize client(std::clamp(largeur, 0, QWIDGETSIZE_MAX - bords.width()),
                        std::clamp(hauteur, 0, QWIDGETSIZE_MAX - bords.height()));
     sous->resize(client + bords);
+    if (sourceAPlacer)
+        PlacerPresDeLaSource();
 }
 
 int TFenetreGraphe::LargeurClient() const
@@ -138,7 +156,20 @@ TGraphe& TFenetreGraphe::CreerFenetreResultat()
 {
     TFenetreGraphe* resultat = Creer(*SousFenetre()->mdiArea(), edition.RefGauche(), edition.RefHaut());
     resultats.emplace_back(resultat->SousFenetre());
+    resultat->sourceAPlacer = SousFenetre();
+    resultat->PlacerPresDeLaSource();
+    // The command fills and fits its window before it returns to the event
+    // loop; a later fitting (the menu, a print) leaves the window where the
+    // user may have put it.
+    QTimer::singleShot(0, resultat, [resultat] { resultat->sourceAPlacer = nullptr; });
     return resultat->graphe;
+}
+
+void TFenetreGraphe::PlacerPresDeLaSource()
+{
+    QMdiSubWindow* sous = SousFenetre();
+    const int pas = sous->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, sous);
+    sous->move(PositionResultat(sous->mdiArea()->viewport()->rect(), sourceAPlacer->geometry(), sous->size(), pas));
 }
 
 void TFenetreGraphe::mousePressEvent(QMouseEvent* evenement)

@@ -53,6 +53,9 @@ protected:
 private:
     TFenetreGraphe(const int& gauche, const int& haut);
     void CreerMenus();
+    // Keeps a result window in view of its frame's area, beside its source
+    // when it fits there.
+    void PlacerPresDeLaSource();
 
     TGraphe graphe;
     EditionGraphe edition;
@@ -63,4 +66,7 @@ private:
     std::optional<std::pair<Point, Point>> elastique;
     // Path and tree windows opened from this one; they close with it.
     std::vector<QPointer<QMdiSubWindow>> resultats;
+    // The window a result window came from, while the command that opened
+    // it is still filling and fitting it: each fitting places it again.
+    QPointer<QMdiSubWindow> sourceAPlacer;
 };

@@ -12,7 +12,7 @@
 
 // A canvas that draws nothing and logs every call, one line per call, so
 // that tests compare exact coordinates:
-//   "pinceau transparent", "couleur R V B", "ellipse G H D B",
+//   "plume R V B E", "pinceau transparent", "couleur R V B", "ellipse G H D B",
 //   "deplacer X Y", "ligne X Y", "texte X Y <bytes>", "largeur <bytes>",
 //   "rectangle G H D B", "police <name>", "pixels N", "points N",
 //   "hauteur <bytes>".
@@ -25,6 +25,7 @@ public:
     int32_t resolution = 96;
     int32_t hauteurCellule = 13;
 
+    void FixerPlume(CouleurRvb c, int32_t epaisseur) override { Noter("plume", {c.rouge, c.vert, c.bleu, epaisseur}); }
     void FixerPinceauTransparent() override { appels.emplace_back("pinceau transparent"); }
     void FixerCouleurPolice(CouleurRvb c) override { Noter("couleur", {c.rouge, c.vert, c.bleu}); }
     void Ellipse(int32_t gauche, int32_t haut, int32_t droite, int32_t bas) override

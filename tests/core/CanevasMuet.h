@@ -9,6 +9,7 @@
 // computes on the way matters (sanitizers, fuzzing), not what it draws.
 class CanevasMuet : public Canevas {
 public:
+    void FixerPlume(CouleurRvb, int32_t) override {}
     void FixerPinceauTransparent() override {}
     void FixerCouleurPolice(CouleurRvb) override {}
     void Ellipse(int32_t, int32_t, int32_t, int32_t) override {}

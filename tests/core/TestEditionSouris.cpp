@@ -145,6 +145,30 @@ TEST_F(EditionSouris, PendantUnTrace_lePointeurSeulOuLeClicDroitNOuvrentRien)
     EXPECT_TRUE(fenetre.menusGraphe.empty());
 }
 
+// Another button pressed mid-drag, in empty space or on the target vertex,
+// ends the drag: nothing is asked, no arc, and the band no longer follows.
+TEST_F(EditionSouris, AutreBoutonPendantUnTrace_terminantLeTraceSansArcNiSaisie)
+{
+    g.AjouterSommet("A", 10, 10);
+    g.AjouterSommet("B", 100, 100);
+    for (const Point pression : {Point{60, 20}, Point{100, 100}}) {
+        e.OnMouseDown(true, false, 10, 10);
+        e.OnMouseMove(50, 50);
+        const int redessins = fenetre.redessins;
+        e.OnMouseDown(true, true, pression.x, pression.y);
+        EXPECT_FALSE(e.TraceArcEnCours());
+        EXPECT_EQ(e.SommetOrigineArc(), nullptr);
+        EXPECT_EQ(fenetre.redessins, redessins + 1);
+        e.OnMouseMove(90, 90);
+        e.OnMouseUp(100, 100);
+        e.OnMouseUp(100, 100);
+    }
+    EXPECT_EQ(fenetre.elastiques.size(), 2u);
+    EXPECT_TRUE(fenetre.titresSaisies.empty());
+    EXPECT_TRUE(fenetre.menusSommet.empty() && fenetre.menusGraphe.empty());
+    EXPECT_EQ(g.ChercherArc("A", "B"), nullptr);
+}
+
 TEST_F(EditionSouris, SommetsSuperposes_lePlusAncienGagneEtChacunASonMenu)
 {
     g.AjouterSommet("A", 100, 100);

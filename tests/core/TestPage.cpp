@@ -52,6 +52,24 @@ TEST_F(Page, Titre_cheminEncadreCentreEnArialAuQuaranitemeDeLaHauteur)
                                            "rectangle 2328 58 2472 231", "texte 2376 64 /g/a.gff", "points 8"}));
 }
 
+// Two copies on one surface: each sets the one pen before its first
+// outline, and nothing else touches it.
+TEST_F(Page, Plume_uneSeuleEnTeteDeChaqueCopie)
+{
+    g.AjouterSommet("A", 10, 10);
+    g.AjouterSommet("B", 60, 40);
+    g.AjouterArc("A", "B", 2);
+    g.AjouterArc("B", "B", 1);
+    g.AjusterFenetre();
+    Dessiner();
+    const Appels premiere = canevas.appels;
+    Dessiner();
+    EXPECT_EQ(premiere.front(), "plume 0 0 0 1");
+    EXPECT_EQ(canevas.Appels("plume"), (Appels{"plume 0 0 0 1", "plume 0 0 0 1"}));
+    EXPECT_EQ(Appels(canevas.appels.begin() + static_cast<std::ptrdiff_t>(premiere.size()), canevas.appels.end()),
+              premiere);
+}
+
 TEST_F(Page, TitreVide_cadreLargeDeDeuxCentiemesDePageSansTexte)
 {
     Dessiner();

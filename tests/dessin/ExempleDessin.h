@@ -62,3 +62,26 @@ inline int NombrePages(const QString& chemin)
     return static_cast<int>(octets.count("/Type /Page\n") + octets.count("/Type /Page\r")
                             + octets.count("/Type /Page "));
 }
+
+// The drawing operators of each page of a PDF as Qt writes it, in page
+// order: its compressed streams that set the page's transform.
+inline QList<QByteArray> ContenusPages(const QString& chemin)
+{
+    QFile fichier(chemin);
+    if (!fichier.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray octets = fichier.readAll();
+    QList<QByteArray> pages;
+    for (qsizetype debut = octets.indexOf("stream\n"); debut >= 0; debut = octets.indexOf("stream\n", debut)) {
+        debut += 7;
+        const qsizetype fin = octets.indexOf("endstream", debut);
+        if (fin < 0)
+            break;
+        // qUncompress wants the size first; it grows its buffer from there.
+        const QByteArray contenu = qUncompress(QByteArray("\0\0\4\0", 4) + octets.mid(debut, fin - debut));
+        if (contenu.contains(" cm\n"))
+            pages.append(contenu);
+        debut = fin + 9;  // past "endstream", which ends in "stream" too
+    }
+    return pages;
+}

@@ -2,9 +2,14 @@
 #include "TCanevasQt.h"
 #include "TexteCp1252.h"
 
+#include "ExempleDessin.h"
+
 #include <QFontInfo>
 #include <QImage>
 #include <QPainter>
+#include <QPdfWriter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -116,6 +121,31 @@ private slots:
         }
         QCOMPARE(Etendue(image, kNoir), QRect(QPoint(10, 20), QPoint(29, 34)));
         QCOMPARE(Etendue(image, qRgb(255, 0, 0)), QRect(QPoint(11, 21), QPoint(28, 33)));
+    }
+
+    // A painter just begun on a PDF holds a pen its engine has not taken:
+    // the same box outlined before and after a coloured text must come out
+    // the same, and with the pen asked for, not the engine's hairline.
+    void plume_unContourIdentiqueAvantEtApresUnTexteSurPdf()
+    {
+        QTemporaryDir dossier;
+        const QString chemin = dossier.filePath(QStringLiteral("plume.pdf"));
+        {
+            QPdfWriter document(chemin);
+            QPainter peintre(&document);
+            TCanevasQt canevas(peintre);
+            canevas.FixerPlume({0, 0, 0}, 1);
+            canevas.Rectangle(100, 100, 2101, 401);
+            canevas.FixerCouleurPolice({255, 0, 0});
+            canevas.EcrireTexte(200, 200, "A");
+            canevas.Rectangle(100, 100, 2101, 401);
+        }
+        const QList<QByteArray> pages = ContenusPages(chemin);
+        QCOMPARE(pages.size(), 1);
+        // With no pen of its own, the engine fills a thin band around the
+        // box instead of stroking it at the pen's width.
+        const QRegularExpression contour(QStringLiteral("\\b1 w [^\\n]*\\n100 100 2000 300 re\\nS\\n"));
+        QCOMPARE(QString::fromLatin1(pages.front()).count(contour), 2);
     }
 
     void policePage_hauteurEnPixelsCelluleEntiereTailleEnPointsSelonLaResolution()

@@ -3,6 +3,7 @@
 #include "TFenetreGraphe.h"
 #include "TTrivaldo.h"
 #include "Traductions.h"
+#include "algorithms/Kruskal.h"
 
 #include <QAction>
 #include <QFileDialog>
@@ -325,6 +326,51 @@ private slots:
         FinirEvenement();
         FinirEvenement();
         QCOMPARE(Zone(*cadre)->subWindowList().size(), 1);
+    }
+
+    // The tree window opens beside its source when it fits there whole;
+    // else inside the area, below the source's top, its title bar in view.
+    // Fitted again later, it stays where the user put it.
+    void FenetreResultat_dansLaZoneVisible_data()
+    {
+        QTest::addColumn<bool>("aDroite");
+        QTest::addColumn<int>("etendue");
+        QTest::addColumn<bool>("aCote");
+        QTest::newRow("à côté") << false << 150 << true;
+        QTest::newRow("trop large pour le côté") << false << 450 << false;
+        QTest::newRow("au bord droit") << true << 150 << false;
+        QTest::newRow("plus grande que la zone") << true << 2000 << false;
+    }
+    void FenetreResultat_dansLaZoneVisible()
+    {
+        QFETCH(bool, aDroite);
+        QFETCH(int, etendue);
+        QFETCH(bool, aCote);
+        TFenetreGraphe* source = Nouveau(true);
+        source->Graphe().AjouterSommet("A", 20, 20);
+        source->Graphe().AjouterSommet("B", etendue, etendue);
+        source->Graphe().AjouterArc("A", "B", 3);
+        source->FixerTailleClient(200, 150);
+        const QRect zone = Zone(*cadre)->viewport()->rect();
+        QMdiSubWindow* sousSource = source->SousFenetre();
+        sousSource->move(aDroite ? zone.right() + 1 - sousSource->width() : 0, 10);
+        Kruskal1(source->Graphe());
+        TFenetreGraphe* arbre = cadre->FenetreActive();
+        QVERIFY(arbre != source);
+        QCOMPARE(arbre->Graphe().NbSommets(), 2);
+        const QRect place = arbre->SousFenetre()->geometry();
+        if (aCote)
+            QCOMPARE(place.topLeft(), sousSource->geometry().topRight() + QPoint(1, 0));
+        else
+            QVERIFY(place.top() > sousSource->y() || place.top() == 0);
+        QVERIFY(zone.contains(place.topLeft()));
+        QVERIFY(place.width() > zone.width() || place.right() <= zone.right());
+        QVERIFY(place.height() > zone.height() || place.bottom() <= zone.bottom());
+
+        QTest::qWait(1);
+        arbre->SousFenetre()->move(5, 6);
+        arbre->Graphe().AjusterFenetre();
+        QCOMPARE(arbre->SousFenetre()->pos(), QPoint(5, 6));
     }
 
     void Destruction_avecDesFenetresResultatOuvertes()

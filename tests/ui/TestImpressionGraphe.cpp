@@ -25,6 +25,13 @@ QByteArray SansDate(const QString& chemin)
         .remove(QRegularExpression(QStringLiteral("/CreationDate \\(D:[^)]*\\)")))
         .toLatin1();
 }
+
+// A page's operators from the line of its first rectangle, the title's frame.
+QByteArray DepuisLeCadre(const QByteArray& page)
+{
+    const qsizetype cadre = page.indexOf(" re\n");
+    return cadre < 0 ? QByteArray() : page.mid(page.lastIndexOf('\n', cadre));
+}
 }  // namespace
 
 class TestImpressionGraphe : public QObject {
@@ -42,6 +49,14 @@ private slots:
             imprimante.setCopyCount(copies);
             QCOMPARE(ImprimerGraphe(exemple.graphe, imprimante), QString());
             QCOMPARE(NombrePages(chemin), copies);
+            // Every copy drawn the same, from its title's frame on, down to
+            // the pen of that first outline; a later page only restates the
+            // engine's state first.
+            const QList<QByteArray> pages = ContenusPages(chemin);
+            QCOMPARE(pages.size(), copies);
+            QVERIFY(!DepuisLeCadre(pages.front()).isEmpty());
+            for (const QByteArray& page : pages)
+                QCOMPARE(DepuisLeCadre(page), DepuisLeCadre(pages.front()));
             QCOMPARE(imprimante.docName(), QStringLiteral("Graphe"));
             QCOMPARE(imprimante.copyCount(), 1);
         }
