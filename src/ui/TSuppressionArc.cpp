@@ -3,6 +3,7 @@
 #include "ChampNom.h"
 #include "TexteCp1252.h"
 
+#include <QCompleter>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -65,6 +66,14 @@ TSuppressionArc::TSuppressionArc(QWidget* proprietaire, const QString& titre, ch
     nomArrivee = &nomArrivee_;
     Centrer();
     setWindowTitle(titre);
+}
+
+void TSuppressionArc::ProposerNoms(const QStringList& noms)
+{
+    auto* completion = new QCompleter(noms, this);
+    completion->setCaseSensitivity(Qt::CaseInsensitive);
+    ed_depart->setCompleter(completion);
+    ed_arrive->setCompleter(completion);
 }
 
 void TSuppressionArc::Centrer()

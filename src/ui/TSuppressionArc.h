@@ -6,6 +6,7 @@
 
 #include <QPoint>
 #include <QSize>
+#include <QStringList>
 
 class QLabel;
 class QLineEdit;
@@ -32,6 +33,9 @@ public:
     // Both fields start empty, the caret in the departure field.
     TSuppressionArc(QWidget* proprietaire, const QString& titre, char (&nomDepart)[kTailleNom],
                     char (&nomArrivee)[kTailleNom]);
+
+    // Both fields offer these names as the user types.
+    void ProposerNoms(const QStringList& noms);
 
 protected:
     void EcrireReponse() override;

@@ -1,6 +1,8 @@
 #include "OutilsDialogue.h"
 #include "TSuppressionArc.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QLabel>
 #include <QScreen>
 
@@ -100,6 +102,29 @@ private slots:
                                              "ans"));
         QCOMPARE(arrivee.Texte(), std::string("ABCDEFGHIJKLMNOPQRS"));
         QVERIFY(!dialogue.isVisible());
+    }
+
+    void noms_completesALaFrappeEtLeChoixEcritOctetPourOctet()
+    {
+        Tampon depart;
+        Tampon arrivee;
+        TSuppressionArc dialogue(nullptr, QStringLiteral("Algorithme de Dijkstra"), depart.octets, arrivee.octets);
+        dialogue.ProposerNoms({QStringLiteral("Orléans"), QStringLiteral("Orange"), QStringLiteral("Paris")});
+        QVERIFY(Activer(dialogue));
+        auto* edDepart = Enfant<QLineEdit>(dialogue, "ed_depart");
+        Taper(edDepart, QStringLiteral("or"));
+        QCOMPARE(edDepart->completer()->completionCount(), 2);
+        QTest::keyClick(edDepart, Qt::Key_Tab);
+        auto* edArrivee = Enfant<QLineEdit>(dialogue, "ed_arrive");
+        Taper(edArrivee, QStringLiteral("orl"));
+        QCOMPARE(edArrivee->completer()->completionCount(), 1);
+        // Enter takes the name offered, a second one answers.
+        QTest::keyClick(edArrivee->completer()->popup(), Qt::Key_Down);
+        QTest::keyClick(edArrivee->completer()->popup(), Qt::Key_Return);
+        QCOMPARE(edArrivee->text(), QStringLiteral("Orléans"));
+        QTest::keyClick(edArrivee, Qt::Key_Return);
+        QCOMPARE(arrivee.Texte(), std::string("Orl\xE9"
+                                              "ans"));
     }
 
     void annuler_videLesDeuxTamponsMemeLeDepartFourni()
