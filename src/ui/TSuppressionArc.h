@@ -8,6 +8,7 @@
 #include <QSize>
 #include <QStringList>
 
+class QCompleter;
 class QLabel;
 class QLineEdit;
 
@@ -42,6 +43,7 @@ protected:
     void EffacerReponse() override;
     QLineEdit& ChampActif() const override;
     void keyPressEvent(QKeyEvent* evenement) override;
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
 
 private:
     char (*nomDepart)[kTailleNom] = nullptr;
@@ -51,6 +53,7 @@ private:
     QLineEdit* ed_depart;
     QLabel* lbl_arrive;
     QLineEdit* ed_arrive;
+    QCompleter* completion = nullptr;
 
     void Centrer();
 };

@@ -48,7 +48,12 @@ void TTrivaldo::RetenirFichier(const QString& chemin)
 
 void TTrivaldo::ListerRecents()
 {
-    menuRecents->clear();
+    // Later, not now: the item chosen may be the one rebuilding the list.
+    for (QAction* ancien : menuRecents->actions()) {
+        menuRecents->removeAction(ancien);
+        ancien->setParent(nullptr);
+        ancien->deleteLater();
+    }
     const QStringList liste = recents.Liste();
     for (int i = 0; i < liste.size(); ++i) {
         // A path may hold "&", which would otherwise underline the next letter.

@@ -125,6 +125,17 @@ private slots:
         QTest::keyClick(edArrivee, Qt::Key_Return);
         QCOMPARE(arrivee.Texte(), std::string("Orl\xE9"
                                               "ans"));
+
+        // Nothing picked: one Enter answers what was typed, list open or not.
+        TSuppressionArc saisie(nullptr, depart.octets, arrivee.octets);
+        saisie.ProposerNoms({QStringLiteral("Paris"), QStringLiteral("Parme")});
+        QVERIFY(Activer(saisie));
+        edArrivee = Enfant<QLineEdit>(saisie, "ed_arrive");
+        Taper(edArrivee, QStringLiteral("Paris"));
+        QVERIFY(edArrivee->completer()->popup()->isVisible());
+        QTest::keyClick(edArrivee->completer()->popup(), Qt::Key_Return);
+        QVERIFY(!saisie.isVisible());
+        QCOMPARE(arrivee.Texte(), std::string("Paris"));
     }
 
     void annuler_videLesDeuxTamponsMemeLeDepartFourni()
