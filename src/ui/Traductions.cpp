@@ -5,7 +5,12 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <clocale>
+#include <string>
+
 namespace {
+constexpr const char* kLocaleFrancaise = "fr_FR.UTF-8";
+
 void Installer(QCoreApplication& application, const QString& nom, const QString& dossier)
 {
     auto* traducteur = new QTranslator(&application);
@@ -21,9 +26,15 @@ void ChoisirLocaleFrancaise()
     // The file dialogs format sizes and dates in the system locale, whatever
     // the default one, and Qt builds that from these variables once, at its
     // first use of any locale (LC_ALL, set by hand, still outranks them).
+    // Only where the C library has the French locale: otherwise the
+    // application's setlocale() would fail and leave it in plain ASCII.
     // Numbers in the C library stay as they were.
-    qputenv("LC_MESSAGES", "fr_FR.UTF-8");
-    qputenv("LC_TIME", "fr_FR.UTF-8");
+    const std::string avant = std::setlocale(LC_TIME, nullptr);
+    if (std::setlocale(LC_TIME, kLocaleFrancaise) != nullptr) {
+        qputenv("LC_MESSAGES", kLocaleFrancaise);
+        qputenv("LC_TIME", kLocaleFrancaise);
+    }
+    std::setlocale(LC_TIME, avant.c_str());
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
 }
 
