@@ -2,8 +2,10 @@
 
 #include "SortiesGraphe.h"
 
+#include <QKeySequence>
 #include <QPainter>
 #include <QScreen>
+#include <QShortcut>
 
 namespace {
 const QString kTitreApercu = QStringLiteral("Aperçu avant impression");
@@ -18,6 +20,7 @@ TApercu::TApercu(QWidget& cadre) : QWidget(&cadre, Qt::Window)
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, Qt::white);
     setPalette(palette);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
 }
 
 TApercu* TApercu::Ouvrir(QWidget& cadre, TGraphe& graphe)

@@ -2,7 +2,10 @@
 
 #include "ChampNom.h"
 #include "TexteCp1252.h"
+#include "ToucheDialogue.h"
 
+#include <QCompleter>
+#include <QAbstractItemView>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -67,6 +70,15 @@ TSuppressionArc::TSuppressionArc(QWidget* proprietaire, const QString& titre, ch
     setWindowTitle(titre);
 }
 
+void TSuppressionArc::ProposerNoms(const QStringList& noms)
+{
+    completion = new QCompleter(noms, this);
+    completion->setCaseSensitivity(Qt::CaseInsensitive);
+    ed_depart->setCompleter(completion);
+    ed_arrive->setCompleter(completion);
+    completion->popup()->installEventFilter(this);
+}
+
 void TSuppressionArc::Centrer()
 {
     if (const QScreen* ecran = QGuiApplication::primaryScreen())
@@ -103,4 +115,17 @@ void TSuppressionArc::keyPressEvent(QKeyEvent* evenement)
     const bool sansControle = focus == nullptr || focus == this;
     if (!(sansControle && TraiterTouche(*evenement)))
         QWidget::keyPressEvent(evenement);
+}
+
+bool TSuppressionArc::eventFilter(QObject* objet, QEvent* evenement)
+{
+    // While names are offered, the keys go to their list first. Unless one
+    // was picked with the arrows, Enter and Escape keep their meaning in the
+    // arrival field: a name typed in full is answered with one Enter.
+    if (completion != nullptr && objet == completion->popup() && completion->widget() == ed_arrive
+        && !completion->popup()->currentIndex().isValid() && LireToucheDialogue(*evenement) != ToucheDialogue::Autre) {
+        completion->popup()->hide();
+        return TraiterTouche(*evenement);
+    }
+    return TDialogueSaisie::eventFilter(objet, evenement);
 }

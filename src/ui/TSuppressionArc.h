@@ -6,7 +6,9 @@
 
 #include <QPoint>
 #include <QSize>
+#include <QStringList>
 
+class QCompleter;
 class QLabel;
 class QLineEdit;
 
@@ -33,11 +35,15 @@ public:
     TSuppressionArc(QWidget* proprietaire, const QString& titre, char (&nomDepart)[kTailleNom],
                     char (&nomArrivee)[kTailleNom]);
 
+    // Both fields offer these names as the user types.
+    void ProposerNoms(const QStringList& noms);
+
 protected:
     void EcrireReponse() override;
     void EffacerReponse() override;
     QLineEdit& ChampActif() const override;
     void keyPressEvent(QKeyEvent* evenement) override;
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
 
 private:
     char (*nomDepart)[kTailleNom] = nullptr;
@@ -47,6 +53,7 @@ private:
     QLineEdit* ed_depart;
     QLabel* lbl_arrive;
     QLineEdit* ed_arrive;
+    QCompleter* completion = nullptr;
 
     void Centrer();
 };

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMoveEvent>
 #include <QPrinter>
 #include <QStatusBar>
@@ -27,6 +28,8 @@ TTrivaldo::TTrivaldo(QWidget* parent)
     zone->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     zone->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(zone);
+    // Files dropped from a file manager open as "Ouvrir" opens them.
+    setAcceptDrops(true);
 
     CreerMenuPrincipal();
     CreerBarreOutils();
@@ -86,7 +89,16 @@ TFenetreGraphe* TTrivaldo::FenetreActive() const
 
 TFenetreGraphe* TTrivaldo::CreerFenetreGraphe()
 {
-    return TFenetreGraphe::Creer(*zone, gauche, haut);
+    TFenetreGraphe* fenetre = TFenetreGraphe::Creer(*zone, gauche, haut);
+    // Ctrl+W belongs to "Fermer": shared with the window's own menu, it
+    // would do nothing at all. That menu keeps Ctrl+F4.
+    const QKeySequence ctrlW(Qt::CTRL | Qt::Key_W);
+    for (QAction* item : fenetre->SousFenetre()->systemMenu()->actions()) {
+        QList<QKeySequence> raccourcis = item->shortcuts();
+        if (raccourcis.removeAll(ctrlW) > 0)
+            item->setShortcuts(raccourcis);
+    }
+    return fenetre;
 }
 
 void TTrivaldo::Executer(Commande commande)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FichiersRecents.h"
+
 #include "algorithms/Commandes.h"
 
 #include <QMainWindow>
@@ -13,6 +15,7 @@ class QMdiArea;
 class QMenu;
 class QPrinter;
 class TFenetreGraphe;
+class TGuide;
 
 // The main frame: graph windows in a multiple-document area, the main menu,
 // the toolbar, the status bar and the file commands. It keeps no document
@@ -26,6 +29,8 @@ public:
     // The graph window the commands act on, or null when none is open.
     TFenetreGraphe* FenetreActive() const;
     void FixerTexteEtat(const QString& texte);
+    // Opens each file in its own window, as "Ouvrir" does once one is chosen.
+    void OuvrirFichiers(const QStringList& chemins);
 
     void Nouveau1Click();
     void Ouvrir1Click();
@@ -36,6 +41,7 @@ public:
     void Quitter1Click();
     void Aide1Click();
     void Crdits1Click();
+    void Guide1Click();
     void bt_rapportClick();
     void bt_3DClick();
     void bt_ImprimerClick();
@@ -46,12 +52,19 @@ public:
 protected:
     void showEvent(QShowEvent* evenement) override;
     void moveEvent(QMoveEvent* evenement) override;
+    void dragEnterEvent(QDragEnterEvent* evenement) override;
+    void dropEvent(QDropEvent* evenement) override;
 
 private:
     void CreerMenuPrincipal();
     void CreerBarreOutils();
     void CreerBarreEtat();
     void CreerDialoguesFichier();
+    void CreerMenuFenetres();
+    // The list of windows, rebuilt each time the menu opens.
+    void ListerFenetres();
+    void ListerRecents();
+    void RetenirFichier(const QString& chemin);
 
     QMenu* AjouterMenu(QMenu* parent, const char* composant, const QString& titre);
     QAction* AjouterItem(QMenu* menu, const char* composant, const QString& texte, const QKeySequence& raccourci,
@@ -69,6 +82,12 @@ private:
     QLabel* panneauEtat = nullptr;
     QFileDialog* OpenDialog1 = nullptr;
     QFileDialog* SaveDialog1 = nullptr;
+    QMenu* menuRecents = nullptr;
+    QMenu* menuFenetres = nullptr;
+    // Actions of the window menu before its list of windows.
+    int nbItemsFenetres = 0;
+    TGuide* guide = nullptr;
+    FichiersRecents recents;
     // One printer for the session, so that each print dialog starts from the
     // choices made in the last one.
     std::unique_ptr<QPrinter> imprimante;

@@ -3,6 +3,7 @@
 #include "Boites.h"
 #include "Conversions.h"
 #include "TFenetreGraphe.h"
+#include "TGuide.h"
 #include "TextesCommuns.h"
 
 #include "model/Cp1252.h"
@@ -50,15 +51,22 @@ const QString kNoticeHtml = QStringLiteral("Cette fonction n'est pas fini d'êtr
 const QString kTitre3D = QStringLiteral("Un peu de patience");
 const QString kNotice3D = QStringLiteral("Cette fonction n'est pas encore implémentée.");
 
-// The chosen path, or an empty text when the user cancelled.
-QString Choisir(QFileDialog& dialogue)
+// The chosen path, or an empty text when the user cancelled. The dialog
+// starts in the folder last used by either dialog.
+QString Choisir(QFileDialog& dialogue, FichiersRecents& recents)
 {
+    if (const QString dossier = recents.DernierDossier(); !dossier.isEmpty())
+        dialogue.setDirectory(dossier);
     const bool accepte = dialogue.exec() == QDialog::Accepted;
     // Accepted while its completion list is open, the dialog leaves the list
     // on screen: it belongs to the dialog, which is kept for the next time.
     for (QCompleter* completion : dialogue.findChildren<QCompleter*>())
         completion->popup()->hide();
-    return accepte && !dialogue.selectedFiles().isEmpty() ? dialogue.selectedFiles().constFirst() : QString();
+    if (!accepte || dialogue.selectedFiles().isEmpty())
+        return {};
+    const QString chemin = dialogue.selectedFiles().constFirst();
+    recents.FixerDernierDossier(QFileInfo(chemin).absolutePath());
+    return chemin;
 }
 }  // namespace
 
@@ -88,7 +96,7 @@ void TTrivaldo::Nouveau1Click()
 void TTrivaldo::ChoisirFichier(const QString& etat, QFileDialog& dialogue, void (TTrivaldo::*suite)(const QString&))
 {
     FixerTexteEtat(etat);
-    if (const QString chemin = Choisir(dialogue); !chemin.isEmpty())
+    if (const QString chemin = Choisir(dialogue, recents); !chemin.isEmpty())
         (this->*suite)(chemin);
     FixerTexteEtat(kPret);
 }
@@ -105,6 +113,17 @@ void TTrivaldo::OpenDialog1CanClose(const QString& chemin)
     TFenetreGraphe* fenetre = CreerFenetreGraphe();
     fenetre->Graphe().Charger(CheminVersOctets(chemin));
     zone->setActiveSubWindow(fenetre->SousFenetre());
+    // A graph read takes the name stored in its file; a failed read leaves none.
+    if (!fenetre->Graphe().NomFichier().empty())
+        RetenirFichier(chemin);
+}
+
+void TTrivaldo::OuvrirFichiers(const QStringList& chemins)
+{
+    FixerTexteEtat(kEtatOuverture);
+    for (const QString& chemin : chemins)
+        OpenDialog1CanClose(QFileInfo(chemin).absoluteFilePath());
+    FixerTexteEtat(kPret);
 }
 
 void TTrivaldo::Enregistrer1Click()
@@ -113,9 +132,10 @@ void TTrivaldo::Enregistrer1Click()
     FixerTexteEtat(kEtatEnregistrement);
     if (fenetre != nullptr) {
         const std::string& nom = fenetre->Graphe().NomFichier();
-        if (!nom.empty() && QFileInfo(CheminDepuisOctets(nom)).isFile())
+        if (!nom.empty() && QFileInfo(CheminDepuisOctets(nom)).isFile()) {
             fenetre->Graphe().Sauvegarder(nom);
-        else if (const QString chemin = Choisir(*SaveDialog1); !chemin.isEmpty())
+            RetenirFichier(CheminDepuisOctets(nom));
+        } else if (const QString chemin = Choisir(*SaveDialog1, recents); !chemin.isEmpty())
             SaveDialog1CanClose(chemin);
     }
     FixerTexteEtat(kPret);
@@ -143,6 +163,7 @@ void TTrivaldo::SaveDialog1CanClose(const QString& chemin)
     graphe.FixerNomFichier(CheminVersOctets(nom));
     graphe.Sauvegarder(graphe.NomFichier());
     fenetre->FixerTitre(CheminAffichable(graphe.NomFichier()));
+    RetenirFichier(nom);
 }
 
 void TTrivaldo::Fermer1Click()
@@ -182,4 +203,13 @@ void TTrivaldo::bt_rapportClick()
 void TTrivaldo::bt_3DClick()
 {
     AfficherBoite(kNotice3D, kTitre3D);
+}
+
+void TTrivaldo::Guide1Click()
+{
+    if (guide == nullptr)
+        guide = new TGuide(this);
+    guide->show();
+    guide->raise();
+    guide->activateWindow();
 }

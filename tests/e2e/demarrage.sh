@@ -30,6 +30,8 @@ pids+=($!)
 attendre "the virtual display" test -s "$travail/affichage"
 export DISPLAY=":$(head -n1 "$travail/affichage")"
 export QT_QPA_PLATFORM=xcb
+# Recent files and the last folder of the session stay in its own folder.
+export XDG_CONFIG_HOME="$travail"
 
 "$programme" >"$travail/quorvalent.log" 2>&1 &
 pid_programme=$!

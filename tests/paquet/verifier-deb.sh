@@ -42,12 +42,12 @@ dpkg -L quorvalent | sort | while read -r fichier; do
 done
 
 echo "== les programmes"
-# Neither program has a --version option yet: the batch tool's help and a
-# graph it reads show that it runs.
+# Neither needs a display for its version, as root on a server for instance.
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM quorvalent --version
 quorvalent-cli --aide | head -n 1
 quorvalent-cli afficher exemples/reseau.gff | head -n 3
-# The desktop program has no option that ends it yet: it must find every
-# library and stay up on the offscreen platform until stopped.
+# The window itself must find every library and stay up on the offscreen
+# platform until stopped.
 if ldd /usr/bin/quorvalent | grep 'not found'; then exit 1; fi
 statut=0
 QT_QPA_PLATFORM=offscreen timeout 3 quorvalent || statut=$?

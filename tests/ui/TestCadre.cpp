@@ -1,6 +1,9 @@
 #include "Repondeur.h"
 
+#include "LigneCommande.h"
+#include "TApercu.h"
 #include "TFenetreGraphe.h"
+#include "TGuide.h"
 #include "TTrivaldo.h"
 #include "Traductions.h"
 #include "algorithms/Kruskal.h"
@@ -11,10 +14,16 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QRegularExpression>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QToolBar>
+#include <QUrl>
 #include <QtTest>
 
 #include <memory>
@@ -33,6 +42,63 @@ QString TexteEtat(TTrivaldo& cadre)
 QAction* Action(TTrivaldo& cadre, const char* composant)
 {
     return cadre.findChild<QAction*>(QLatin1String(composant));
+}
+
+// The letter after "&", or a null character when there is none.
+QChar Mnemonique(const QString& texte)
+{
+    for (qsizetype i = 0; i + 1 < texte.size(); ++i) {
+        if (texte[i] == QLatin1Char('&') && texte[i + 1] != QLatin1Char('&'))
+            return texte[i + 1].toLower();
+        if (texte[i] == QLatin1Char('&'))
+            ++i;
+    }
+    return {};
+}
+
+// Items of `menu` whose mnemonics are missing or shared, by their texts.
+QStringList MnemoniquesFautives(const QList<QAction*>& items)
+{
+    QStringList fautives;
+    QList<QChar> vues;
+    for (QAction* item : items) {
+        if (item->isSeparator())
+            continue;
+        const QChar lettre = Mnemonique(item->menu() != nullptr ? item->menu()->title() : item->text());
+        if (lettre.isNull() || vues.contains(lettre))
+            fautives << item->text();
+        vues << lettre;
+        if (item->menu() != nullptr)
+            fautives << MnemoniquesFautives(item->menu()->actions());
+    }
+    return fautives;
+}
+
+// Drops `chemins` on the frame as a file manager would.
+void Deposer(TTrivaldo& cadre, const QStringList& chemins)
+{
+    QMimeData donnees;
+    QList<QUrl> adresses;
+    for (const QString& chemin : chemins)
+        adresses << QUrl::fromLocalFile(chemin);
+    donnees.setUrls(adresses);
+    const QPoint centre = cadre.rect().center();
+    QDragEnterEvent entree(centre, Qt::CopyAction, &donnees, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&cadre, &entree);
+    QVERIFY(entree.isAccepted());
+    QDropEvent depot(QPointF(centre), Qt::CopyAction, &donnees, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&cadre, &depot);
+}
+
+QStringList TextesMenu(TTrivaldo& cadre, const char* composant)
+{
+    auto* menu = cadre.findChild<QMenu*>(QLatin1String(composant));
+    emit menu->aboutToShow();
+    QStringList textes;
+    for (QAction* item : menu->actions())
+        if (!item->isSeparator())
+            textes << item->text();
+    return textes;
 }
 
 // Windows closed during a command go once the event is over.
@@ -66,6 +132,7 @@ class TestCadre : public QObject {
 
     std::unique_ptr<TTrivaldo> cadre;
     QTemporaryDir dossier;
+    QTemporaryDir reglages;
 
     // A frame as the user first sees it.
     void Demarrer()
@@ -84,8 +151,25 @@ class TestCadre : public QObject {
     }
     QString Chemin(const char* nom) const { return dossier.filePath(QLatin1String(nom)); }
 
+    void Activer()
+    {
+        QApplication::setActiveWindow(cadre.get());
+        QVERIFY(QTest::qWaitForWindowActive(cadre.get()));
+    }
+
 private slots:
-    void init() { Demarrer(); }
+    // The user's own settings are left alone; Qt's texts in French, as the
+    // program loads them before making its frame.
+    void initTestCase()
+    {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, reglages.path());
+        InstallerTraductionsQt(*QCoreApplication::instance());
+    }
+    void init()
+    {
+        QSettings(QStringLiteral("Quorvalent"), QStringLiteral("Quorvalent")).clear();
+        Demarrer();
+    }
     void cleanup() { cadre.reset(); }
 
     void Demarrage_aucuneFenetreEtPret()
@@ -107,8 +191,11 @@ private slots:
             {"Nouveau1", "Nouveau", "Ctrl+N"},
             {"Ouvrir1", "Ouvrir", "Ctrl+O"},
             {"Enregistrer1", "Enregistrer", "Ctrl+S"},
-            {"Enregistrersous1", "Enregistrer sous", ""},
+            {"Enregistrersous1", "Enregistrer sous", "Ctrl+Shift+S"},
             {"Fermer1", "Fermer", "Ctrl+F"},
+            {"bt_Imprimer", "Imprimer", "Ctrl+P"},
+            {"Fentresuivante1", "Fenêtre suivante", "Ctrl+Tab"},
+            {"Guide1", "Guide de l'utilisateur", "F1"},
             {"Quitter1", "Quitter", "Ctrl+Q"},
             {"Numrotationtopologique1", "Numérotation topologique\tCtrl+N", ""},
             {"Dijkstra1", "Dijkstra", "Ctrl+D"},
@@ -122,12 +209,20 @@ private slots:
         for (const Item& item : items) {
             QAction* action = Action(*cadre, item.composant);
             QVERIFY2(action != nullptr, item.composant);
-            QCOMPARE(action->text(), QString::fromUtf8(item.texte));
+            QCOMPARE(action->text().remove(QLatin1Char('&')), QString::fromUtf8(item.texte));
             QCOMPARE(action->shortcut(), QKeySequence(QString::fromUtf8(item.raccourci)));
         }
-        QCOMPARE(cadre->findChild<QMenu*>(QStringLiteral("Kruskaln2"))->title(),
+        QCOMPARE(Action(*cadre, "Fermer1")->shortcuts(),
+                 (QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+F")), QKeySequence(QStringLiteral("Ctrl+W"))}));
+        QCOMPARE(cadre->findChild<QMenu*>(QStringLiteral("Kruskaln2"))->title().remove(QLatin1Char('&')),
                  QStringLiteral("Kruskal n°2 (le retour)"));
-        QCOMPARE(cadre->findChild<QMenu*>(QStringLiteral("Dtection1"))->title(), QStringLiteral("Détection"));
+        QStringList titres;
+        for (QAction* menu : cadre->menuBar()->actions())
+            titres << menu->text().remove(QLatin1Char('&'));
+        QCOMPARE(titres, (QStringList{"Fichier", "Manipulation", "Traitement", "Détection", "Fenêtres", "?"}));
+        QCOMPARE(MnemoniquesFautives(cadre->menuBar()->actions()), QStringList());
+        QStringList fichier = TextesMenu(*cadre, "Fichier1");
+        QCOMPARE(fichier.mid(fichier.size() - 2), (QStringList{"Fichiers &récents", "&Quitter"}));
         auto* barre = cadre->findChild<QToolBar*>(QStringLiteral("ToolBar1"));
         QCOMPARE(barre->actions().size(), 12);
         QVERIFY(barre->actions().at(4)->isSeparator());
@@ -136,7 +231,8 @@ private slots:
         for (QAction* bouton : barre->actions()) {
             if (bouton->isSeparator())
                 continue;
-            QVERIFY(bouton->text().isEmpty() && bouton->toolTip().isEmpty());
+            QVERIFY(!bouton->text().isEmpty() && bouton->toolTip().startsWith(bouton->text()));
+            QCOMPARE(barre->widgetForAction(bouton)->accessibleName(), bouton->text());
             QVERIFY(!bouton->icon().isNull());
             const QImage image = bouton->icon().pixmap(20, 20).toImage();
             QVERIFY2(!images.contains(image), qPrintable(bouton->objectName()));
@@ -144,6 +240,159 @@ private slots:
         }
         QCOMPARE(images.size(), 10);
         QCOMPARE(barre->actions().last()->objectName(), QStringLiteral("bt_credits"));
+        QCOMPARE(Action(*cadre, "bt_SauverSous")->toolTip(), QStringLiteral("Enregistrer sous (Ctrl+Maj+S)"));
+    }
+
+    void Clavier_F10OuvreLeMenuCtrlWFermeCtrlTabPasseALaSuivante()
+    {
+        Activer();
+        QTest::keyClick(cadre.get(), Qt::Key_F10);
+        QCOMPARE(cadre->menuBar()->activeAction(), cadre->menuBar()->actions().constFirst());
+        cadre->findChild<QMenu*>(QStringLiteral("Fichier1"))->close();
+        Nouveau(true);
+        TFenetreGraphe* seconde = Nouveau(false);
+        Activer();
+        QTest::keyClick(cadre.get(), Qt::Key_Tab, Qt::ControlModifier);
+        QVERIFY(cadre->FenetreActive() != seconde);
+        QTest::keyClick(cadre.get(), Qt::Key_W, Qt::ControlModifier);
+        FinirEvenement();
+        QCOMPARE(Zone(*cadre)->subWindowList().size(), 1);
+        QCOMPARE(cadre->FenetreActive(), seconde);
+    }
+
+    void Fenetres_listeChaqueFenetreEtRameneCelleHorsDeVue()
+    {
+        Nouveau(true);
+        TFenetreGraphe* loin = Nouveau(true);
+        loin->SousFenetre()->move(5000, 5000);
+        Nouveau(false);
+        const QStringList textes = TextesMenu(*cadre, "Fentres1");
+        QCOMPARE(textes.mid(3), (QStringList{"&1 Graphe", "&2 Graphe", "&3 Graphe"}));
+        cadre->findChild<QMenu*>(QStringLiteral("Fentres1"))->actions().at(5)->trigger();
+        QCOMPARE(cadre->FenetreActive(), loin);
+        QCOMPARE(loin->SousFenetre()->pos(), QPoint(0, 0));
+    }
+
+    void Guide_F1OuvreLeGuideAvecSonSommaire()
+    {
+        Activer();
+        QTest::keyClick(cadre.get(), Qt::Key_F1);
+        auto* guide = cadre->findChild<TGuide*>();
+        QVERIFY(guide != nullptr && guide->isVisible() && guide->isWindow());
+        QCOMPARE(guide->windowTitle(), QStringLiteral("Guide de l'utilisateur"));
+        QStringList sommaire;
+        for (int i = 0; i < guide->findChild<QListWidget*>()->count(); ++i)
+            sommaire << guide->findChild<QListWidget*>()->item(i)->text().trimmed();
+        QVERIFY(sommaire.contains(QStringLiteral("Raccourcis clavier")));
+        QVERIFY(sommaire.contains(QStringLiteral("Manipulation : la numérotation topologique")));
+        // Every link of the guide to one of its sections leads there.
+        QFile source(QStringLiteral(":/guide/guide.md"));
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        const QRegularExpression lien(QStringLiteral("\\]\\(#([^)]+)\\)"));
+        int liens = 0;
+        for (const QRegularExpressionMatch& m : lien.globalMatch(QString::fromUtf8(source.readAll()))) {
+            QVERIFY2(guide->AllerA(m.captured(1)), qPrintable(m.captured(1)));
+            ++liens;
+        }
+        QVERIFY(liens >= 13);
+        QVERIFY(!guide->AllerA(QStringLiteral("nulle-part")));
+        QTest::keyClick(cadre.get(), Qt::Key_F1);
+        QCOMPARE(cadre->findChildren<TGuide*>().size(), 1);
+    }
+
+    void LigneCommande_fichiersVersionEtOptionsInconnues()
+    {
+        const QString programme = QStringLiteral("quorvalent");
+        Lancement lancement = LireLigneCommande({programme, "a.gff", "-platform", "offscreen", "b.gff"}, false);
+        QVERIFY(!lancement.sortie);
+        lancement = LireLigneCommande({programme, "a.gff", "b c.gff"}, true);
+        QCOMPARE(lancement.fichiers, (QStringList{"a.gff", "b c.gff"}));
+        QVERIFY(!lancement.sortie);
+        QCOMPARE(LireLigneCommande({programme, "--version"}, false).sortie, 0);
+        QCOMPARE(LireLigneCommande({programme, "-stylesheet", "x.qss"}, false).sortie, std::nullopt);
+        QCOMPARE(LireLigneCommande({programme, "--inconnue", "a.gff"}, true).sortie, 2);
+    }
+
+    void DeposerEtLigneCommande_ouvrentCommeOuvrir()
+    {
+        const QString graphe = Chemin("depose.gff");
+        Nouveau(true)->Graphe().AjouterSommet("A", 10, 10);
+        cadre->FenetreActive()->Graphe().Sauvegarder(graphe.toStdString());
+        const QString illisible = Chemin("illisible.gff");
+        QFile fichier(illisible);
+        QVERIFY(fichier.open(QIODevice::WriteOnly));
+        fichier.write("rien");
+        fichier.close();
+
+        Repondeur repondeur;
+        QString titreMessage;
+        repondeur.Puis([&](QWidget* dialogue) {
+            titreMessage = dialogue->windowTitle();
+            dialogue->close();
+        });
+        Deposer(*cadre, {graphe, illisible});
+        QCOMPARE(titreMessage, QStringLiteral("Format incompatible"));
+        QCOMPARE(Zone(*cadre)->subWindowList().size(), 3);
+        QCOMPARE(Zone(*cadre)->subWindowList().at(1)->windowTitle(), graphe);
+        QCOMPARE(TexteEtat(*cadre), QStringLiteral("Prêt."));
+
+        // A relative path, as typed after the program's name.
+        QDir::setCurrent(dossier.path());
+        cadre->OuvrirFichiers({QStringLiteral("depose.gff")});
+        QCOMPARE(Zone(*cadre)->subWindowList().size(), 4);
+        QCOMPARE(cadre->FenetreActive()->Graphe().NbSommets(), 1);
+    }
+
+    void Recents_gardesDUnCadreALAutreEtLeDossierAvec()
+    {
+        const QString premier = Chemin("premier.gff");
+        TFenetreGraphe* fenetre = Nouveau(true);
+        fenetre->Graphe().Sauvegarder(premier.toStdString());
+        cadre->OuvrirFichiers({premier});
+        Repondeur repondeur;
+        repondeur.Puis(ChoisirFichier(Chemin("second")));
+        Action(*cadre, "Enregistrersous1")->trigger();
+        cadre->OuvrirFichiers({Chemin("absent.gff")});  // not found: not kept
+        QVERIFY(repondeur.ToutRepondu());
+
+        cadre.reset();
+        Demarrer();
+        const QString attendus = QStringLiteral("&1 %1|&2 %2|&Effacer la liste").arg(Chemin("second.gff"), premier);
+        QCOMPARE(TextesMenu(*cadre, "Fichiersrcents1").join(QLatin1Char('|')), attendus);
+        QString dossierDepart;
+        repondeur.Puis([&](QWidget* dialogue) {
+            if (auto* fichiers = qobject_cast<QFileDialog*>(dialogue))
+                dossierDepart = fichiers->directory().absolutePath();
+            dialogue->close();
+        });
+        Action(*cadre, "Ouvrir1")->trigger();
+        QCOMPARE(dossierDepart, QDir(dossier.path()).absolutePath());
+
+        cadre->findChild<QMenu*>(QStringLiteral("Fichiersrcents1"))->actions().at(1)->trigger();
+        QCOMPARE(Zone(*cadre)->subWindowList().size(), 1);
+        QCOMPARE(TextesMenu(*cadre, "Fichiersrcents1").first(), QStringLiteral("&1 %1").arg(premier));
+        Action(*cadre, "Effacerlaliste1")->trigger();
+        cadre.reset();
+        Demarrer();
+        QCOMPARE(TextesMenu(*cadre, "Fichiersrcents1"), QStringList(QStringLiteral("&Effacer la liste")));
+    }
+
+    void Apercu_EchapLeFerme()
+    {
+        Nouveau(true);
+        Action(*cadre, "bt_Apercu")->trigger();
+        TApercu* apercu = cadre->findChild<TApercu*>();
+        QApplication::setActiveWindow(apercu);
+        QVERIFY(QTest::qWaitForWindowActive(apercu));
+        QTest::keyClick(apercu, Qt::Key_Escape);
+        QVERIFY(!apercu->isVisible());
+    }
+
+    void Traductions_ceQueQtLaisseEnAnglais()
+    {
+        InstallerTraductionsQt(*QCoreApplication::instance());
+        QCOMPARE(QCoreApplication::translate("QAbstractFileIconProvider", "Folder", "All other platforms"),
+                 QStringLiteral("Dossier"));
     }
 
     void CtrlN_lanceNouveauJamaisLaNumerotation()

@@ -1,6 +1,8 @@
 #include "OutilsDialogue.h"
 #include "TSuppressionArc.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QLabel>
 #include <QScreen>
 
@@ -100,6 +102,40 @@ private slots:
                                              "ans"));
         QCOMPARE(arrivee.Texte(), std::string("ABCDEFGHIJKLMNOPQRS"));
         QVERIFY(!dialogue.isVisible());
+    }
+
+    void noms_completesALaFrappeEtLeChoixEcritOctetPourOctet()
+    {
+        Tampon depart;
+        Tampon arrivee;
+        TSuppressionArc dialogue(nullptr, QStringLiteral("Algorithme de Dijkstra"), depart.octets, arrivee.octets);
+        dialogue.ProposerNoms({QStringLiteral("Orléans"), QStringLiteral("Orange"), QStringLiteral("Paris")});
+        QVERIFY(Activer(dialogue));
+        auto* edDepart = Enfant<QLineEdit>(dialogue, "ed_depart");
+        Taper(edDepart, QStringLiteral("or"));
+        QCOMPARE(edDepart->completer()->completionCount(), 2);
+        QTest::keyClick(edDepart, Qt::Key_Tab);
+        auto* edArrivee = Enfant<QLineEdit>(dialogue, "ed_arrive");
+        Taper(edArrivee, QStringLiteral("orl"));
+        QCOMPARE(edArrivee->completer()->completionCount(), 1);
+        // Enter takes the name offered, a second one answers.
+        QTest::keyClick(edArrivee->completer()->popup(), Qt::Key_Down);
+        QTest::keyClick(edArrivee->completer()->popup(), Qt::Key_Return);
+        QCOMPARE(edArrivee->text(), QStringLiteral("Orléans"));
+        QTest::keyClick(edArrivee, Qt::Key_Return);
+        QCOMPARE(arrivee.Texte(), std::string("Orl\xE9"
+                                              "ans"));
+
+        // Nothing picked: one Enter answers what was typed, list open or not.
+        TSuppressionArc saisie(nullptr, depart.octets, arrivee.octets);
+        saisie.ProposerNoms({QStringLiteral("Paris"), QStringLiteral("Parme")});
+        QVERIFY(Activer(saisie));
+        edArrivee = Enfant<QLineEdit>(saisie, "ed_arrive");
+        Taper(edArrivee, QStringLiteral("Paris"));
+        QVERIFY(edArrivee->completer()->popup()->isVisible());
+        QTest::keyClick(edArrivee->completer()->popup(), Qt::Key_Return);
+        QVERIFY(!saisie.isVisible());
+        QCOMPARE(arrivee.Texte(), std::string("Paris"));
     }
 
     void annuler_videLesDeuxTamponsMemeLeDepartFourni()

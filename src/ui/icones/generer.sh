@@ -4,11 +4,14 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-# Each image is drawn at 4x on an 80x80 canvas, then reduced to 20x20.
+# Each image is drawn at 4x on an 80x80 canvas, then reduced to 20x20, and to
+# 40x40 for screens of twice the density ("@2x", which Qt picks by itself).
 dessiner() {
     local nom=$1
     shift
-    convert -size 80x80 xc:none -strokewidth 4 "$@" -resize 20x20 -define png:exclude-chunks=date,time "PNG32:$nom.png"
+    convert -size 80x80 xc:none -strokewidth 4 "$@" -write mpr:image +delete \
+        \( mpr:image -resize 20x20 -define png:exclude-chunks=date,time -write "PNG32:$nom.png" +delete \) \
+        mpr:image -resize 40x40 -define png:exclude-chunks=date,time "PNG32:$nom@2x.png"
 }
 
 dessiner nouveau -fill white -stroke '#404040' -draw 'polygon 16,4 50,4 66,20 66,76 16,76' \
