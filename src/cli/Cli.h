@@ -43,6 +43,9 @@ const std::vector<CommandeCli>& TableCommandes();
 // reason to standard error and returns false on a usage error.
 bool AnalyserLigne(const std::vector<std::string>& ligne, const CommandeCli*& commande, Arguments& arguments);
 std::string TexteUsage();
-// Writes "quorvalent-cli : " with the reason, then the usage text, to
-// standard error; the caller then exits with kErreurUsage.
+// Writes "quorvalent-cli : " with the reason, then where to find the usage
+// text, to standard error; the caller then exits with kErreurUsage.
 void SignalerErreurUsage(std::string_view raison, std::string_view objet = {});
+// True when `chemin` has no extension or `attendue` (".gff"), in any case: a
+// file named for one format must not receive another.
+bool ExtensionConforme(const std::string& chemin, std::string_view attendue);

@@ -7,6 +7,8 @@
 #include <iostream>
 
 namespace {
+constexpr std::string_view kExtensionContraire = "extension contraire au format .pdf : ";
+
 // The page as the desktop prints it from a window just opened on the file:
 // a high-resolution A4 page, one copy, written to a PDF file.
 int Imprimer(const FenetreConsole& fenetre, const std::string& chemin)
@@ -21,6 +23,10 @@ int Imprimer(const FenetreConsole& fenetre, const std::string& chemin)
 
 int ExecuterImprimer(const Arguments& arguments)
 {
+    if (!ExtensionConforme(arguments.valeurs[1], ".pdf")) {
+        SignalerErreurUsage(kExtensionContraire, arguments.valeurs[1]);
+        return kErreurUsage;
+    }
     std::optional<FenetreConsole> fenetre = ChargerGraphe(arguments.valeurs[0]);
     if (!fenetre)
         return kEchec;

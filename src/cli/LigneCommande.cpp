@@ -1,6 +1,8 @@
 #include "Cli.h"
 
 #include <algorithm>
+#include <cctype>
+#include <filesystem>
 #include <iostream>
 
 namespace {
@@ -11,6 +13,9 @@ constexpr std::string_view kOptionRefusee = "option sans objet pour cette comman
 constexpr std::string_view kSortieManquante = "fichier de sortie manquant après -o";
 constexpr std::string_view kTropPeu = "arguments manquants pour ";
 constexpr std::string_view kTrop = "trop d'arguments pour ";
+constexpr std::string_view kOptionRepetee = "option répétée : ";
+constexpr std::string_view kExtensionContraire = "extension contraire au format .gff : ";
+constexpr std::string_view kEssayez = "Essayez « quorvalent-cli --aide ».\n";
 
 bool Refuser(std::string_view raison, std::string_view objet = {})
 {
@@ -38,8 +43,13 @@ bool LireOption(const std::vector<std::string>& ligne, size_t& i, const Commande
             arguments.max = true;
             return true;
         }
+        // Two outputs leave a script unsure which file it got.
+        if (!arguments.sortie.empty())
+            return Refuser(kOptionRepetee, option);
         if (i + 1 >= ligne.size() || ligne[i + 1].empty())
             return Refuser(kSortieManquante);
+        if (!ExtensionConforme(ligne[i + 1], ".gff"))
+            return Refuser(kExtensionContraire, ligne[i + 1]);
         arguments.sortie = ligne[++i];
         return true;
     }
@@ -47,9 +57,17 @@ bool LireOption(const std::vector<std::string>& ligne, size_t& i, const Commande
 }
 }  // namespace
 
+bool ExtensionConforme(const std::string& chemin, std::string_view attendue)
+{
+    std::string extension = std::filesystem::path(chemin).extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension.empty() || extension == attendue;
+}
+
 void SignalerErreurUsage(std::string_view raison, std::string_view objet)
 {
-    std::cerr << kNomOutil << " : " << raison << objet << "\n\n" << TexteUsage();
+    std::cerr << kNomOutil << " : " << raison << objet << '\n' << kEssayez;
 }
 
 bool AnalyserLigne(const std::vector<std::string>& ligne, const CommandeCli*& commande, Arguments& arguments)

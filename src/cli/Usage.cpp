@@ -13,8 +13,10 @@ constexpr std::string_view kEntete =
 constexpr std::string_view kPied =
     "\n"
     "Options :\n"
-    "  --aide, --help  affiche cette aide\n"
-    "  --              termine les options (fichiers dont le nom commence par -)\n"
+    "  -h, --aide, --help   affiche cette aide\n"
+    "  -V, --version        affiche la version\n"
+    "  -q, --silencieux     n'écrit rien : seul le statut de sortie répond\n"
+    "  --                   termine les options (fichiers dont le nom commence par -)\n"
     "\n"
     "Les noms de sommets et les textes sont lus et écrits en UTF-8.\n"
     "\n"
