@@ -14,7 +14,10 @@ constexpr int kEchec = 3;
 constexpr std::string_view kNomOutil = "quorvalent-cli";
 
 // The options a command accepts.
-enum Option : unsigned { kAucuneOption = 0, kOptionMax = 1, kOptionSortie = 2 };
+enum Option : unsigned { kAucuneOption = 0, kOptionMax = 1, kOptionSortie = 2, kOptionFormat = 4 };
+
+// The name that stands for standard input, or standard output after -o.
+constexpr std::string_view kFluxStandard = "-";
 
 // One command line, already checked against the command's syntax.
 struct Arguments {
@@ -22,6 +25,7 @@ struct Arguments {
     std::vector<std::string> valeurs;  // the non-option arguments, in order
     bool max = false;
     std::string sortie;  // the file of -o, empty without it
+    std::string format;  // the value of --format, empty without it
 };
 
 // One line of the dispatch table.

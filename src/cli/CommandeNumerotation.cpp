@@ -15,8 +15,10 @@ int ExecuterNumerotation(const Arguments& arguments)
         return kEchec;
     TGraphe& graphe = *fenetre->graphe;
     ExecuterCommande(graphe, Commande::NumerotationTopologique);
-    for (const Sommet* s = graphe.PremierSommet(); s != nullptr; s = s->sommetSuivant)
-        std::cout << (s != graphe.PremierSommet() ? ", " : "") << Etiquette(*s);
-    std::cout << '\n';
+    if (arguments.sortie != kFluxStandard) {
+        for (const Sommet* s = graphe.PremierSommet(); s != nullptr; s = s->sommetSuivant)
+            std::cout << (s != graphe.PremierSommet() ? ", " : "") << Etiquette(*s);
+        std::cout << '\n';
+    }
     return arguments.sortie.empty() || EnregistrerGraphe(*fenetre, arguments.sortie) ? kSucces : kEchec;
 }

@@ -10,7 +10,7 @@ constexpr std::string_view kCommandeInconnue = "commande inconnue : ";
 constexpr std::string_view kCommandeManquante = "commande manquante";
 constexpr std::string_view kOptionInconnue = "option inconnue : ";
 constexpr std::string_view kOptionRefusee = "option sans objet pour cette commande : ";
-constexpr std::string_view kSortieManquante = "fichier de sortie manquant après -o";
+constexpr std::string_view kValeurManquante = "valeur manquante après ";
 constexpr std::string_view kTropPeu = "arguments manquants pour ";
 constexpr std::string_view kTrop = "trop d'arguments pour ";
 constexpr std::string_view kOptionRepetee = "option répétée : ";
@@ -35,22 +35,23 @@ const CommandeCli* ChercherCommande(std::string_view nom)
 bool LireOption(const std::vector<std::string>& ligne, size_t& i, const CommandeCli& commande, Arguments& arguments)
 {
     const std::string& option = ligne[i];
-    if (option == "--max" || option == "-o") {
-        const unsigned bit = option == "--max" ? kOptionMax : kOptionSortie;
+    if (option == "--max" || option == "-o" || option == "--format") {
+        const unsigned bit = option == "--max" ? kOptionMax : option == "-o" ? kOptionSortie : kOptionFormat;
         if ((commande.options & bit) == 0)
             return Refuser(kOptionRefusee, option);
         if (bit == kOptionMax) {
             arguments.max = true;
             return true;
         }
+        std::string& valeur = bit == kOptionSortie ? arguments.sortie : arguments.format;
         // Two outputs leave a script unsure which file it got.
-        if (!arguments.sortie.empty())
+        if (!valeur.empty())
             return Refuser(kOptionRepetee, option);
         if (i + 1 >= ligne.size() || ligne[i + 1].empty())
-            return Refuser(kSortieManquante);
-        if (!ExtensionConforme(ligne[i + 1], ".gff"))
+            return Refuser(kValeurManquante, option);
+        if (bit == kOptionSortie && !ExtensionConforme(ligne[i + 1], ".gff"))
             return Refuser(kExtensionContraire, ligne[i + 1]);
-        arguments.sortie = ligne[++i];
+        valeur = ligne[++i];
         return true;
     }
     return Refuser(kOptionInconnue, option);

@@ -9,6 +9,9 @@ constexpr std::string_view kEntete =
     "Affiche et analyse des graphes enregistrés au format \".gff\", avec les\n"
     "réponses mêmes du programme Quorvalent.\n"
     "\n"
+    "Un FICHIER.gff nommé - est lu sur l'entrée standard ; -o - écrit le graphe\n"
+    "sur la sortie standard.\n"
+    "\n"
     "Commandes :\n";
 constexpr std::string_view kPied =
     "\n"
