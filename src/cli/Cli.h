@@ -26,6 +26,7 @@ struct Arguments {
     bool max = false;
     std::string sortie;  // the file of -o, empty without it
     std::string format;  // the value of --format, empty without it
+    bool json = false;
 };
 
 // One line of the dispatch table.

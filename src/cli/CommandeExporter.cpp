@@ -123,14 +123,14 @@ int ExecuterExporter(const Arguments& arguments)
     const std::optional<Format> format = FormatDemande(arguments);
     if (!format)
         return kErreurUsage;
-    std::optional<FenetreConsole> fenetre = ChargerGraphe(arguments.valeurs[0]);
-    if (!fenetre)
-        return kEchec;
-    return AvecApplicationHorsEcran([&] {
-        const bool reussi = image == kFluxStandard ? EcrireSurSortieStandard(
-                                "." + arguments.format,
-                                [&](const std::string& copie) { return Exporter(*fenetre, copie, *format, image); })
-                                                   : Exporter(*fenetre, image, *format, image);
-        return reussi ? kSucces : kEchec;
+    return TraiterFichiers(arguments, {arguments.valeurs[0]}, [&](FenetreConsole& fenetre, Json* objet) {
+        if (objet != nullptr)
+            (*objet)["image"] = image;
+        return AvecApplicationHorsEcran([&] {
+            const auto exporter = [&](const std::string& chemin) { return Exporter(fenetre, chemin, *format, image); };
+            const bool reussi =
+                image == kFluxStandard ? EcrireSurSortieStandard("." + arguments.format, exporter) : exporter(image);
+            return reussi ? kSucces : kEchec;
+        });
     });
 }

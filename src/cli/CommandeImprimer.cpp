@@ -32,13 +32,13 @@ int ExecuterImprimer(const Arguments& arguments)
         SignalerErreurUsage(kExtensionContraire, arguments.valeurs[1]);
         return kErreurUsage;
     }
-    std::optional<FenetreConsole> fenetre = ChargerGraphe(arguments.valeurs[0]);
-    if (!fenetre)
-        return kEchec;
-    return AvecApplicationHorsEcran([&] {
-        const bool reussi = page == kFluxStandard ? EcrireSurSortieStandard(
-                                ".pdf", [&](const std::string& copie) { return Imprimer(*fenetre, copie, page); })
-                                                  : Imprimer(*fenetre, page, page);
-        return reussi ? kSucces : kEchec;
+    return TraiterFichiers(arguments, {arguments.valeurs[0]}, [&](FenetreConsole& fenetre, Json* objet) {
+        if (objet != nullptr)
+            (*objet)["image"] = page;
+        return AvecApplicationHorsEcran([&] {
+            const auto imprimer = [&](const std::string& chemin) { return Imprimer(fenetre, chemin, page); };
+            const bool reussi = page == kFluxStandard ? EcrireSurSortieStandard(".pdf", imprimer) : imprimer(page);
+            return reussi ? kSucces : kEchec;
+        });
     });
 }

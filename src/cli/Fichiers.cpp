@@ -19,10 +19,11 @@ template <typename Operation>
 bool SansMessage(ServicesConsole& services, const std::string& chemin, Operation operation)
 {
     std::ostringstream messages;
+    std::ostream& courant = services.Flux();
     services.RedirigerMessages(messages);
     const int avant = services.NbMessages();
     operation();
-    services.RedirigerMessages(std::cout);
+    services.RedirigerMessages(courant);
     if (services.NbMessages() == avant)
         return true;
     std::cout.flush();
@@ -61,14 +62,15 @@ struct FichierTemporaire {
 };
 }  // namespace
 
-std::optional<FenetreConsole> ChargerGraphe(const std::string& chemin)
+std::optional<FenetreConsole> ChargerGraphe(const std::string& chemin, bool json)
 {
+    static std::ostream muet(nullptr);
     const bool entree = chemin == kFluxStandard;
     const FichierTemporaire copie(entree ? ".gff" : "");
     if (entree)
         std::ofstream(copie.chemin, std::ios::binary) << std::cin.rdbuf();
     const std::string& lu = entree ? copie.chemin : chemin;
-    FenetreConsole fenetre = OuvrirFenetre(std::cout);
+    FenetreConsole fenetre = OuvrirFenetre(json ? muet : std::cout);
     if (!SansMessage(*fenetre.services, chemin, [&] { fenetre.graphe->Charger(lu); }))
         return std::nullopt;
     // A graph saved without a path would otherwise take the copy's.
@@ -99,21 +101,32 @@ bool EnregistrerGraphe(const FenetreConsole& fenetre, const std::string& chemin)
     return SansMessage(*fenetre.services, chemin, [&] { graphe.Sauvegarder(chemin); });
 }
 
-int TraiterFichiers(const std::vector<std::string>& chemins, const std::function<int(FenetreConsole&)>& traiter)
+int TraiterFichiers(const Arguments& arguments, const std::vector<std::string>& chemins, const Traitement& traiter)
 {
     int statut = kSucces;
     for (size_t i = 0; i < chemins.size(); ++i) {
-        if (chemins.size() > 1)
+        if (chemins.size() > 1 && !arguments.json)
             std::cout << (i > 0 ? "\n" : "") << "==> " << chemins[i] << " <==\n";
-        std::optional<FenetreConsole> fenetre = ChargerGraphe(chemins[i]);
-        statut = std::max(statut, fenetre ? traiter(*fenetre) : kEchec);
+        std::optional<FenetreConsole> fenetre = ChargerGraphe(chemins[i], arguments.json);
+        if (!fenetre) {
+            statut = kEchec;
+            continue;
+        }
+        Json objet = {{"fichier", chemins[i]}};
+        statut = std::max(statut, traiter(*fenetre, arguments.json ? &objet : nullptr));
+        if (arguments.json) {
+            objet["messages"] = MessagesJson(*fenetre->services);
+            EcrireJson(objet);
+        }
     }
     return statut;
 }
 
-int AfficherEtEnregistrer(const FenetreConsole& fenetre, const std::string& sortie)
+int AfficherEtEnregistrer(const FenetreConsole& fenetre, const std::string& sortie, Json* objet)
 {
-    if (sortie != kFluxStandard)
+    if (objet != nullptr)
+        objet->update(GrapheJson(*fenetre.graphe));
+    else if (sortie != kFluxStandard)
         EcrireGraphe(std::cout, *fenetre.graphe);
     return sortie.empty() || EnregistrerGraphe(fenetre, sortie) ? kSucces : kEchec;
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "Cli.h"
 #include "ServicesConsole.h"
+#include "SortieJson.h"
 
 #include <functional>
 #include <optional>
@@ -11,7 +13,8 @@
 // standard output. When the program reports a problem (no such file, not a
 // graph file, a truncated file), its message goes to standard error after
 // the path, and nothing is returned: a partly read graph is never analysed.
-std::optional<FenetreConsole> ChargerGraphe(const std::string& chemin);
+// With --json the window's messages are only recorded.
+std::optional<FenetreConsole> ChargerGraphe(const std::string& chemin, bool json = false);
 
 // Saves under `chemin` ("-": to standard output, the path kept) as the program's "Enregistrer sous" does, the graph
 // then carrying that path; false after printing the program's message on
@@ -22,12 +25,17 @@ bool EnregistrerGraphe(const FenetreConsole& fenetre, const std::string& chemin)
 // that file to standard output; false when `ecrire` failed.
 bool EcrireSurSortieStandard(std::string_view extension, const std::function<bool(const std::string&)>& ecrire);
 
-// Loads each file in turn and runs `traiter` on it; with several files,
-// each one's output follows a line naming it. The result is the worst
-// status met.
-int TraiterFichiers(const std::vector<std::string>& chemins, const std::function<int(FenetreConsole&)>& traiter);
+// What a command does with one loaded file: prints its text, or, with
+// --json, fills `objet` (null otherwise); returns the status.
+using Traitement = std::function<int(FenetreConsole& fenetre, Json* objet)>;
+
+// Loads each file of `chemins` in turn and runs `traiter` on it; with several
+// files, each one's output follows a line naming it. With --json, each file
+// gives one line: `traiter`'s object with "fichier" and "messages". The
+// result is the worst status met.
+int TraiterFichiers(const Arguments& arguments, const std::vector<std::string>& chemins, const Traitement& traiter);
 
 // Prints the graph as `afficher` does (not when `sortie` is standard
 // output, which then carries the file), then saves it under `sortie` unless
 // that is empty; kSucces, or kEchec when the save failed.
-int AfficherEtEnregistrer(const FenetreConsole& fenetre, const std::string& sortie);
+int AfficherEtEnregistrer(const FenetreConsole& fenetre, const std::string& sortie, Json* objet);

@@ -13,6 +13,7 @@ constexpr std::string_view kOptionRefusee = "option sans objet pour cette comman
 constexpr std::string_view kValeurManquante = "valeur manquante après ";
 constexpr std::string_view kTropPeu = "arguments manquants pour ";
 constexpr std::string_view kTrop = "trop d'arguments pour ";
+constexpr std::string_view kJsonEtFlux = "--json occupe déjà la sortie standard : ";
 constexpr std::string_view kOptionRepetee = "option répétée : ";
 constexpr std::string_view kExtensionContraire = "extension contraire au format .gff : ";
 constexpr std::string_view kEssayez = "Essayez « quorvalent-cli --aide ».\n";
@@ -35,6 +36,10 @@ const CommandeCli* ChercherCommande(std::string_view nom)
 bool LireOption(const std::vector<std::string>& ligne, size_t& i, const CommandeCli& commande, Arguments& arguments)
 {
     const std::string& option = ligne[i];
+    if (option == "--json") {
+        arguments.json = true;
+        return true;
+    }
     if (option == "--max" || option == "-o" || option == "--format") {
         const unsigned bit = option == "--max" ? kOptionMax : option == "-o" ? kOptionSortie : kOptionFormat;
         if ((commande.options & bit) == 0)
@@ -94,5 +99,8 @@ bool AnalyserLigne(const std::vector<std::string>& ligne, const CommandeCli*& co
         return Refuser(kTropPeu, commande->nom);
     if (arguments.valeurs.size() > commande->maxValeurs)
         return Refuser(kTrop, commande->nom);
+    const bool imageSurFlux = (commande->options & kOptionFormat) != 0 && arguments.valeurs[1] == kFluxStandard;
+    if (arguments.json && (arguments.sortie == kFluxStandard || imageSurFlux))
+        return Refuser(kJsonEtFlux, kFluxStandard);
     return true;
 }

@@ -19,6 +19,8 @@ constexpr std::string_view kPied =
     "  -h, --aide, --help   affiche cette aide\n"
     "  -V, --version        affiche la version\n"
     "  -q, --silencieux     n'écrit rien : seul le statut de sortie répond\n"
+    "  --json               un objet JSON par fichier et par ligne (schéma :\n"
+    "                       docs/quorvalent-cli.schema.json)\n"
     "  --                   termine les options (fichiers dont le nom commence par -)\n"
     "\n"
     "Les noms de sommets et les textes sont lus et écrits en UTF-8.\n"

@@ -83,6 +83,7 @@ TEST_F(TestCli, ErreursDUsage_uneLigneDeRaisonPuisEssayezEtStatut2)
         {{"numerotation", "g.gff", "-o", "x.gff", "-o", "y.gff"}, "option répétée : -o"},
         {{"numerotation", "g.gff", "-o", "x.png"}, "extension contraire au format .gff : x.png"},
         {{"imprimer", "g.gff", "x.txt"}, "extension contraire au format .pdf : x.txt"},
+        {{"numerotation", "--json", "g.gff", "-o", "-"}, "--json occupe déjà la sortie standard : -"},
     };
     for (const auto& [arguments, raison] : cas) {
         const Execution e = Lancer(arguments);
