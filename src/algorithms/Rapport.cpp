@@ -65,45 +65,59 @@ std::string DateDerniereEcriture(const std::string& chemin)
 }
 }  // namespace
 
-std::string Rapport(TGraphe& graphe)
+FaitsRapport EtablirFaits(TGraphe& graphe)
 {
-    const int32_t nbSommets = graphe.NbSommets();
-    const int32_t nbArcs = graphe.NbArcs();
-    std::string texte(kDebut);
-    texte += CheminAffichable(graphe.NomFichier());
-    texte += kPossede;
-    texte += std::to_string(nbSommets);
-    texte += kSommetsEt;
-    texte += std::to_string(graphe.Oriente() ? nbArcs : nbArcs / 2);
-    texte += kArcs;
-
-    texte += SansCircuit(graphe) ? kSansCircuit : kAvecCircuits;
+    FaitsRapport faits;
+    faits.sommets = graphe.NbSommets();
+    faits.arcs = graphe.Oriente() ? graphe.NbArcs() : graphe.NbArcs() / 2;
+    faits.circuit = !SansCircuit(graphe);
     // Each traversal once: the tests below would repeat them up to five
     // times on a large graph. The connected one comes last, since the
     // Eulerian test ends with it and the marks are left as it sets them.
-    const int32_t fortes = NbComposantesFortementConnexes(graphe);
-    const int32_t connexes = NbComposantesConnexes(graphe);
-    if (connexes == 1)
+    faits.composantesFortementConnexes = NbComposantesFortementConnexes(graphe);
+    faits.composantesConnexes = NbComposantesConnexes(graphe);
+    const bool connexe = faits.composantesConnexes == 1;
+    faits.arbre = CompteDUnArbre(graphe) && connexe;
+    // Only a tree runs the arborescence test again, and its arcs are few.
+    faits.arborescence = faits.arbre && EstArborescence(graphe);
+    faits.eulerien = connexe && DegresEuleriensPairs(graphe);
+    // 64-bit, so that a huge graph is never reported with a negative size.
+    faits.octets = kOctetsParEnregistrement * (int64_t{graphe.NbArcs()} + faits.sommets) + kOctetsFenetre;
+    faits.derniereSauvegarde = DateDerniereEcriture(graphe.NomFichier());
+    return faits;
+}
+
+std::string TexteRapport(const TGraphe& graphe, const FaitsRapport& faits)
+{
+    std::string texte(kDebut);
+    texte += CheminAffichable(graphe.NomFichier());
+    texte += kPossede;
+    texte += std::to_string(faits.sommets);
+    texte += kSommetsEt;
+    texte += std::to_string(faits.arcs);
+    texte += kArcs;
+    texte += faits.circuit ? kAvecCircuits : kSansCircuit;
+    if (faits.composantesConnexes == 1)
         texte += kConnexe;
     else
-        texte += std::string(kComporte) + std::to_string(connexes) + std::string(kComposantesConnexes);
-    if (fortes == 1)
+        texte += std::string(kComporte) + std::to_string(faits.composantesConnexes) + std::string(kComposantesConnexes);
+    if (faits.composantesFortementConnexes == 1)
         texte += kFortementConnexe;
     else
-        texte += std::string(kComporte) + std::to_string(fortes) + std::string(kComposantesFortes);
-    const bool arbre = CompteDUnArbre(graphe) && connexes == 1;
-    texte += arbre ? kArbre : kPasArbre;
-    // Only a tree runs the arborescence test again, and its arcs are few.
-    texte += arbre && EstArborescence(graphe) ? kArborescence : kPasArborescence;
-    texte += connexes == 1 && DegresEuleriensPairs(graphe) ? kEulerien : kPasEulerien;
-
-    // 64-bit, so that a huge graph is never reported with a negative size.
-    const int64_t octets = kOctetsParEnregistrement * (int64_t{nbArcs} + nbSommets) + kOctetsFenetre;
-    texte += std::string(kOccupe) + std::to_string(octets) + std::string(kOctets);
-
-    if (const std::string date = DateDerniereEcriture(graphe.NomFichier()); !date.empty())
-        texte += std::string(kSauvegarde) + date + std::string(kFin);
+        texte += std::string(kComporte) + std::to_string(faits.composantesFortementConnexes)
+               + std::string(kComposantesFortes);
+    texte += faits.arbre ? kArbre : kPasArbre;
+    texte += faits.arborescence ? kArborescence : kPasArborescence;
+    texte += faits.eulerien ? kEulerien : kPasEulerien;
+    texte += std::string(kOccupe) + std::to_string(faits.octets) + std::string(kOctets);
+    if (!faits.derniereSauvegarde.empty())
+        texte += std::string(kSauvegarde) + faits.derniereSauvegarde + std::string(kFin);
     return texte;
+}
+
+std::string Rapport(TGraphe& graphe)
+{
+    return TexteRapport(graphe, EtablirFaits(graphe));
 }
 
 void Info1Click(TGraphe& graphe)

@@ -14,7 +14,10 @@ constexpr int kEchec = 3;
 constexpr std::string_view kNomOutil = "quorvalent-cli";
 
 // The options a command accepts.
-enum Option : unsigned { kAucuneOption = 0, kOptionMax = 1, kOptionSortie = 2 };
+enum Option : unsigned { kAucuneOption = 0, kOptionMax = 1, kOptionSortie = 2, kOptionFormat = 4 };
+
+// The name that stands for standard input, or standard output after -o.
+constexpr std::string_view kFluxStandard = "-";
 
 // One command line, already checked against the command's syntax.
 struct Arguments {
@@ -22,6 +25,8 @@ struct Arguments {
     std::vector<std::string> valeurs;  // the non-option arguments, in order
     bool max = false;
     std::string sortie;  // the file of -o, empty without it
+    std::string format;  // the value of --format, empty without it
+    bool json = false;
 };
 
 // One line of the dispatch table.
@@ -43,6 +48,9 @@ const std::vector<CommandeCli>& TableCommandes();
 // reason to standard error and returns false on a usage error.
 bool AnalyserLigne(const std::vector<std::string>& ligne, const CommandeCli*& commande, Arguments& arguments);
 std::string TexteUsage();
-// Writes "quorvalent-cli : " with the reason, then the usage text, to
-// standard error; the caller then exits with kErreurUsage.
+// Writes "quorvalent-cli : " with the reason, then where to find the usage
+// text, to standard error; the caller then exits with kErreurUsage.
 void SignalerErreurUsage(std::string_view raison, std::string_view objet = {});
+// True when `chemin` has no extension or `attendue` (".gff"), in any case: a
+// file named for one format must not receive another.
+bool ExtensionConforme(const std::string& chemin, std::string_view attendue);

@@ -7,8 +7,11 @@
 
 int ExecuterAfficher(const Arguments& arguments)
 {
-    return TraiterFichiers(arguments.valeurs, [](FenetreConsole& fenetre) {
-        EcrireGraphe(std::cout, *fenetre.graphe);
+    return TraiterFichiers(arguments, arguments.valeurs, [](FenetreConsole& fenetre, Json* objet) {
+        if (objet != nullptr)
+            objet->update(GrapheJson(*fenetre.graphe));
+        else
+            EcrireGraphe(std::cout, *fenetre.graphe);
         return kSucces;
     });
 }

@@ -21,6 +21,8 @@
 
 namespace {
 constexpr std::string_view kFormatInconnu = "format d'image inconnu (.bmp, .png ou .svg) : ";
+constexpr std::string_view kFormatManquant = "--format manquant pour la sortie standard";
+constexpr std::string_view kExtensionContraire = "extension contraire au format choisi : ";
 constexpr std::string_view kImageImpossible = " : l'image ne peut être créée (";
 constexpr std::string_view kNonEnregistree = " : l'image ne peut être enregistrée.\n";
 
@@ -70,7 +72,8 @@ bool EnregistrerSvg(const std::string& chemin, const TGraphe& graphe, QSize tail
     return QFile::exists(QString::fromStdString(chemin));
 }
 
-int Exporter(const FenetreConsole& fenetre, const std::string& chemin, Format format)
+// Writes the picture to `chemin`; messages name the file `nom`.
+bool Exporter(const FenetreConsole& fenetre, const std::string& chemin, Format format, const std::string& nom)
 {
     // The picture takes the client area the window is given when fitted to
     // its vertices.
@@ -84,29 +87,51 @@ int Exporter(const FenetreConsole& fenetre, const std::string& chemin, Format fo
                               && qint64(taille.width()) * taille.height() <= kPixelsMax;
         QImage image = raisonnable ? QImage(taille, QImage::Format_RGB32) : QImage();
         if (image.isNull()) {
-            std::cerr << EchapperControles(chemin) << kImageImpossible << taille.width() << " × " << taille.height()
+            std::cerr << EchapperControles(nom) << kImageImpossible << taille.width() << " × " << taille.height()
                       << " pixels).\n";
-            return kEchec;
+            return false;
         }
         Peindre(image, *fenetre.graphe, taille);
         reussi = image.save(QString::fromStdString(chemin), format == Format::Bmp ? "BMP" : "PNG");
     }
     if (!reussi)
-        std::cerr << EchapperControles(chemin) << kNonEnregistree;
-    return reussi ? kSucces : kEchec;
+        std::cerr << EchapperControles(nom) << kNonEnregistree;
+    return reussi;
+}
+
+// The format --format names, else the image's extension; none, after the
+// usage error, when they are missing, unknown or contradict each other.
+std::optional<Format> FormatDemande(const Arguments& arguments)
+{
+    const std::string& image = arguments.valeurs[1];
+    const bool choisi = !arguments.format.empty();
+    const std::optional<Format> format = FormatDe(choisi ? "image." + arguments.format : image);
+    if (!format && !choisi && image == kFluxStandard)
+        SignalerErreurUsage(kFormatManquant);
+    else if (!format)
+        SignalerErreurUsage(kFormatInconnu, choisi ? arguments.format : image);
+    else if (choisi && std::filesystem::path(image).has_extension() && FormatDe(image) != format)
+        SignalerErreurUsage(kExtensionContraire, image);
+    else
+        return format;
+    return std::nullopt;
 }
 }  // namespace
 
 int ExecuterExporter(const Arguments& arguments)
 {
     const std::string& image = arguments.valeurs[1];
-    const std::optional<Format> format = FormatDe(image);
-    if (!format) {
-        SignalerErreurUsage(kFormatInconnu, image);
+    const std::optional<Format> format = FormatDemande(arguments);
+    if (!format)
         return kErreurUsage;
-    }
-    std::optional<FenetreConsole> fenetre = ChargerGraphe(arguments.valeurs[0]);
-    if (!fenetre)
-        return kEchec;
-    return AvecApplicationHorsEcran([&] { return Exporter(*fenetre, image, *format); });
+    return TraiterFichiers(arguments, {arguments.valeurs[0]}, [&](FenetreConsole& fenetre, Json* objet) {
+        if (objet != nullptr)
+            (*objet)["image"] = image;
+        return AvecApplicationHorsEcran([&] {
+            const auto exporter = [&](const std::string& chemin) { return Exporter(fenetre, chemin, *format, image); };
+            const bool reussi =
+                image == kFluxStandard ? EcrireSurSortieStandard("." + arguments.format, exporter) : exporter(image);
+            return reussi ? kSucces : kEchec;
+        });
+    });
 }

@@ -9,23 +9,39 @@
 #include <iostream>
 
 namespace {
+constexpr std::string_view kExtensionContraire = "extension contraire au format .pdf : ";
+constexpr std::string_view kFormatInconnu = "format de page inconnu (pdf) : ";
+
 // The page as the desktop prints it from a window just opened on the file:
 // a high-resolution A4 page, one copy, written to a PDF file.
-int Imprimer(const FenetreConsole& fenetre, const std::string& chemin)
+bool Imprimer(const FenetreConsole& fenetre, const std::string& chemin, const std::string& nom)
 {
     const QString erreur = EcrirePagePdf(*fenetre.graphe, QString::fromStdString(chemin));
-    if (erreur.isEmpty())
-        return kSucces;
     // The reason may quote the path itself.
-    std::cerr << EchapperControles(chemin) << " : " << EchapperControles(erreur.toStdString()) << '\n';
-    return kEchec;
+    if (!erreur.isEmpty())
+        std::cerr << EchapperControles(nom) << " : " << EchapperControles(erreur.toStdString()) << '\n';
+    return erreur.isEmpty();
 }
 }  // namespace
 
 int ExecuterImprimer(const Arguments& arguments)
 {
-    std::optional<FenetreConsole> fenetre = ChargerGraphe(arguments.valeurs[0]);
-    if (!fenetre)
-        return kEchec;
-    return AvecApplicationHorsEcran([&] { return Imprimer(*fenetre, arguments.valeurs[1]); });
+    if (!arguments.format.empty() && arguments.format != "pdf") {
+        SignalerErreurUsage(kFormatInconnu, arguments.format);
+        return kErreurUsage;
+    }
+    const std::string& page = arguments.valeurs[1];
+    if (!ExtensionConforme(page, ".pdf")) {
+        SignalerErreurUsage(kExtensionContraire, arguments.valeurs[1]);
+        return kErreurUsage;
+    }
+    return TraiterFichiers(arguments, {arguments.valeurs[0]}, [&](FenetreConsole& fenetre, Json* objet) {
+        if (objet != nullptr)
+            (*objet)["image"] = page;
+        return AvecApplicationHorsEcran([&] {
+            const auto imprimer = [&](const std::string& chemin) { return Imprimer(fenetre, chemin, page); };
+            const bool reussi = page == kFluxStandard ? EcrireSurSortieStandard(".pdf", imprimer) : imprimer(page);
+            return reussi ? kSucces : kEchec;
+        });
+    });
 }

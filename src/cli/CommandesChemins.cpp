@@ -2,6 +2,7 @@
 
 #include "Fichiers.h"
 #include "NomSommet.h"
+#include "TexteGraphe.h"
 
 #include "algorithms/Commandes.h"
 #include "model/Cp1252.h"
@@ -22,6 +23,22 @@ void SignalerNomInconnu(const TGraphe& graphe, const std::string& nom, const std
         std::cerr << kNomOutil << kAucunChemin << EchapperControles(saisi) << " ».\n";
 }
 
+// The path window lists the arrival first: the names read back to front
+// go from the departure to the arrival.
+Json CheminJson(const Arguments& arguments, const FenetreConsole* fenetre)
+{
+    Json objet = {{"depart", arguments.valeurs[1]}, {"arrivee", arguments.valeurs[2]}};
+    if (fenetre == nullptr) {
+        objet.update({{"chemin", nullptr}, {"distance", nullptr}, {"graphe", nullptr}});
+        return objet;
+    }
+    Json noms = Json::array();
+    for (const Sommet* s = fenetre->graphe->PremierSommet(); s != nullptr; s = s->sommetSuivant)
+        noms.insert(noms.begin(), NomUtf8(*s));
+    objet.update({{"chemin", noms}, {"distance", PoidsTotal(*fenetre->graphe)}});
+    return objet;
+}
+
 Commande CommandeDuMenu(const Arguments& arguments)
 {
     if (arguments.commande == "dijkstra")
@@ -40,18 +57,20 @@ int ExecuterChemin(const Arguments& arguments)
         SignalerErreurUsage(kNomInvalide, arguments.valeurs[depart ? 2 : 1]);
         return kErreurUsage;
     }
-    std::optional<FenetreConsole> fenetre = ChargerGraphe(arguments.valeurs[0]);
-    if (!fenetre)
-        return kEchec;
-    ServicesConsole& services = *fenetre->services;
-    services.FixerExtremites(*depart, *arrivee);
-    const int messages = services.NbMessages();
-    ExecuterCommande(*fenetre->graphe, CommandeDuMenu(arguments));
-    if (!services.Resultats().empty())
-        return AfficherEtEnregistrer(services.Resultats().back(), arguments.sortie);
-    if (services.NbMessages() == messages) {
-        SignalerNomInconnu(*fenetre->graphe, *depart, arguments.valeurs[1]);
-        SignalerNomInconnu(*fenetre->graphe, *arrivee, arguments.valeurs[2]);
-    }
-    return kReponseNegative;
+    return TraiterFichiers(arguments, {arguments.valeurs[0]}, [&](FenetreConsole& fenetre, Json* objet) {
+        ServicesConsole& services = *fenetre.services;
+        services.FixerExtremites(*depart, *arrivee);
+        const int messages = services.NbMessages();
+        ExecuterCommande(*fenetre.graphe, CommandeDuMenu(arguments));
+        const FenetreConsole* chemin = services.Resultats().empty() ? nullptr : &services.Resultats().back();
+        if (objet != nullptr)
+            objet->update(CheminJson(arguments, chemin));
+        if (chemin != nullptr)
+            return AfficherEtEnregistrer(*chemin, arguments.sortie, objet != nullptr ? &(*objet)["graphe"] : nullptr);
+        if (services.NbMessages() == messages) {
+            SignalerNomInconnu(*fenetre.graphe, *depart, arguments.valeurs[1]);
+            SignalerNomInconnu(*fenetre.graphe, *arrivee, arguments.valeurs[2]);
+        }
+        return kReponseNegative;
+    });
 }

@@ -33,8 +33,11 @@ int ExecuterDetection(const Arguments& arguments)
 {
     const Detection& detection = *std::find_if(std::begin(kDetections), std::end(kDetections),
                                                [&](const Detection& d) { return d.nom == arguments.commande; });
-    return TraiterFichiers(arguments.valeurs, [&](FenetreConsole& fenetre) {
+    return TraiterFichiers(arguments, arguments.valeurs, [&](FenetreConsole& fenetre, Json* objet) {
         ExecuterCommande(*fenetre.graphe, detection.commande);
-        return detection.reponse(*fenetre.graphe) ? kSucces : kReponseNegative;
+        const bool reponse = detection.reponse(*fenetre.graphe);
+        if (objet != nullptr)
+            (*objet)["reponse"] = reponse;
+        return reponse ? kSucces : kReponseNegative;
     });
 }

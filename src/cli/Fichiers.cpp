@@ -4,9 +4,13 @@
 #include "TexteGraphe.h"
 
 #include "model/Cp1252.h"
+#include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <sstream>
 
@@ -16,10 +20,11 @@ template <typename Operation>
 bool SansMessage(ServicesConsole& services, const std::string& chemin, Operation operation)
 {
     std::ostringstream messages;
+    std::ostream& courant = services.Flux();
     services.RedirigerMessages(messages);
     const int avant = services.NbMessages();
     operation();
-    services.RedirigerMessages(std::cout);
+    services.RedirigerMessages(courant);
     if (services.NbMessages() == avant)
         return true;
     std::cout.flush();
@@ -35,37 +40,94 @@ std::string CheminAbsolu(const std::string& chemin)
     const std::filesystem::path absolu = std::filesystem::absolute(chemin, erreur);
     return erreur ? chemin : absolu.lexically_normal().string();
 }
+
+// A file removed when done with: the reader and the writers want a regular
+// file, which a pipe is not. `chemin` is empty when none could be made.
+struct FichierTemporaire {
+    std::string chemin;
+    explicit FichierTemporaire(std::string_view extension)
+    {
+        std::string modele = (std::filesystem::temp_directory_path() / "quorvalent-cli-XXXXXX").string();
+        modele += extension;
+        const int descripteur = ::mkstemps(modele.data(), static_cast<int>(extension.size()));
+        if (descripteur >= 0 && ::close(descripteur) == 0)
+            chemin = modele;
+    }
+    ~FichierTemporaire()
+    {
+        if (!chemin.empty())
+            std::remove(chemin.c_str());
+    }
+    FichierTemporaire(const FichierTemporaire&) = delete;
+    FichierTemporaire& operator=(const FichierTemporaire&) = delete;
+};
 }  // namespace
 
-std::optional<FenetreConsole> ChargerGraphe(const std::string& chemin)
+std::optional<FenetreConsole> ChargerGraphe(const std::string& chemin, bool json)
 {
-    FenetreConsole fenetre = OuvrirFenetre(std::cout);
-    if (!SansMessage(*fenetre.services, chemin, [&] { fenetre.graphe->Charger(chemin); }))
+    static std::ostream muet(nullptr);
+    const bool entree = chemin == kFluxStandard;
+    const FichierTemporaire copie(entree ? ".gff" : "");
+    if (entree)
+        std::ofstream(copie.chemin, std::ios::binary) << std::cin.rdbuf();
+    const std::string& lu = entree ? copie.chemin : chemin;
+    FenetreConsole fenetre = OuvrirFenetre(json ? muet : std::cout);
+    if (!SansMessage(*fenetre.services, chemin, [&] { fenetre.graphe->Charger(lu); }))
         return std::nullopt;
+    // A graph saved without a path would otherwise take the copy's.
+    if (entree && fenetre.graphe->NomFichier() == copie.chemin)
+        fenetre.graphe->FixerNomFichier("");
     return fenetre;
+}
+
+bool EcrireSurSortieStandard(std::string_view extension, const std::function<bool(const std::string&)>& ecrire)
+{
+    const FichierTemporaire copie(extension);
+    if (copie.chemin.empty() || !ecrire(copie.chemin))
+        return false;
+    std::ifstream lu(copie.chemin, std::ios::binary);
+    if (lu.peek() != std::ifstream::traits_type::eof())
+        std::cout << lu.rdbuf();
+    return true;
 }
 
 bool EnregistrerGraphe(const FenetreConsole& fenetre, const std::string& chemin)
 {
     TGraphe& graphe = *fenetre.graphe;
+    if (chemin == kFluxStandard)
+        return EcrireSurSortieStandard(".gff", [&](const std::string& copie) {
+            return SansMessage(*fenetre.services, chemin, [&] { graphe.Sauvegarder(copie); });
+        });
     graphe.FixerNomFichier(CheminAbsolu(chemin));
     return SansMessage(*fenetre.services, chemin, [&] { graphe.Sauvegarder(chemin); });
 }
 
-int TraiterFichiers(const std::vector<std::string>& chemins, const std::function<int(FenetreConsole&)>& traiter)
+int TraiterFichiers(const Arguments& arguments, const std::vector<std::string>& chemins, const Traitement& traiter)
 {
     int statut = kSucces;
     for (size_t i = 0; i < chemins.size(); ++i) {
-        if (chemins.size() > 1)
+        if (chemins.size() > 1 && !arguments.json)
             std::cout << (i > 0 ? "\n" : "") << "==> " << EchapperControles(chemins[i]) << " <==\n";
-        std::optional<FenetreConsole> fenetre = ChargerGraphe(chemins[i]);
-        statut = std::max(statut, fenetre ? traiter(*fenetre) : kEchec);
+        std::optional<FenetreConsole> fenetre = ChargerGraphe(chemins[i], arguments.json);
+        if (!fenetre) {
+            statut = kEchec;
+            continue;
+        }
+        Json objet = {{"fichier", chemins[i]}};
+        statut = std::max(statut, traiter(*fenetre, arguments.json ? &objet : nullptr));
+        if (arguments.json) {
+            objet["messages"] = MessagesJson(*fenetre->services);
+            EcrireJson(objet);
+        }
     }
     return statut;
 }
 
-int AfficherEtEnregistrer(const FenetreConsole& fenetre, const std::string& sortie)
+int AfficherEtEnregistrer(const FenetreConsole& fenetre, const std::string& sortie, Json* objet)
 {
-    EcrireGraphe(std::cout, *fenetre.graphe);
+    if (objet != nullptr)
+        objet->update(GrapheJson(*fenetre.graphe));
+    else if (sortie != kFluxStandard)
+        EcrireGraphe(std::cout, *fenetre.graphe);
     return sortie.empty() || EnregistrerGraphe(fenetre, sortie) ? kSucces : kEchec;
 }

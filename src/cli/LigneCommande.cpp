@@ -1,6 +1,8 @@
 #include "Cli.h"
 
 #include <algorithm>
+#include <cctype>
+#include <filesystem>
 #include <iostream>
 
 namespace {
@@ -8,9 +10,13 @@ constexpr std::string_view kCommandeInconnue = "commande inconnue : ";
 constexpr std::string_view kCommandeManquante = "commande manquante";
 constexpr std::string_view kOptionInconnue = "option inconnue : ";
 constexpr std::string_view kOptionRefusee = "option sans objet pour cette commande : ";
-constexpr std::string_view kSortieManquante = "fichier de sortie manquant après -o";
+constexpr std::string_view kValeurManquante = "valeur manquante après ";
 constexpr std::string_view kTropPeu = "arguments manquants pour ";
 constexpr std::string_view kTrop = "trop d'arguments pour ";
+constexpr std::string_view kJsonEtFlux = "--json occupe déjà la sortie standard : ";
+constexpr std::string_view kOptionRepetee = "option répétée : ";
+constexpr std::string_view kExtensionContraire = "extension contraire au format .gff : ";
+constexpr std::string_view kEssayez = "Essayez « quorvalent-cli --aide ».\n";
 
 bool Refuser(std::string_view raison, std::string_view objet = {})
 {
@@ -30,26 +36,44 @@ const CommandeCli* ChercherCommande(std::string_view nom)
 bool LireOption(const std::vector<std::string>& ligne, size_t& i, const CommandeCli& commande, Arguments& arguments)
 {
     const std::string& option = ligne[i];
-    if (option == "--max" || option == "-o") {
-        const unsigned bit = option == "--max" ? kOptionMax : kOptionSortie;
+    if (option == "--json") {
+        arguments.json = true;
+        return true;
+    }
+    if (option == "--max" || option == "-o" || option == "--format") {
+        const unsigned bit = option == "--max" ? kOptionMax : option == "-o" ? kOptionSortie : kOptionFormat;
         if ((commande.options & bit) == 0)
             return Refuser(kOptionRefusee, option);
         if (bit == kOptionMax) {
             arguments.max = true;
             return true;
         }
+        std::string& valeur = bit == kOptionSortie ? arguments.sortie : arguments.format;
+        // Two outputs leave a script unsure which file it got.
+        if (!valeur.empty())
+            return Refuser(kOptionRepetee, option);
         if (i + 1 >= ligne.size() || ligne[i + 1].empty())
-            return Refuser(kSortieManquante);
-        arguments.sortie = ligne[++i];
+            return Refuser(kValeurManquante, option);
+        if (bit == kOptionSortie && !ExtensionConforme(ligne[i + 1], ".gff"))
+            return Refuser(kExtensionContraire, ligne[i + 1]);
+        valeur = ligne[++i];
         return true;
     }
     return Refuser(kOptionInconnue, option);
 }
 }  // namespace
 
+bool ExtensionConforme(const std::string& chemin, std::string_view attendue)
+{
+    std::string extension = std::filesystem::path(chemin).extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension.empty() || extension == attendue;
+}
+
 void SignalerErreurUsage(std::string_view raison, std::string_view objet)
 {
-    std::cerr << kNomOutil << " : " << raison << objet << "\n\n" << TexteUsage();
+    std::cerr << kNomOutil << " : " << raison << objet << '\n' << kEssayez;
 }
 
 bool AnalyserLigne(const std::vector<std::string>& ligne, const CommandeCli*& commande, Arguments& arguments)
@@ -75,5 +99,8 @@ bool AnalyserLigne(const std::vector<std::string>& ligne, const CommandeCli*& co
         return Refuser(kTropPeu, commande->nom);
     if (arguments.valeurs.size() > commande->maxValeurs)
         return Refuser(kTrop, commande->nom);
+    const bool imageSurFlux = (commande->options & kOptionFormat) != 0 && arguments.valeurs[1] == kFluxStandard;
+    if (arguments.json && (arguments.sortie == kFluxStandard || imageSurFlux))
+        return Refuser(kJsonEtFlux, kFluxStandard);
     return true;
 }

@@ -21,6 +21,7 @@ void ServicesConsole::AfficherMessage(std::string_view texte, std::string_view t
 {
     *flux << titre << " : " << texte << '\n';
     ++nbMessages;
+    montres.emplace_back(titre, texte);
 }
 
 // Nothing can be asked in batch: the question is shown and answered No, the

@@ -5,7 +5,9 @@
 
 #include <iosfwd>
 #include <memory>
+#include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 class ServicesConsole;
@@ -29,10 +31,13 @@ public:
     explicit ServicesConsole(std::ostream& messages) : ServicesMuets(50, 50), flux(&messages) {}
 
     void RedirigerMessages(std::ostream& messages) { flux = &messages; }
+    std::ostream& Flux() const { return *flux; }
     int NbMessages() const { return nbMessages; }
     // Windows-1252 names, cut to the size of a name as the prompt's fields are.
     void FixerExtremites(std::string_view depart, std::string_view arrivee);
     const std::vector<FenetreConsole>& Resultats() const { return resultats; }
+    // Every message box shown, as (titre, texte).
+    const std::vector<std::pair<std::string, std::string>>& Messages() const { return montres; }
 
     void AfficherMessage(std::string_view texte, std::string_view titre) override;
     bool PoserQuestion(std::string_view texte, std::string_view titre) override;
@@ -45,4 +50,5 @@ private:
     char nomDepart[kTailleNom] = {};
     char nomArrivee[kTailleNom] = {};
     std::vector<FenetreConsole> resultats;
+    std::vector<std::pair<std::string, std::string>> montres;
 };

@@ -50,12 +50,15 @@ const std::vector<CommandeCli>& TableCommandes()
          "de même par Kruskal n°2 (le retour), qui laisse l'arbre dans le graphe\n"
          "lui-même ; -o enregistre le graphe ainsi réduit",
          kOptionMax | kOptionSortie, 1, 1, ExecuterKruskal},
-        {"exporter", "FICHIER.gff IMAGE.bmp|IMAGE.png|IMAGE.svg",
+        {"exporter", "[--format bmp|png|svg] FICHIER.gff IMAGE.bmp|IMAGE.png|IMAGE.svg|-",
          "dessine le graphe comme sa fenêtre (échelle 1, fond blanc, taille\n"
-         "ajustée aux sommets) dans une image BMP, PNG ou SVG",
-         kAucuneOption, 2, 2, ExecuterExporter},
-        {"imprimer", "FICHIER.gff PAGE.pdf", "la page imprimée (titre, dessin, rapport), écrite dans un fichier PDF",
-         kAucuneOption, 2, 2, ExecuterImprimer},
+         "ajustée aux sommets) dans une image BMP, PNG ou SVG ; - (avec --format)\n"
+         "l'écrit sur la sortie standard",
+         kOptionFormat, 2, 2, ExecuterExporter},
+        {"imprimer", "[--format pdf] FICHIER.gff PAGE.pdf|-",
+         "la page imprimée (titre, dessin, rapport), écrite dans un fichier PDF\n"
+         "ou, pour -, sur la sortie standard",
+         kOptionFormat, 2, 2, ExecuterImprimer},
     };
     return table;
 }

@@ -17,17 +17,17 @@ constexpr std::string_view kDeuxParArete = " (deux par arête)";
 constexpr std::string_view kChemin = "Chemin enregistré : ";
 constexpr std::string_view kAucunChemin = "(aucun)";
 constexpr std::string_view kFleche = "  -> ";
+}  // namespace
 
-std::string Nom(const Sommet& enregistrement)
+std::string NomUtf8(const Sommet& enregistrement)
 {
     return EchapperControles(
         Cp1252VersUtf8(std::string_view(enregistrement.nom, strnlen(enregistrement.nom, kTailleNom))));
 }
-}  // namespace
 
 std::string Etiquette(const Sommet& sommet)
 {
-    std::string etiquette = Nom(sommet);
+    std::string etiquette = NomUtf8(sommet);
     if (sommet.valeur != 0)
         etiquette += "[" + std::to_string(sommet.valeur) + "]";
     return etiquette;
@@ -43,6 +43,6 @@ void EcrireGraphe(std::ostream& sortie, const TGraphe& graphe)
     for (const Sommet* s = graphe.PremierSommet(); s != nullptr; s = s->sommetSuivant) {
         sortie << Etiquette(*s) << " (" << s->x << ", " << s->y << ")\n";
         for (const Arc* a = s->arcSuivant; a != nullptr; a = a->arcSuivant)
-            sortie << kFleche << Nom(*a) << " : " << a->valeur << '\n';
+            sortie << kFleche << NomUtf8(*a) << " : " << a->valeur << '\n';
     }
 }

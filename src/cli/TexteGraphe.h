@@ -6,6 +6,9 @@
 class TGraphe;
 struct Sommet;
 
+// A vertex's or an arc's target name in UTF-8.
+std::string NomUtf8(const Sommet& enregistrement);
+
 // A vertex label as the drawing writes it: the name, then "[n]" when the
 // vertex is numbered; UTF-8.
 std::string Etiquette(const Sommet& sommet);

@@ -3,14 +3,56 @@
 #include <algorithm>
 #include <iostream>
 #include <new>
+#include <streambuf>
+
+namespace {
+constexpr std::string_view kSortieImpossible = " : la sortie standard ne peut être écrite.\n";
+
+// Where -q sends everything: a script asking only for the status.
+class TamponMuet : public std::streambuf {
+protected:
+    int overflow(int c) override { return traits_type::not_eof(c); }
+    std::streamsize xsputn(const char*, std::streamsize n) override { return n; }
+};
+
+// Takes every `noms` option out of the options part of `ligne`; true when
+// there was one. Such options act wherever they stand.
+bool RetirerOption(std::vector<std::string>& ligne, std::initializer_list<std::string_view> noms)
+{
+    const auto fin = std::find(ligne.begin(), ligne.end(), "--");
+    const auto reste = std::remove_if(
+        ligne.begin(), fin, [&](const std::string& a) { return std::find(noms.begin(), noms.end(), a) != noms.end(); });
+    const bool trouvee = reste != fin;
+    ligne.erase(reste, fin);
+    return trouvee;
+}
+
+// A script must not take a truncated output for a complete one.
+int Terminer(int statut)
+{
+    std::cout.flush();
+    if (std::cout)
+        return statut;
+    std::cerr << kNomOutil << kSortieImpossible;
+    return kEchec;
+}
+}  // namespace
 
 int main(int argc, char** argv)
 {
-    const std::vector<std::string> ligne(argv + 1, argv + argc);
-    const auto fin = std::find(ligne.begin(), ligne.end(), "--");
-    if (std::find_if(ligne.begin(), fin, [](const std::string& a) { return a == "--aide" || a == "--help"; }) != fin) {
+    std::vector<std::string> ligne(argv + 1, argv + argc);
+    static TamponMuet muet;
+    if (RetirerOption(ligne, {"-q", "--silencieux"})) {
+        std::cout.rdbuf(&muet);
+        std::cerr.rdbuf(&muet);
+    }
+    if (RetirerOption(ligne, {"-h", "--help", "--aide"})) {
         std::cout << TexteUsage();
-        return kSucces;
+        return Terminer(kSucces);
+    }
+    if (RetirerOption(ligne, {"-V", "--version"})) {
+        std::cout << kNomOutil << ' ' << QUORVALENT_VERSION << '\n';
+        return Terminer(kSucces);
     }
     const CommandeCli* commande = nullptr;
     Arguments arguments;
@@ -25,6 +67,5 @@ int main(int argc, char** argv)
         std::cerr << "Mémoire insuffisante : la commande « " << commande->nom << " » a été abandonnée.\n";
         return kEchec;
     }
-    std::cout.flush();
-    return std::cout ? statut : kEchec;
+    return Terminer(statut);
 }

@@ -41,11 +41,14 @@ protected:
 
     std::string Chemin(const std::string& nom) const { return (dossier / nom).string(); }
 
-    Execution Lancer(const std::vector<std::string>& arguments) const
+    // `entree` and `vers` replace the tool's standard input (empty without
+    // them) and the file its standard output goes to.
+    Execution Lancer(const std::vector<std::string>& arguments, const std::string& entree = "/dev/null",
+                     std::string vers = {}) const
     {
         std::vector<std::string> ligne = {QUORVALENT_CLI};
         ligne.insert(ligne.end(), arguments.begin(), arguments.end());
-        return Executer(ligne);
+        return Executer(ligne, entree, vers);
     }
 
     // The tool with its address space held to `kio` KiB, as `ulimit -v` does.
@@ -57,7 +60,8 @@ protected:
         return Executer(ligne);
     }
 
-    Execution Executer(std::vector<std::string> ligne) const
+    Execution Executer(std::vector<std::string> ligne, const std::string& entree = "/dev/null",
+                       std::string vers = {}) const
     {
         std::vector<char*> argv;
         for (std::string& a : ligne)
@@ -68,7 +72,10 @@ protected:
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_addchdir_np(&actions, dossier.c_str());
-        posix_spawn_file_actions_addopen(&actions, 1, sortie.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        if (vers.empty())
+            vers = sortie;
+        posix_spawn_file_actions_addopen(&actions, 0, entree.c_str(), O_RDONLY, 0);
+        posix_spawn_file_actions_addopen(&actions, 1, vers.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         posix_spawn_file_actions_addopen(&actions, 2, erreurs.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         Execution execution;
         pid_t pid = 0;

@@ -75,6 +75,9 @@ TEST_F(TestCli, Afficher_unNomDeFichierCommencantParUnTiret_seLitApresDoubleTire
     const Execution e = Lancer({"afficher", "--", "-g.gff"});
     EXPECT_EQ(e.statut, 0) << e.erreurs;
     EXPECT_NE(e.sortie.find("T (9, 9)\n"), std::string::npos);
+    const Execution entree = Lancer({"afficher", "-"}, Chemin("-g.gff"));
+    EXPECT_EQ(entree.statut, 0) << entree.erreurs;
+    EXPECT_EQ(entree.sortie, e.sortie) << "- is standard input";
 }
 
 // A crafted file and crafted arguments must not reach the terminal as

@@ -102,6 +102,13 @@ TEST_F(TestCli, Numerotation_etiquettesDansLOrdreDeLaListeEtSauvegardeNumerotee)
     EXPECT_EQ(lu->graphe.ChercherSommet("C")->valeur, 3);
     EXPECT_EQ(lu->graphe.ChercherSommet("D")->valeur, 0);
     EXPECT_EQ(lu->graphe.NomFichier(), Chemin("numerote.gff")) << "the stored path is the absolute one";
+
+    // On standard output the file comes alone, and keeps the source's path.
+    const Execution flux = Lancer({"numerotation", "n.gff", "-o", "-"}, "/dev/null", Chemin("flux.gff"));
+    EXPECT_EQ(flux.statut, 0) << flux.erreurs;
+    const auto relu = Relire(Chemin("flux.gff"));
+    EXPECT_EQ(relu->graphe.ChercherSommet("C")->valeur, 3);
+    EXPECT_EQ(relu->graphe.NomFichier(), Chemin("n.gff"));
 }
 
 TEST_F(TestCli, SortieImpossibleAEcrire_messageDuProgrammeSurErreurStandardEtStatut3)

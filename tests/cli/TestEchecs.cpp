@@ -103,19 +103,24 @@ TEST_F(TestCli, UnFichierEnEchecParmiDautres_lesAutresSontTraitesEtLeStatutEst3)
     EXPECT_EQ(e.erreurs, std::string("absent.gff : ") + kIntrouvable);
 }
 
-TEST_F(TestCli, Aide_ecritLUsageSurLaSortieEtReussit)
+TEST_F(TestCli, AideEtVersion_nImporteOuSurLaLigne_surLaSortieEtReussissent)
 {
-    for (const char* option : {"--aide", "--help"}) {
-        const Execution e = Lancer({option});
+    for (const char* option : {"--aide", "--help", "-h"}) {
+        const Execution e = Lancer({"afficher", "absent.gff", option});
         EXPECT_EQ(e.statut, 0) << option;
         EXPECT_EQ(e.sortie.rfind("Usage : quorvalent-cli COMMANDE", 0), 0u) << option;
         EXPECT_NE(e.sortie.find("  afficher FICHIER.gff...\n"), std::string::npos);
         EXPECT_EQ(e.erreurs, "");
     }
-    EXPECT_EQ(Lancer({"afficher", "--aide"}).statut, 0);
+    for (const char* option : {"--version", "-V"}) {
+        const Execution e = Lancer({"dessiner", option});
+        EXPECT_EQ(e.statut, 0) << option;
+        EXPECT_EQ(e.sortie, std::string("quorvalent-cli ") + QUORVALENT_VERSION + "\n");
+        EXPECT_EQ(e.erreurs, "");
+    }
 }
 
-TEST_F(TestCli, ErreursDUsage_raisonPuisUsageSurErreurStandardEtStatut2)
+TEST_F(TestCli, ErreursDUsage_uneLigneDeRaisonPuisEssayezEtStatut2)
 {
     Ecrire("g.gff", true, [](TGraphe&) {});
     const std::vector<std::pair<std::vector<std::string>, std::string>> cas = {
@@ -124,12 +129,42 @@ TEST_F(TestCli, ErreursDUsage_raisonPuisUsageSurErreurStandardEtStatut2)
         {{"afficher"}, "arguments manquants pour afficher"},
         {{"afficher", "--vite", "g.gff"}, "option inconnue : --vite"},
         {{"afficher", "-o", "x.gff", "g.gff"}, "option sans objet pour cette commande : -o"},
+        {{"numerotation", "g.gff", "-o", "x.gff", "-o", "y.gff"}, "option répétée : -o"},
+        {{"numerotation", "g.gff", "-o", "x.png"}, "extension contraire au format .gff : x.png"},
+        {{"imprimer", "g.gff", "x.txt"}, "extension contraire au format .pdf : x.txt"},
+        {{"numerotation", "--json", "g.gff", "-o", "-"}, "--json occupe déjà la sortie standard : -"},
     };
     for (const auto& [arguments, raison] : cas) {
         const Execution e = Lancer(arguments);
         EXPECT_EQ(e.statut, 2) << raison;
         EXPECT_EQ(e.sortie, "") << raison;
-        EXPECT_EQ(e.erreurs.rfind("quorvalent-cli : " + raison + "\n\nUsage : ", 0), 0u) << e.erreurs;
+        EXPECT_EQ(e.erreurs, "quorvalent-cli : " + raison + "\nEssayez « quorvalent-cli --aide ».\n");
     }
-    EXPECT_FALSE(std::filesystem::exists(Chemin("x.gff")));
+    for (const char* fichier : {"x.gff", "y.gff", "x.png", "x.txt"})
+        EXPECT_FALSE(std::filesystem::exists(Chemin(fichier))) << fichier;
+}
+
+TEST_F(TestCli, SortieStandardImpossibleAEcrire_messageEtStatut3)
+{
+    Ecrire("g.gff", true, [](TGraphe& g) { g.AjouterSommet("A", 1, 1); });
+    for (const std::vector<std::string>& ligne : {std::vector<std::string>{"--aide"}, {"afficher", "g.gff"}}) {
+        const Execution e = Lancer(ligne, "/dev/null", "/dev/full");
+        EXPECT_EQ(e.statut, 3) << ligne[0];
+        EXPECT_EQ(e.erreurs, "quorvalent-cli : la sortie standard ne peut être écrite.\n");
+    }
+}
+
+TEST_F(TestCli, Silencieux_rienNestEcritSeulLeStatutReste)
+{
+    Ecrire("g.gff", true, [](TGraphe& g) { g.AjouterSommet("A", 1, 1); });
+    const std::vector<std::pair<std::vector<std::string>, int>> cas = {
+        {{"-q", "afficher", "g.gff"}, 0}, {{"rapport", "g.gff", "--silencieux"}, 0},
+        {{"circuit", "g.gff", "-q"}, 1},  {{"afficher", "-q", "absent.gff"}, 3},
+        {{"-q", "dessiner"}, 2},
+    };
+    for (const auto& [ligne, statut] : cas) {
+        const Execution e = Lancer(ligne);
+        EXPECT_EQ(e.statut, statut) << ligne[1];
+        EXPECT_EQ(e.sortie + e.erreurs, "") << ligne[1];
+    }
 }

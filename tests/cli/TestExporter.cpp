@@ -126,3 +126,25 @@ TEST_F(TestCli, Imprimer_unePageEnPdf_etUnDossierAbsentEchoue)
     EXPECT_EQ(absent.statut, 3);
     EXPECT_NE(absent.erreurs.find("absent/page.pdf"), std::string::npos);
 }
+
+TEST_F(TestCli, ExporterEtImprimer_surLaSortieStandardAvecFormat)
+{
+    Ecrire("p.gff", true, Paire);
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cas = {
+        {{"exporter", "--format", "png", "p.gff", "-"}, "\x89PNG"},
+        {{"exporter", "p.gff", "-", "--format", "bmp"}, "BM"},
+        {{"exporter", "--format", "svg", "-", "-"}, "<?xml"},
+        {{"imprimer", "p.gff", "-", "--format", "pdf"}, "%PDF-"},
+    };
+    for (const auto& [ligne, debut] : cas) {
+        const Execution e = Lancer(ligne, Chemin("p.gff"));
+        EXPECT_EQ(e.statut, 0) << ligne[2] << e.erreurs;
+        EXPECT_EQ(e.sortie.rfind(debut, 0), 0u) << debut;
+    }
+    EXPECT_EQ(Lancer({"exporter", "p.gff", "p.png"}, "/dev/null").sortie, "") << "a file leaves the output empty";
+    for (const std::vector<std::string>& refus : {std::vector<std::string>{"exporter", "p.gff", "-"},
+                                                  {"exporter", "--format", "gif", "p.gff", "-"},
+                                                  {"exporter", "--format", "png", "p.gff", "p.svg"},
+                                                  {"imprimer", "--format", "png", "p.gff", "-"}})
+        EXPECT_EQ(Lancer(refus).statut, 2) << refus[2];
+}

@@ -60,7 +60,11 @@ TEST(Readme, ExemplesDeQuorvalentCli_donnentLaSortieMontree)
     const std::filesystem::path dossier = modele;
     std::filesystem::copy(source / "exemples", dossier / "exemples");
     const std::string outil = std::filesystem::path(QUORVALENT_CLI).parent_path().string();
+    // jq is a test package only: a machine without it skips its examples.
+    const bool jq = Executer("command -v jq >/dev/null && echo oui") == "oui\n";
     for (const Exemple& exemple : exemples) {
+        if (!jq && exemple.commande.find("| jq ") != std::string::npos)
+            continue;
         const std::string ligne =
             "cd '" + dossier.string() + "' && PATH='" + outil + "':\"$PATH\" && { " + exemple.commande + " ; } 2>&1";
         EXPECT_EQ(Executer(ligne), exemple.attendu) << "$ " << exemple.commande;
