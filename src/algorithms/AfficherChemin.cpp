@@ -9,10 +9,11 @@
 #include <vector>
 
 namespace {
-// The vertices from `fin` back along the predecessors. The path tables do
-// not loop, but homonyms read from a file can make two numbers share a name:
-// the walk stops before a vertex it has already met, or a name already taken,
-// so the window never receives the same name twice.
+// The vertices from `fin` back along the predecessors. The path tables lead
+// back to the departure, but homonyms read from a file can make two numbers
+// share a name, and a table is trusted no further than this: the walk stops
+// before a vertex it has already met, or a name already taken, so the window
+// never receives the same name twice.
 std::vector<const Sommet*> RemonterChemin(const IndexNumeros& index, std::span<const int32_t> predecesseur, int32_t fin)
 {
     std::vector<const Sommet*> chemin;
