@@ -41,10 +41,12 @@ int Terminer(int statut)
 int main(int argc, char** argv)
 {
     std::vector<std::string> ligne(argv + 1, argv + argc);
-    static TamponMuet muet;
     if (RetirerOption(ligne, {"-q", "--silencieux"})) {
-        std::cout.rdbuf(&muet);
-        std::cerr.rdbuf(&muet);
+        // Never freed: the standard streams are flushed once more after main
+        // returns, when a static buffer would already be gone.
+        static TamponMuet* const muet = new TamponMuet;
+        std::cout.rdbuf(muet);
+        std::cerr.rdbuf(muet);
     }
     if (RetirerOption(ligne, {"-h", "--help", "--aide"})) {
         std::cout << TexteUsage();
