@@ -1,4 +1,5 @@
 #include "model/Cp1252.h"
+#include "model/EcritureAtomique.h"
 #include "model/FichierVerrouille.h"
 #include "model/FormatGff.h"
 #include "model/Poids.h"
@@ -56,30 +57,6 @@ std::vector<unsigned char> ContenuGff(const TGraphe& graphe)
     return octets;
 }
 
-// Writes a temporary file beside the target and renames it over the target,
-// so that a failed save never destroys the previous file.
-bool RemplacerFichier(const std::string& chemin, const std::vector<unsigned char>& octets)
-{
-    FichierVerrouille cible(chemin, FichierVerrouille::Mode::Ecriture);
-    if (!cible.Ouvert())
-        return false;
-    std::string modele = chemin + ".XXXXXX";
-    const int temporaire = ::mkstemp(modele.data());
-    bool reussi = temporaire >= 0;
-    if (reussi) {
-        struct stat info {};
-        reussi = ::fstat(cible.Descripteur(), &info) == 0 && ::fchmod(temporaire, info.st_mode & 07777) == 0
-              && EcrireTout(temporaire, octets.data(), octets.size()) && ::fsync(temporaire) == 0;
-        reussi = ::close(temporaire) == 0 && reussi;
-        reussi = reussi && ::rename(modele.c_str(), chemin.c_str()) == 0;
-        if (!reussi)
-            ::unlink(modele.c_str());
-    }
-    if (!reussi && cible.ACree())
-        ::unlink(chemin.c_str());
-    return reussi;
-}
-
 bool EstSignatureGff(const unsigned char* octets)
 {
     return octets != nullptr && std::memcmp(octets, gff::kSignature, gff::kTailleSignature) == 0;
@@ -92,10 +69,14 @@ bool EstFichierOrdinaire(const std::string& chemin)
 }
 }  // namespace
 
-void TGraphe::Sauvegarder(const std::string& chemin)
+bool TGraphe::Sauvegarder(const std::string& chemin)
 {
-    if (!RemplacerFichier(chemin, ContenuGff(*this)))
+    const std::vector<unsigned char> octets = ContenuGff(*this);
+    const std::string erreur =
+        EcrireFichier(chemin, std::string_view(reinterpret_cast<const char*>(octets.data()), octets.size()));
+    if (!erreur.empty())
         fenetre.AfficherMessage(kNonSauvegarde, kTitreEcriture);
+    return erreur.empty();
 }
 
 void TGraphe::Charger(const std::string& chemin)

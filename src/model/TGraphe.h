@@ -98,7 +98,8 @@ public:
 
     // ---- File (".gff") -----------------------------------------------------
     // Both report their failures in message boxes.
-    void Sauvegarder(const std::string& chemin);
+    // True when the file now holds the graph; else the message was shown.
+    bool Sauvegarder(const std::string& chemin);
     void Charger(const std::string& chemin);
 
 private:
