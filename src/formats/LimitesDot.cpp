@@ -3,6 +3,7 @@
 #include "formats/LexemesDot.h"
 
 #include <cstdio>
+#include <algorithm>
 #include <limits>
 #include <unordered_set>
 #include <vector>
@@ -12,7 +13,9 @@ namespace {
 constexpr const char* kMessageTaille = "Fichier DOT trop grand : %zu octets, au plus %zu.";
 constexpr const char* kMessageImbrication = "Fichier DOT trop imbriqué : plus de %zu accolades ouvertes à la fois.";
 constexpr const char* kMessageChaine = "Fichier DOT refusé : plus de %zu flèches enchaînées dans une même instruction.";
-constexpr const char* kMessageAretes = "Fichier DOT refusé : il créerait plus de %zu arcs.";
+constexpr const char* kMessageCreations =
+    "Fichier DOT refusé : il demanderait à Graphviz plus de %zu créations de sommets et d'arcs (un arc en vaut %zu, "
+    "et chaque sous-graphe qui les contient compte à part).";
 constexpr const char* kMessageSousGraphes = "Fichier DOT refusé : plus de %zu sous-graphes.";
 constexpr const char* kMessageNoms = "Fichier DOT refusé : plus de %zu noms d'attributs différents.";
 constexpr const char* kMessageDeclarations =
@@ -73,7 +76,7 @@ public:
 private:
     std::vector<Niveau> niveaux{1};
     size_t chainesOuvertes = 0;
-    size_t aretes = 0;
+    size_t creations = 0;
     size_t sousGraphes = 0;
     size_t atomesLus = 0;
     size_t declarations = 0;
@@ -123,17 +126,24 @@ private:
         }
     }
 
-    // A statement ends: its edges, each set with its attributes, are counted.
+    // A statement ends: its edges are counted once for each attribute set
+    // on them.
     void Clore(Niveau& n)
     {
         if (n.chaine > 0)
             n.aretes = Somme(n.aretes, Produit(n.gauche, n.courant));
-        aretes = Somme(aretes, Produit(n.aretes, n.attributs + 1));
+        Creer(Produit(Produit(n.aretes, n.attributs + 1), kCoutArc));
         chainesOuvertes -= n.chaine;
         n.avant = Avant::Debut;
         n.chaine = n.gauche = n.courant = n.aretes = n.attributs = 0;
-        if (aretes > kAretesMaxDot)
-            refus = Formater(kMessageAretes, kAretesMaxDot);
+    }
+
+    // Each object goes into its graph and every enclosing one.
+    void Creer(size_t cout)
+    {
+        creations = Somme(creations, Produit(cout, std::max<size_t>(niveaux.size() - 1, 1)));
+        if (creations > kCreationsMaxDot && refus.empty())
+            refus = Formater(kMessageCreations, kCreationsMaxDot, kCoutArc);
     }
 
     // A name, a subgraph or a brace either goes on with the statement or
@@ -159,6 +169,7 @@ private:
         n.courant = Somme(n.courant, 1);
         n.atomes = Somme(n.atomes, 1);
         atomesLus = Somme(atomesLus, 1);
+        Creer(1);
         n.avant = Avant::Operande;
     }
 
@@ -225,7 +236,7 @@ private:
     {
         if (!nomsAttributs.insert(nom).second)
             return;
-        declarations = Somme(declarations, Somme(Somme(atomesLus, aretes), sousGraphes));
+        declarations = Somme(declarations, Somme(creations, sousGraphes));
         if (nomsAttributs.size() > kNomsAttributsMaxDot)
             refus = Formater(kMessageNoms, kNomsAttributsMaxDot);
         else if (declarations > kDeclarationsMaxDot)

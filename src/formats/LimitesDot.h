@@ -12,7 +12,8 @@
 constexpr size_t kTailleMaxDot = 4 * 1024 * 1024;  // bytes: about 10 s of reading on a loaded machine
 constexpr size_t kImbricationMaxDot = 100;         // nested braces
 constexpr size_t kChaineMaxDot = 1000;             // edge operators open at once, all levels together
-constexpr size_t kAretesMaxDot = 250000;           // edges, each counted once per attribute set on it
+constexpr size_t kCreationsMaxDot = 1000000;       // nodes and edges, once per graph holding them, at
+constexpr size_t kCoutArc = 4;                     // this cost for an edge (per attribute set on it too)
 constexpr size_t kSousGraphesMaxDot = 10000;       // braces: each subgraph costs Graphviz about 1 KB
 constexpr size_t kNomsAttributsMaxDot = 100;       // every object carries every declared attribute
 constexpr size_t kDeclarationsMaxDot = 1000000;    // a new attribute name costs one step per existing object

@@ -167,9 +167,10 @@ TEST(Dot, FichiersRefuses_messageClairEtLectureSuivanteIntacte)
         {"digraph {" + repete("{", 500) + repete("}", 500) + "}", "trop imbriqué"},
         {"digraph {" + repete("subgraph s {", 150) + repete("}", 150) + "}", "trop imbriqué"},
         {chaine, "flèches enchaînées"},
-        {"digraph { {" + noeuds(600) + "} -> {" + noeuds(600) + "} }", "plus de 250000 arcs"},
-        {"digraph { {" + noeuds(400) + "} -> {" + noeuds(400) + "} [a=1, b=2] }", "plus de 250000 arcs"},
-        {"digraph { subgraph s {" + noeuds(600) + "} subgraph s -> subgraph s }", "plus de 250000 arcs"},
+        {"digraph { {" + noeuds(600) + "} -> {" + noeuds(600) + "} }", "plus de 1000000 créations"},
+        {"digraph { {" + noeuds(400) + "} -> {" + noeuds(400) + "} [a=1, b=2] }", "plus de 1000000 créations"},
+        {"digraph { subgraph s {" + noeuds(600) + "} subgraph s -> subgraph s }", "plus de 1000000 créations"},
+        {"digraph {" + repete("{", 90) + noeuds(20000) + repete("}", 90) + "}", "plus de 1000000 créations"},
         {"digraph {" + repete("{}", 20000) + "}", "sous-graphes"},
         {attributs, "noms d'attributs"},
         {"digraph {" + noeuds(200000) + " a [late=1] b [later=1] c [latest=1] d [last=1] e [end=1] }", "déclarés tard"},
@@ -208,6 +209,17 @@ TEST(Dot, FichiersLongsMaisSains_lus)
             " subgraph s" + std::to_string(i) + " { " + std::string("a") + std::to_string(i) + " -- {x y} -- z };";
     chaines += "}";
     EXPECT_EQ(Lire(chaines).arcs.size(), 400u);
+
+    // At the bounds themselves Graphviz's parser must not run out of stack:
+    // the deepest nesting with the longest chain at its core.
+    const size_t niveaux = kImbricationMaxDot - 1;
+    std::string profond = "digraph {";
+    for (size_t i = 1; i < niveaux; ++i)
+        profond += " subgraph s" + std::to_string(i) + " {";
+    std::string coeur = "c0";
+    for (size_t i = 1; i <= kChaineMaxDot; ++i)
+        coeur += " -> c" + std::to_string(i);
+    EXPECT_EQ(Lire(profond + coeur + std::string(niveaux, '}')).arcs.size(), kChaineMaxDot);
 }
 
 }  // namespace
