@@ -1,6 +1,17 @@
 #include "formats/LexemesDot.h"
 
+#include <algorithm>
+#include <cstdio>
+
 namespace {
+
+// Graphviz's scanner would stay inside such a comment or string for the
+// next text it reads: these texts never reach it.
+constexpr const char* kCommentaireOuvert =
+    "Fichier DOT illisible : le commentaire « /* » de la ligne %zu n'est jamais fermé.";
+constexpr const char* kChaineOuverte =
+    "Fichier DOT illisible : la chaîne entre guillemets de la ligne %zu n'est jamais fermée.";
+constexpr const char* kHtmlOuvert = "Fichier DOT illisible : la chaîne HTML « < » de la ligne %zu n'est jamais fermée.";
 
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
@@ -39,8 +50,10 @@ bool LexemesDot::SauterBlancsEtCommentaires()
             ++i;
         } else if (reste.starts_with("/*")) {
             const size_t fin = texte.find("*/", i + 2);
-            if (fin == std::string_view::npos)
+            if (fin == std::string_view::npos) {
+                Ouvert(kCommentaireOuvert, i);
                 return false;
+            }
             i = fin + 2;
         } else if (reste.starts_with("//") || c == '#') {
             const size_t fin = texte.find('\n', i);
@@ -54,6 +67,17 @@ bool LexemesDot::SauterBlancsEtCommentaires()
         }
     }
     return true;
+}
+
+Lexeme LexemesDot::Ouvert(const char* modele, size_t debut)
+{
+    const auto ligne =
+        static_cast<size_t>(std::count(texte.begin(), texte.begin() + static_cast<std::ptrdiff_t>(debut), '\n')) + 1;
+    char message[160];
+    std::snprintf(message, sizeof message, modele, ligne);
+    inacheve = message;
+    i = texte.size();
+    return {SorteLexeme::Fin, {}};
 }
 
 Lexeme LexemesDot::Couper(SorteLexeme sorte, size_t debut)
@@ -72,7 +96,7 @@ Lexeme LexemesDot::ChaineCitee()
         i += echappe ? 2 : 1;
     }
     if (i >= texte.size())
-        return {SorteLexeme::Fin, {}};
+        return Ouvert(kChaineOuverte, debut);
     ++i;
     return Couper(SorteLexeme::Atome, debut);
 }
@@ -88,7 +112,7 @@ Lexeme LexemesDot::ChaineHtml()
             --profondeur;
     }
     if (profondeur > 0)
-        return {SorteLexeme::Fin, {}};
+        return Ouvert(kHtmlOuvert, debut);
     return Couper(SorteLexeme::Atome, debut);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 // The tokens of the DOT language as Graphviz's own scanner cuts them, so
@@ -34,9 +35,16 @@ public:
     explicit LexemesDot(std::string_view texte_) : texte(texte_) {}
     Lexeme Suivant();
 
+    // After Fin: empty when the text ended between tokens, else a French
+    // message naming the comment or string left open and its line.
+    const std::string& Inacheve() const { return inacheve; }
+
 private:
     std::string_view texte;
     size_t i = 0;
+    std::string inacheve;
+
+    Lexeme Ouvert(const char* modele, size_t debut);
 
     bool SauterBlancsEtCommentaires();
     Lexeme Couper(SorteLexeme sorte, size_t debut);

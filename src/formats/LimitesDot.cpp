@@ -66,6 +66,8 @@ public:
             Traiter(l, lexemes);
             dernier = l;
         }
+        if (refus.empty())
+            refus = lexemes.Inacheve();
         while (refus.empty() && !niveaux.empty()) {
             Clore(niveaux.back());
             niveaux.pop_back();

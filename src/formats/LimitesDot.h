@@ -19,6 +19,8 @@ constexpr size_t kNomsAttributsMaxDot = 100;       // every object carries every
 constexpr size_t kDeclarationsMaxDot = 1000000;    // a new attribute name costs one step per existing object
 
 // Empty when Graphviz can read `texte` within the bounds above, else a French
-// message saying which bound the text passes. The count follows Graphviz's
+// message saying which bound the text passes. A comment or a string never
+// closed is refused here too: Graphviz's scanner would stay inside it for
+// the next text it reads. The count follows Graphviz's
 // own tokens (strings, comments, HTML strings) and errs on the high side.
 std::string VerifierLimitesDot(std::string_view texte);
