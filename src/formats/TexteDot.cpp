@@ -71,7 +71,9 @@ std::string Citer(std::string_view texte)
 }
 
 // Node names: a vertex's own name unless an earlier vertex took it, then
-// its name with a suffix that no vertex has.
+// its name with a suffix that no vertex has. Graphviz takes a node name
+// starting with '%' for one of its anonymous names and replaces it: such a
+// vertex gets a node name with a '_' before.
 std::vector<std::string> IdentifiantsNoeuds(const GrapheEchange& graphe)
 {
     std::unordered_set<std::string> noms;
@@ -81,11 +83,12 @@ std::vector<std::string> IdentifiantsNoeuds(const GrapheEchange& graphe)
     std::unordered_map<std::string, size_t> suffixes;
     std::vector<std::string> identifiants;
     for (const SommetEchange& s : graphe.sommets) {
-        std::string id = s.nom;
-        if (donnes.count(id) != 0) {
-            size_t& suffixe = suffixes.try_emplace(s.nom, 1).first->second;
+        const std::string base = s.nom.starts_with('%') ? "_" + s.nom : s.nom;
+        std::string id = base;
+        if (base != s.nom ? noms.count(id) != 0 || donnes.count(id) != 0 : donnes.count(id) != 0) {
+            size_t& suffixe = suffixes.try_emplace(base, 1).first->second;
             do
-                id = s.nom + "~" + std::to_string(++suffixe);
+                id = base + "~" + std::to_string(++suffixe);
             while (noms.count(id) != 0 || donnes.count(id) != 0);
         }
         donnes.insert(id);

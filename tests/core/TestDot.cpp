@@ -35,8 +35,8 @@ TEST(Dot, EcrireRelire_gardeLesNomsDifficiles)
 {
     GrapheEchange g;
     g.oriente = false;
-    for (const char* nom :
-         {"C:\\", "a\\\"b", "\\N", "x\\\n", "\n", "\"\n\\", "", "", "A", "A", "A~2", "<b>", "\xF0\x9F\x98\x80"})
+    for (const char* nom : {"C:\\", "a\\\"b", "\\N", "x\\\n", "\n", "\"\n\\", "", "", "A", "A", "A~2", "%1", "_%1",
+                            "%1", "<b>", "\xF0\x9F\x98\x80"})
         g.sommets.push_back({nom, 1.0, 2.0, std::nullopt});
     g.arcs.push_back({0, 1, 7.0});
     EXPECT_EQ(PhotoEchange(Lire(TexteDot(g))), PhotoEchange(g)) << TexteDot(g);
