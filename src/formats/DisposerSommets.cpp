@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 #include <memory>
 #include <string>
@@ -23,6 +24,7 @@ struct Point {
 constexpr double kEcartVise = kEcartMinimal + 2;
 constexpr double kPasGrille = 2 * kEcartMinimal;
 constexpr const char* kGraine = "1";
+constexpr double kPointsParPouce = 72;
 
 char* Texte(const char* texte)
 {
@@ -49,13 +51,24 @@ struct FermetureContexte {
     void operator()(GVC_t* gvc) const { gvFreeContext(gvc); }
 };
 
-// neato's points, y turned downwards; empty when Graphviz fails.
-std::vector<Point> Neato(const GrapheEchange& graphe)
+// Graphviz's points, y turned downwards; empty when Graphviz fails.
+std::vector<Point> Graphviz(const GrapheEchange& graphe)
 {
     SessionGraphviz session;
     const std::unique_ptr<GVC_t, FermetureContexte> gvc(gvContext());
     SessionGraphviz::Graphe g(agopen(Texte("disposition"), Agundirected, nullptr));
     agattr(g.get(), AGRAPH, Texte("start"), Texte(kGraine));
+    // Nodes as discs of the spacing aimed at, kept apart by Graphviz's own
+    // overlap removal: scaling the whole picture for one close pair would
+    // blow it up.
+    agattr(g.get(), AGRAPH, Texte("overlap"), Texte("false"));
+    agattr(g.get(), AGRAPH, Texte("maxiter"), Texte("100"));
+    agattr(g.get(), AGNODE, Texte("shape"), Texte("circle"));
+    agattr(g.get(), AGNODE, Texte("fixedsize"), Texte("true"));
+    agattr(g.get(), AGNODE, Texte("label"), Texte(""));
+    const std::string diametre = std::to_string(kEcartVise / kPointsParPouce);
+    agattr(g.get(), AGNODE, Texte("width"), Texte(diametre.c_str()));
+    agattr(g.get(), AGNODE, Texte("height"), Texte(diametre.c_str()));
     std::vector<Agnode_t*> noeuds;
     for (size_t i = 0; i < graphe.sommets.size(); ++i)
         noeuds.push_back(agnode(g.get(), Texte(std::to_string(i).c_str()), 1));
@@ -63,7 +76,13 @@ std::vector<Point> Neato(const GrapheEchange& graphe)
         if (a.origine < noeuds.size() && a.cible < noeuds.size() && a.origine != a.cible)
             agedge(g.get(), noeuds[a.origine], noeuds[a.cible], nullptr, 1);
     std::vector<Point> points;
-    if (gvLayout(gvc.get(), g.get(), "neato") != 0)
+    const char* moteur = graphe.sommets.size() <= kSommetsMaxNeato ? "neato" : "sfdp";
+    // sfdp and the overlap removal draw from the C library's generators
+    // without seeding them: seeded here, the same graph gets the same
+    // picture within a process as across processes.
+    std::srand(1);
+    srand48(1);
+    if (gvLayout(gvc.get(), g.get(), moteur) != 0)
         return points;
     for (Agnode_t* n : noeuds)
         points.push_back({ND_coord(n).x, -ND_coord(n).y});
@@ -104,7 +123,7 @@ void DisposerSommets(GrapheEchange& graphe)
     if (ToutesPlacees(graphe))
         return;
     const size_t n = graphe.sommets.size();
-    std::vector<Point> points = n <= kSommetsMaxNeato ? Neato(graphe) : std::vector<Point>{};
+    std::vector<Point> points = n <= kSommetsMaxDisposition ? Graphviz(graphe) : std::vector<Point>{};
     // Two vertices on the same spot cannot be spread apart by scaling.
     if (points.size() != n || EcartLePlusPetit(points) == 0)
         points = Grille(n);

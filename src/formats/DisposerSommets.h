@@ -17,6 +17,9 @@ void DisposerSommets(GrapheEchange& graphe);
 constexpr double kEcartMinimal = 40;
 constexpr double kMarge = 70;
 
-// Beyond this many vertices neato's time and memory (it compares every
-// pair) are out of reach: the vertices go on a grid in their order.
-constexpr size_t kSommetsMaxNeato = 1500;
+// neato compares every pair of vertices: beyond a few hundred it takes
+// seconds, and its multilevel cousin "sfdp" (seeded the same way) takes
+// over; beyond a thousand that too is slow, and the vertices go on a grid
+// in their order.
+constexpr size_t kSommetsMaxNeato = 300;
+constexpr size_t kSommetsMaxDisposition = 1000;

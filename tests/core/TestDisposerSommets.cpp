@@ -43,8 +43,14 @@ void VerifierDisposition(const GrapheEchange& g)
 TEST(DisposerSommets, PlaceToutAuMoinsA40PixelsEtToujoursPareil)
 {
     std::mt19937 alea(40);
-    const std::pair<size_t, size_t> tailles[] = {
-        {1, 0}, {2, 1}, {3, 0}, {7, 12}, {30, 25}, {60, 200}, {kSommetsMaxNeato + 1, 3000}};
+    const std::pair<size_t, size_t> tailles[] = {{1, 0},
+                                                 {2, 1},
+                                                 {3, 0},
+                                                 {7, 12},
+                                                 {30, 25},
+                                                 {60, 200},
+                                                 {kSommetsMaxNeato + 1, 400},
+                                                 {kSommetsMaxDisposition + 1, 3000}};
     for (const auto& [n, arcs] : tailles) {
         GrapheEchange g = SansPositions(n, arcs, alea);
         GrapheEchange autre = g;
