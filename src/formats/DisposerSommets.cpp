@@ -8,7 +8,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -47,15 +46,19 @@ std::vector<Point> Grille(size_t n)
     return points;
 }
 
-struct FermetureContexte {
-    void operator()(GVC_t* gvc) const { gvFreeContext(gvc); }
-};
+// One context for the whole process: making one reads Graphviz's plugin
+// configuration, and freeing it loses part of what that read.
+GVC_t* Contexte()
+{
+    static GVC_t* const contexte = gvContext();
+    return contexte;
+}
 
 // Graphviz's points, y turned downwards; empty when Graphviz fails.
 std::vector<Point> Graphviz(const GrapheEchange& graphe)
 {
     SessionGraphviz session;
-    const std::unique_ptr<GVC_t, FermetureContexte> gvc(gvContext());
+    GVC_t* gvc = Contexte();
     SessionGraphviz::Graphe g(agopen(Texte("disposition"), Agundirected, nullptr));
     agattr(g.get(), AGRAPH, Texte("start"), Texte(kGraine));
     // Nodes as discs of the spacing aimed at, kept apart by Graphviz's own
@@ -82,11 +85,11 @@ std::vector<Point> Graphviz(const GrapheEchange& graphe)
     // picture within a process as across processes.
     std::srand(1);
     srand48(1);
-    if (gvLayout(gvc.get(), g.get(), moteur) != 0)
+    if (gvLayout(gvc, g.get(), moteur) != 0)
         return points;
     for (Agnode_t* n : noeuds)
         points.push_back({ND_coord(n).x, -ND_coord(n).y});
-    gvFreeLayout(gvc.get(), g.get());
+    gvFreeLayout(gvc, g.get());
     return points;
 }
 
