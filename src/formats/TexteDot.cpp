@@ -103,7 +103,8 @@ void EcrireSommet(std::string& texte, const SommetEchange& s, const std::string&
     if (id != s.nom)
         attributs.push_back("label=" + Citer(s.nom));
     if (s.x && s.y)
-        attributs.push_back("pos=\"" + EcrireReel(*s.x) + "," + EcrireReel(-*s.y) + "\"");
+        // 0 - y rather than -y: a vertex on the top edge is written 0, not -0.
+        attributs.push_back("pos=\"" + EcrireReel(*s.x) + "," + EcrireReel(0.0 - *s.y) + "\"");
     if (s.numero)
         attributs.push_back("numero=" + std::to_string(*s.numero));
     texte += "  " + Citer(id);
