@@ -102,8 +102,8 @@ void EcrireSommet(std::string& texte, const SommetEchange& s, const std::string&
     std::vector<std::string> attributs;
     if (id != s.nom)
         attributs.push_back("label=" + Citer(s.nom));
+    // 0 - y rather than -y: a vertex on the top edge is written 0, not -0.
     if (s.x && s.y)
-        // 0 - y rather than -y: a vertex on the top edge is written 0, not -0.
         attributs.push_back("pos=\"" + EcrireReel(*s.x) + "," + EcrireReel(0.0 - *s.y) + "\"");
     if (s.numero)
         attributs.push_back("numero=" + std::to_string(*s.numero));
