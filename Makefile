@@ -5,11 +5,12 @@
 # (also the benchmark's Boost, the format check, and the tools that check the
 # installed files and the Debian package); then fuzzing, which builds the
 # core alone.
-PACKAGES_RUN := cmake g++ qt6-base-dev qt6-svg-dev qt6-translations-l10n qt6-l10n-tools fonts-liberation2 nlohmann-json3-dev
+PACKAGES_RUN := cmake g++ qt6-base-dev qt6-svg-dev qt6-translations-l10n qt6-l10n-tools fonts-liberation2 nlohmann-json3-dev \
+                libgraphviz-dev pkgconf
 PACKAGES_TEST := $(PACKAGES_RUN) libgtest-dev libboost-graph-dev xvfb xauth xdotool imagemagick \
                  desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl \
                  dpkg-dev file man-db clang-format jq
-PACKAGES_FUZZ := cmake clang libclang-rt-dev
+PACKAGES_FUZZ := cmake clang libclang-rt-dev libgraphviz-dev pkgconf
 PACKAGES = $(PACKAGES_TEST)
 PREFIX ?= /usr/local
 BUILD ?= build
@@ -60,6 +61,10 @@ fuzz: deps
 	cmake --build $(BUILD_FUZZ) -j$(JOBS) && \
 	mkdir -p $(BUILD_FUZZ)/corpus $(BUILD_FUZZ)/trouvailles && \
 	$(BUILD_FUZZ)/fuzz/fuzz_charger $(BUILD_FUZZ)/corpus fuzz/graines \
+	  -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+	  -artifact_prefix=$(BUILD_FUZZ)/trouvailles/ && \
+	mkdir -p $(BUILD_FUZZ)/corpus-dot && \
+	$(BUILD_FUZZ)/fuzz/fuzz_lire_dot $(BUILD_FUZZ)/corpus-dot fuzz/graines-dot \
 	  -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
 	  -artifact_prefix=$(BUILD_FUZZ)/trouvailles/
 
