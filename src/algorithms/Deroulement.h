@@ -78,7 +78,7 @@ public:
     // Ford: whether the passes found an absorbing circuit, and its vertices as columns.
     bool CircuitAbsorbant() const { return circuit.has_value(); }
     const std::vector<int32_t>& Circuit() const { return *circuit; }
-    // Whether the run recorded anything, a refused graph records nothing.
+    // True when the run recorded nothing: it was refused before it started.
     bool Vide() const { return chemins.empty() && arbres.empty() && !tropGrand && !circuit; }
 
 private:

@@ -44,11 +44,6 @@ std::string Titre(const Deroulement& d)
     return titre;
 }
 
-int32_t Affiche(int32_t poids, bool poidsInverses)
-{
-    return poidsInverses ? static_cast<int32_t>(0u - static_cast<uint32_t>(poids)) : poids;
-}
-
 std::string Cellule(const Deroulement& d, const EtapeChemin& etape, size_t colonne)
 {
     const int64_t distance = etape.distances[colonne];
@@ -84,7 +79,7 @@ void TabulerChemins(const Deroulement& d, TableauDeroulement& t)
             if (etape.arcOrigine >= 0 && etape.sommet >= 0)
                 arc = NomAffiche(d.Colonnes()[size_t(etape.arcOrigine)]) + std::string(kFleche)
                     + NomAffiche(d.Colonnes()[size_t(etape.sommet)]) + " ("
-                    + std::to_string(Affiche(etape.arcPoids, d.PoidsInverses())) + ")";
+                    + std::to_string(PoidsSaisi(etape.arcPoids, d.PoidsInverses())) + ")";
             ligne.push_back(arc);
         }
         t.lignes.push_back(std::move(ligne));
@@ -101,7 +96,7 @@ void TabulerArbres(const Deroulement& d, TableauDeroulement& t)
     int numero = 0;
     for (const EtapeArbre& e : d.Arbres()) {
         t.lignes.push_back({std::to_string(++numero), NomAffiche(e.origine), NomAffiche(e.cible),
-                            std::to_string(Affiche(e.poids, d.PoidsInverses())),
+                            std::to_string(PoidsSaisi(e.poids, d.PoidsInverses())),
                             e.garde  ? "gardé"
                             : retour ? "supprimé"
                                      : "refusé",
@@ -150,6 +145,12 @@ std::string TexteDistance(int64_t distance, bool poidsInverses)
     if (distance >= kAucunSommet)
         return poidsInverses ? "-" + std::string(kInfini) : std::string(kInfini);
     return std::to_string(poidsInverses ? -distance : distance);
+}
+
+int32_t PoidsSaisi(int32_t poids, bool poidsInverses)
+{
+    // The unsigned form, as InverserPoids takes it: defined for any weight.
+    return poidsInverses ? static_cast<int32_t>(0u - static_cast<uint32_t>(poids)) : poids;
 }
 
 std::string TexteRaison(Raison raison)

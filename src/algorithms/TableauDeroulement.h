@@ -20,6 +20,8 @@ TableauDeroulement Tabuler(const Deroulement& deroulement);
 // A distance as shown: "∞" (under a maximising run "-∞") for 1000000 or
 // more, else the value with the negation of the run undone.
 std::string TexteDistance(int64_t distance, bool poidsInverses);
+// A weight as the user entered it, the run's negation undone.
+int32_t PoidsSaisi(int32_t poids, bool poidsInverses);
 // A name as shown: UTF-8, controls escaped.
 std::string NomAffiche(const std::string& nom);
 std::string TexteRaison(Raison raison);

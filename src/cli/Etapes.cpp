@@ -34,11 +34,9 @@ Json EtapeCheminJson(const Deroulement& d, const EtapeChemin& etape)
 
 Json EtapeArbreJson(const Deroulement& d, const EtapeArbre& etape)
 {
-    const int32_t poids =
-        d.PoidsInverses() ? static_cast<int32_t>(0u - static_cast<uint32_t>(etape.poids)) : etape.poids;
     return {{"origine", Cp1252VersUtf8(etape.origine)},
             {"cible", Cp1252VersUtf8(etape.cible)},
-            {"poids", poids},
+            {"poids", PoidsSaisi(etape.poids, d.PoidsInverses())},
             {"garde", etape.garde},
             {"raison", TexteRaison(etape.raison)}};
 }

@@ -39,7 +39,7 @@ QString Texte(const std::string& utf8)
 }
 }  // namespace
 
-TDeroulement* TDeroulement::Ouvrir(QMdiArea& zone, TableauDeroulement tableau, const QMdiSubWindow* voisine)
+TDeroulement* TDeroulement::Ouvrir(QMdiArea& zone, TableauDeroulement tableau, QMdiSubWindow* voisine)
 {
     auto* fenetre = new TDeroulement(std::move(tableau));
     QMdiSubWindow* sous = zone.addSubWindow(fenetre);
@@ -54,7 +54,8 @@ TDeroulement* TDeroulement::Ouvrir(QMdiArea& zone, TableauDeroulement tableau, c
         sous->move(x, voisine->y());
     }
     sous->show();
-    zone.setActiveSubWindow(sous);
+    if (voisine != nullptr)
+        zone.setActiveSubWindow(voisine);
     return fenetre;
 }
 

@@ -15,8 +15,10 @@ class QTableView;
 class TDeroulement : public QWidget {
     Q_OBJECT
 public:
-    // A new window in `zone`, beside `voisine` when it fits there, shown in front.
-    static TDeroulement* Ouvrir(QMdiArea& zone, TableauDeroulement tableau, const QMdiSubWindow* voisine);
+    // A new window in `zone`, beside `voisine` when it fits there; `voisine`
+    // stays the current window, so that the commands and their shortcuts
+    // keep acting on a graph.
+    static TDeroulement* Ouvrir(QMdiArea& zone, TableauDeroulement tableau, QMdiSubWindow* voisine);
 
     QMdiSubWindow* SousFenetre() const;
     QTableView* Vue() const { return vue; }

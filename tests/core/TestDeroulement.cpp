@@ -74,7 +74,7 @@ Textes ArcsGardes(const Deroulement& d, bool retour, bool deuxSens)
 {
     Textes arcs;
     for (const EtapeArbre& e : d.Arbres()) {
-        const int32_t poids = d.PoidsInverses() ? static_cast<int32_t>(0u - static_cast<uint32_t>(e.poids)) : e.poids;
+        const int32_t poids = PoidsSaisi(e.poids, d.PoidsInverses());
         const bool reste = e.garde || (retour && e.raison == Raison::HorsLimite);
         if (!reste)
             continue;
