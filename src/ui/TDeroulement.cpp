@@ -54,8 +54,11 @@ TDeroulement* TDeroulement::Ouvrir(QMdiArea& zone, TableauDeroulement tableau, Q
         sous->move(x, voisine->y());
     }
     sous->show();
-    if (voisine != nullptr)
+    if (voisine != nullptr) {
         zone.setActiveSubWindow(voisine);
+        // Current or not, the table is what the user asked to see.
+        sous->raise();
+    }
     return fenetre;
 }
 
