@@ -1,5 +1,6 @@
 #include "algorithms/CalculsChemins.h"
 #include "algorithms/Chemins.h"
+#include "algorithms/Deroulement.h"
 #include "algorithms/Numerotation.h"
 #include "model/TGraphe.h"
 
@@ -15,7 +16,8 @@ constexpr std::string_view kTitreImpossible = "Algorithme Bellman";
 constexpr int64_t kInfini = kAucunSommet;
 }  // namespace
 
-std::vector<int32_t> PredecesseursBellman(const IndexNumeros& index, int32_t nbSommets, int32_t depart)
+std::vector<int32_t> PredecesseursBellman(const IndexNumeros& index, int32_t nbSommets, int32_t depart,
+                                          Deroulement* deroulement)
 {
     const ListesEntrantes entrants(index);
     std::vector<int64_t> distance(static_cast<size_t>(index.Taille()), kInfini);
@@ -28,23 +30,31 @@ std::vector<int32_t> PredecesseursBellman(const IndexNumeros& index, int32_t nbS
     // reached and leads nowhere, whatever the weight of its arcs: else a
     // negative arc would hand on a path that does not start at the departure.
     for (int32_t k = 1; k <= nbSommets; ++k) {
-        if (k == depart)
+        if (k == depart) {
+            if (deroulement != nullptr)
+                deroulement->NoterAtteint(k, distance, predecesseur, -1, 0);
             continue;
+        }
         int64_t m = kInfini;
+        const ArcEntrant* retenu = nullptr;
         for (const ArcEntrant& arc : entrants.De(k)) {
             if (arc.origine < 1 || arc.origine > nbSommets || distance[arc.origine] >= kInfini)
                 continue;
             if (distance[arc.origine] + arc.poids < m) {
                 m = distance[arc.origine] + arc.poids;
                 predecesseur[k] = arc.origine;
+                retenu = &arc;
             }
         }
         distance[k] = m;
+        if (deroulement != nullptr)
+            deroulement->NoterAtteint(k, distance, predecesseur, retenu ? retenu->origine : -1,
+                                      retenu ? retenu->poids : 0);
     }
     return predecesseur;
 }
 
-void Bellman(TGraphe& graphe)
+void Bellman(TGraphe& graphe, Deroulement* deroulement)
 {
     char depart[kTailleNom] = {};
     char arrivee[kTailleNom] = {};
@@ -58,6 +68,10 @@ void Bellman(TGraphe& graphe)
     }
     NumerotationTopologique(graphe);
     const IndexNumeros index(graphe, graphe.NbSommets() + 2);
-    AfficherChemin(graphe, PredecesseursBellman(index, graphe.NbSommets(), index.Numero(depart)),
+    if (deroulement != nullptr) {
+        deroulement->Commencer(graphe, depart, arrivee);
+        deroulement->Numeroter(index);
+    }
+    AfficherChemin(graphe, PredecesseursBellman(index, graphe.NbSommets(), index.Numero(depart), deroulement),
                    index.Numero(arrivee));
 }

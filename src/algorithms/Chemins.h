@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <span>
 
+class Deroulement;
 class IndexNumeros;
 class TGraphe;
 
@@ -10,10 +11,11 @@ class TGraphe;
 constexpr int32_t kAucunSommet = 1000000;
 
 // Each asks for the departure and arrival names, then opens the path found
-// in a window of its own or says why there is none.
-void Dijkstra(TGraphe& graphe);
-void Bellman(TGraphe& graphe);
-void Ford(TGraphe& graphe);
+// in a window of its own or says why there is none. With a recorder, the
+// steps of a run that gets under way are recorded in it too.
+void Dijkstra(TGraphe& graphe, Deroulement* deroulement = nullptr);
+void Bellman(TGraphe& graphe, Deroulement* deroulement = nullptr);
+void Ford(TGraphe& graphe, Deroulement* deroulement = nullptr);
 
 // Opens a window owned by the graph's one holding the path that ends at
 // vertex `fin`, walked back through `predecesseur` (indexed by vertex number)

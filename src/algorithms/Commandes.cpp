@@ -6,7 +6,7 @@
 #include "algorithms/Numerotation.h"
 #include "algorithms/Structure.h"
 
-void ExecuterCommande(TGraphe& graphe, Commande commande)
+void ExecuterCommande(TGraphe& graphe, Commande commande, Deroulement* deroulement)
 {
     switch (commande) {
     // Numbering and circuits.
@@ -36,33 +36,33 @@ void ExecuterCommande(TGraphe& graphe, Commande commande)
 
     // Shortest paths.
     case Commande::Dijkstra:
-        CheminMinimal(graphe, Dijkstra);
+        CheminMinimal(graphe, Dijkstra, deroulement);
         break;
     case Commande::BellmanMin:
-        CheminMinimal(graphe, Bellman);
+        CheminMinimal(graphe, Bellman, deroulement);
         break;
     case Commande::BellmanMax:
-        CheminMaximal(graphe, Bellman);
+        CheminMaximal(graphe, Bellman, deroulement);
         break;
     case Commande::FordMin:
-        CheminMinimal(graphe, Ford);
+        CheminMinimal(graphe, Ford, deroulement);
         break;
     case Commande::FordMax:
-        CheminMaximal(graphe, Ford);
+        CheminMaximal(graphe, Ford, deroulement);
         break;
 
     // Spanning trees.
     case Commande::Kruskal1Min:
-        CommandeKruskal1(graphe, /*arbreMinimum=*/true);
+        CommandeKruskal1(graphe, /*arbreMinimum=*/true, deroulement);
         break;
     case Commande::Kruskal1Max:
-        CommandeKruskal1(graphe, /*arbreMinimum=*/false);
+        CommandeKruskal1(graphe, /*arbreMinimum=*/false, deroulement);
         break;
     case Commande::Kruskal2Min:
-        CommandeKruskal2(graphe, /*arbreMinimum=*/true);
+        CommandeKruskal2(graphe, /*arbreMinimum=*/true, deroulement);
         break;
     case Commande::Kruskal2Max:
-        CommandeKruskal2(graphe, /*arbreMinimum=*/false);
+        CommandeKruskal2(graphe, /*arbreMinimum=*/false, deroulement);
         break;
     }
 }

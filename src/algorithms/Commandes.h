@@ -1,5 +1,6 @@
 #pragma once
 
+class Deroulement;
 class TGraphe;
 
 // The commands of the "Manipulation", "Traitement" and "Détection" menus that
@@ -45,4 +46,6 @@ inline constexpr Commande kToutesLesCommandes[] = {
 };
 
 // Runs the command on the graph: the algorithm, its messages, its repaint.
-void ExecuterCommande(TGraphe& graphe, Commande commande);
+// A recorder made for the command (DeroulementDe, algorithms/
+// DeroulementCommande.h) receives the steps; other commands ignore it.
+void ExecuterCommande(TGraphe& graphe, Commande commande, Deroulement* deroulement = nullptr);

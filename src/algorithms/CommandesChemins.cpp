@@ -2,16 +2,16 @@
 
 #include "model/TGraphe.h"
 
-void CheminMinimal(TGraphe& graphe, void (*algorithme)(TGraphe&))
+void CheminMinimal(TGraphe& graphe, AlgorithmeChemin algorithme, Deroulement* deroulement)
 {
-    algorithme(graphe);
+    algorithme(graphe, deroulement);
     graphe.Fenetre().Redessiner();
 }
 
-void CheminMaximal(TGraphe& graphe, void (*algorithme)(TGraphe&))
+void CheminMaximal(TGraphe& graphe, AlgorithmeChemin algorithme, Deroulement* deroulement)
 {
     graphe.InverserPoids();
-    algorithme(graphe);
+    algorithme(graphe, deroulement);
     if (graphe.PoidsInverses())
         graphe.InverserPoids();
     graphe.Fenetre().Redessiner();

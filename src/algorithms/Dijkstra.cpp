@@ -1,5 +1,6 @@
 #include "algorithms/CalculsChemins.h"
 #include "algorithms/Chemins.h"
+#include "algorithms/Deroulement.h"
 #include "algorithms/FileDistances.h"
 #include "model/TGraphe.h"
 
@@ -74,8 +75,9 @@ bool SansNumero(const Releve& releve, const char (&nom)[kTailleNom])
 // to settle.
 class Recherche {
 public:
-    explicit Recherche(const IndexNumeros& index_)
+    Recherche(const IndexNumeros& index_, Deroulement* deroulement_)
         : index(index_),
+          deroulement(deroulement_),
           distance(size_t(index.Taille()), kInfini),
           predecesseur(size_t(index.Taille()), kAucunSommet),
           regle(size_t(index.Taille()), false),
@@ -86,6 +88,7 @@ public:
     std::vector<int32_t> Depuis(const Sommet& sommetDepart, int32_t depart)
     {
         PartirDe(sommetDepart, depart);
+        Noter(depart);
         while (ResteAChoisir()) {
             const int32_t b = file.Premier();
             const int64_t d = file.DistancePremier();
@@ -95,18 +98,26 @@ public:
             if (!file.Vide())
                 __builtin_prefetch(index.SommetNumero(file.Premier()));
             Regler(b, d);
+            Noter(b);
         }
         return std::move(predecesseur);
     }
 
 private:
     const IndexNumeros& index;
+    Deroulement* deroulement;
     std::vector<int64_t> distance;
     std::vector<int32_t> predecesseur;
     std::vector<bool> regle;
     FileDistances file;
     bool auDelaDeLInfini = false;  // whether some distance ever went beyond the infinite one
     bool infinisEnFile = false;
+
+    void Noter(int32_t b)
+    {
+        if (deroulement != nullptr)
+            deroulement->NoterReglement(b, distance, predecesseur, regle);
+    }
 
     void PartirDe(const Sommet& sommetDepart, int32_t depart)
     {
@@ -173,15 +184,15 @@ private:
 };
 }  // namespace
 
-std::vector<int32_t> PredecesseursDijkstra(const IndexNumeros& index, int32_t depart)
+std::vector<int32_t> PredecesseursDijkstra(const IndexNumeros& index, int32_t depart, Deroulement* deroulement)
 {
     const Sommet* sommetDepart = index.SommetNumero(depart);
     if (sommetDepart == nullptr)
         return std::vector<int32_t>(size_t(index.Taille()), kAucunSommet);
-    return Recherche(index).Depuis(*sommetDepart, depart);
+    return Recherche(index, deroulement).Depuis(*sommetDepart, depart);
 }
 
-void Dijkstra(TGraphe& graphe)
+void Dijkstra(TGraphe& graphe, Deroulement* deroulement)
 {
     ServicesFenetre& fenetre = graphe.Fenetre();
     Sommet* premierSommet = graphe.PremierSommet();
@@ -203,5 +214,10 @@ void Dijkstra(TGraphe& graphe)
         return;
     }
     const IndexNumeros& index = releve.index;
-    AfficherChemin(graphe, index, PredecesseursDijkstra(index, index.Numero(depart)), index.Numero(arrivee));
+    if (deroulement != nullptr) {
+        deroulement->Commencer(graphe, depart, arrivee);
+        deroulement->Numeroter(index);
+    }
+    AfficherChemin(graphe, index, PredecesseursDijkstra(index, index.Numero(depart), deroulement),
+                   index.Numero(arrivee));
 }

@@ -1,5 +1,6 @@
 #include "algorithms/CalculsChemins.h"
 #include "algorithms/Chemins.h"
+#include "algorithms/Deroulement.h"
 #include "model/TGraphe.h"
 
 #include <string_view>
@@ -17,10 +18,24 @@ struct ArcRetenu {
     int32_t poids = 0;
 };
 
-// True when the retained arcs close a circuit of negative total weight. Such
-// a circuit lowers the values in every pass, so the passes cannot settle:
-// finding it early spares the remaining passes, up to one per vertex.
-bool CircuitNegatif(const std::vector<ArcRetenu>& retenus)
+// The circuit through `v`, walked back along the retained arcs, then turned
+// the arcs' way.
+std::vector<int32_t> Circuit(const std::vector<ArcRetenu>& retenus, int32_t v)
+{
+    std::vector<int32_t> circuit;
+    int32_t u = v;
+    do {
+        circuit.push_back(u);
+        u = retenus[u].origine;
+    } while (u != v);
+    return {circuit.rbegin(), circuit.rend()};
+}
+
+// The vertices, in the arcs' direction, of a circuit of negative total weight
+// that the retained arcs close; empty when they close none. Such a circuit
+// lowers the values in every pass, so the passes cannot settle: finding it
+// early spares the remaining passes, up to one per vertex.
+std::vector<int32_t> CircuitNegatif(const std::vector<ArcRetenu>& retenus)
 {
     const auto n = static_cast<int32_t>(retenus.size());
     std::vector<int32_t> parcours(retenus.size(), -1);  // the walk that met each vertex first
@@ -39,18 +54,19 @@ bool CircuitNegatif(const std::vector<ArcRetenu>& retenus)
             u = retenus[u].origine;
         } while (u != v);
         if (total < 0)
-            return true;
+            return Circuit(retenus, v);
     }
-    return false;
+    return {};
 }
 
 // Passes that each recompute every vertex's value from the previous pass's
 // values alone, as the least sum over its incoming arcs.
 class PassesFord {
 public:
-    PassesFord(const IndexNumeros& index, int32_t depart_)
+    PassesFord(const IndexNumeros& index, int32_t depart_, Deroulement* deroulement_)
         : n(index.Taille()),
           depart(depart_),
+          deroulement(deroulement_),
           entrants(index),
           precedente(static_cast<size_t>(n), kInfini),
           courante(static_cast<size_t>(n), kInfini),
@@ -68,12 +84,21 @@ public:
     // for an absorbing circuit anywhere need.
     bool Stabiliser(bool seulsAtteints)
     {
+        // Only the passes of the path are the run's table; the later ones
+        // just look for an absorbing circuit.
+        Deroulement* rangs = seulsAtteints ? deroulement : nullptr;
         for (int64_t passe = 0; passe <= n; ++passe) {
-            if (!Passe(seulsAtteints))
+            const bool change = Passe(seulsAtteints);
+            if (rangs != nullptr)
+                rangs->NoterPasse(precedente, predecesseur);
+            if (!change)
                 return true;
-            if (CircuitNegatif(retenus))
+            if (const std::vector<int32_t> circuit = CircuitNegatif(retenus); !circuit.empty()) {
+                NoterCircuit(circuit);
                 return false;
+            }
         }
+        NoterCircuit({});
         return false;
     }
 
@@ -82,6 +107,7 @@ public:
 private:
     const int32_t n;
     const int32_t depart;
+    Deroulement* deroulement;
     const ListesEntrantes entrants;
     std::vector<int64_t> precedente;
     std::vector<int64_t> courante;
@@ -90,6 +116,12 @@ private:
     std::vector<int32_t> predecesseur;
     std::vector<int32_t> abaissement;
     std::vector<ArcRetenu> retenus;
+
+    void NoterCircuit(const std::vector<int32_t>& circuit)
+    {
+        if (deroulement != nullptr)
+            deroulement->NoterCircuitAbsorbant(circuit);
+    }
 
     // Whether some value changed.
     bool Passe(bool seulsAtteints)
@@ -155,11 +187,12 @@ std::vector<int32_t> PassesFord::Predecesseurs() const
 }
 }  // namespace
 
-std::optional<std::vector<int32_t>> PredecesseursFord(const IndexNumeros& index, int32_t depart)
+std::optional<std::vector<int32_t>> PredecesseursFord(const IndexNumeros& index, int32_t depart,
+                                                      Deroulement* deroulement)
 {
     if (index.SommetNumero(depart) == nullptr)
         return std::vector<int32_t>(static_cast<size_t>(index.Taille()), kAucunSommet);
-    PassesFord passes(index, depart);
+    PassesFord passes(index, depart, deroulement);
     // The path runs from the departure only; then, from the values found,
     // passes through every vertex settle unless some circuit elsewhere, one
     // the departure does not reach included, is absorbing.
@@ -168,7 +201,7 @@ std::optional<std::vector<int32_t>> PredecesseursFord(const IndexNumeros& index,
     return passes.Predecesseurs();
 }
 
-void Ford(TGraphe& graphe)
+void Ford(TGraphe& graphe, Deroulement* deroulement)
 {
     ServicesFenetre& fenetre = graphe.Fenetre();
     char depart[kTailleNom] = {};
@@ -180,7 +213,11 @@ void Ford(TGraphe& graphe)
     for (Sommet& s : graphe.Sommets())
         s.valeur = 0;
     const IndexNumeros index(graphe, graphe.NbSommets());
-    const auto predecesseur = PredecesseursFord(index, index.Numero(depart));
+    if (deroulement != nullptr) {
+        deroulement->Commencer(graphe, depart, arrivee);
+        deroulement->Numeroter(index);
+    }
+    const auto predecesseur = PredecesseursFord(index, index.Numero(depart), deroulement);
     if (!predecesseur) {
         fenetre.AfficherMessage(kCircuitAbsorbant, kTitreCircuit);
         return;

@@ -2,6 +2,7 @@
 
 #include "model/Sommet.h"
 
+class Deroulement;
 class TGraphe;
 
 // Fills `origine` and `cible` with the ends of the heaviest unmarked arc
@@ -15,12 +16,13 @@ bool ContientCycle(TGraphe& graphe);
 
 // Opens a window, owned by the graph's one, holding the tree that keeps the
 // heaviest arcs that close no cycle, with the weights as entered.
-void Kruskal1(TGraphe& graphe);
+void Kruskal1(TGraphe& graphe, Deroulement* deroulement = nullptr);
 // Removes arcs from the heaviest down wherever the graph stays connected
 // without them; the arcs kept are marked.
-void Kruskal2(TGraphe& graphe);
+void Kruskal2(TGraphe& graphe, Deroulement* deroulement = nullptr);
 
 // The menu commands: the "min" tree of Kruskal n°1 and the "max" tree of
 // Kruskal n°2 run between two negations of every weight. Both repaint.
-void CommandeKruskal1(TGraphe& graphe, bool arbreMinimum);
-void CommandeKruskal2(TGraphe& graphe, bool arbreMinimum);
+// With a recorder, each arc considered is recorded in it.
+void CommandeKruskal1(TGraphe& graphe, bool arbreMinimum, Deroulement* deroulement = nullptr);
+void CommandeKruskal2(TGraphe& graphe, bool arbreMinimum, Deroulement* deroulement = nullptr);

@@ -1,4 +1,5 @@
 #include "algorithms/ArcsParPoids.h"
+#include "algorithms/EtapesKruskal.h"
 #include "algorithms/IndexSommets.h"
 #include "algorithms/Kruskal.h"
 #include "algorithms/Partition.h"
@@ -128,13 +129,28 @@ Foret Retenir(const std::vector<ArcDuGraphe>& arcs, const std::vector<int>& choi
     return foret;
 }
 
+void Noter(Deroulement& deroulement, const TGraphe& graphe, const std::vector<ArcDuGraphe>& arcs,
+           const std::vector<int>& choix, const std::vector<Retenu>& retenus)
+{
+    std::vector<bool> gardes;
+    auto retenu = retenus.begin();
+    // The arcs kept come in the order of the picks.
+    for (const int i : choix) {
+        const bool garde = retenu != retenus.end() && retenu->arc.arc == arcs[size_t(i)].arc;
+        gardes.push_back(garde);
+        retenu += garde ? 1 : 0;
+    }
+    deroulement.Commencer(graphe);
+    NoterArcsConsideres(deroulement, arcs, choix, gardes, Raison::SansCycle, Raison::FermeUnCycle);
+}
+
 int32_t Oppose(int32_t poids)
 {
     return static_cast<int32_t>(0u - static_cast<uint32_t>(poids));
 }
 }  // namespace
 
-void Kruskal1(TGraphe& graphe)
+void Kruskal1(TGraphe& graphe, Deroulement* deroulement)
 {
     TGraphe& arbre = graphe.Fenetre().CreerFenetreResultat();
     const std::vector<ArcDuGraphe> arcs = TousLesArcs(graphe);
@@ -157,10 +173,13 @@ void Kruskal1(TGraphe& graphe)
     const Foret parKruskal = Retenir<ForetDeKruskal>(arcs, choix);
     const bool aussiBonne =
         parCycles.retenus.size() == parKruskal.retenus.size() && parCycles.poids == parKruskal.poids;
+    const std::vector<Retenu>& retenus = aussiBonne ? parCycles.retenus : parKruskal.retenus;
+    if (deroulement != nullptr)
+        Noter(*deroulement, graphe, arcs, choix, retenus);
 
     const IndexSommets sommets(graphe.PremierSommet());
     RemplissageGraphe remplissage(arbre);
-    for (const auto& [a, ajout] : aussiBonne ? parCycles.retenus : parKruskal.retenus) {
+    for (const auto& [a, ajout] : retenus) {
         const auto [arc, origine] = a;
         if (ajout.origineNouvelle) {
             const Sommet& u = sommets[sommets.Position(origine->nom)];
@@ -173,13 +192,13 @@ void Kruskal1(TGraphe& graphe)
     arbre.AjusterFenetre();
 }
 
-void CommandeKruskal1(TGraphe& graphe, bool arbreMinimum)
+void CommandeKruskal1(TGraphe& graphe, bool arbreMinimum, Deroulement* deroulement)
 {
     // The run keeps the heaviest arcs; the least tree is the heaviest one of
     // the negated weights.
     if (arbreMinimum)
         graphe.InverserPoids();
-    Kruskal1(graphe);
+    Kruskal1(graphe, deroulement);
     if (arbreMinimum)
         graphe.InverserPoids();
     graphe.Fenetre().Redessiner();

@@ -1,4 +1,5 @@
 #include "algorithms/ArcsParPoids.h"
+#include "algorithms/EtapesKruskal.h"
 #include "algorithms/IndexSommets.h"
 #include "algorithms/Kruskal.h"
 #include "algorithms/Partition.h"
@@ -125,6 +126,20 @@ void Decider(Plan& plan, bool connexe)
     }
 }
 
+// One row per step, before the graph changes: the arc it took (a mirror
+// goes with it) and whether it was put back.
+void Noter(Deroulement& deroulement, const TGraphe& graphe, const Plan& plan)
+{
+    std::vector<int> choix;
+    std::vector<bool> gardes;
+    for (const Etape& etape : plan.etapes) {
+        choix.push_back(etape.arcs.front());
+        gardes.push_back(etape.remiseEnPlace);
+    }
+    deroulement.Commencer(graphe);
+    NoterArcsConsideres(deroulement, plan.arcs, choix, gardes, Raison::Deconnecterait, Raison::ResteConnexe);
+}
+
 constexpr int kIntact = -1;
 constexpr int kSupprime = -2;
 
@@ -157,13 +172,15 @@ void ReconstruireChaines(TGraphe& graphe, const std::vector<int>& devenir)
 }
 }  // namespace
 
-void Kruskal2(TGraphe& graphe)
+void Kruskal2(TGraphe& graphe, Deroulement* deroulement)
 {
     Plan plan(graphe);
     for (const ArcDuGraphe& a : plan.arcs)
         a.arc->marque = false;
     Decouper(plan, graphe.Oriente());
     Decider(plan, EstConnexe(graphe));
+    if (deroulement != nullptr)
+        Noter(*deroulement, graphe, plan);
 
     std::vector<int> devenir(plan.arcs.size(), kIntact);
     for (size_t numero = 0; numero < plan.etapes.size(); ++numero) {
@@ -178,13 +195,13 @@ void Kruskal2(TGraphe& graphe)
     ReconstruireChaines(graphe, devenir);
 }
 
-void CommandeKruskal2(TGraphe& graphe, bool arbreMinimum)
+void CommandeKruskal2(TGraphe& graphe, bool arbreMinimum, Deroulement* deroulement)
 {
     // The run removes the heaviest arcs it can; the greatest tree is the
     // least one of the negated weights.
     if (!arbreMinimum)
         graphe.InverserPoids();
-    Kruskal2(graphe);
+    Kruskal2(graphe, deroulement);
     if (!arbreMinimum)
         graphe.InverserPoids();
     graphe.Fenetre().Redessiner();

@@ -14,7 +14,7 @@ constexpr int kEchec = 3;
 constexpr std::string_view kNomOutil = "quorvalent-cli";
 
 // The options a command accepts.
-enum Option : unsigned { kAucuneOption = 0, kOptionMax = 1, kOptionSortie = 2, kOptionFormat = 4 };
+enum Option : unsigned { kAucuneOption = 0, kOptionMax = 1, kOptionSortie = 2, kOptionFormat = 4, kOptionEtapes = 8 };
 
 // The name that stands for standard input, or standard output after -o.
 constexpr std::string_view kFluxStandard = "-";
@@ -24,8 +24,9 @@ struct Arguments {
     std::string commande;
     std::vector<std::string> valeurs;  // the non-option arguments, in order
     bool max = false;
-    std::string sortie;  // the file of -o, empty without it
-    std::string format;  // the value of --format, empty without it
+    bool etapes = false;  // --etapes: the table of the run's steps after its result
+    std::string sortie;   // the file of -o, empty without it
+    std::string format;   // the value of --format, empty without it
     bool json = false;
 };
 

@@ -1,10 +1,12 @@
 #include "Executeurs.h"
 
+#include "Etapes.h"
 #include "Fichiers.h"
 #include "NomSommet.h"
 #include "TexteGraphe.h"
 
 #include "algorithms/Commandes.h"
+#include "algorithms/DeroulementCommande.h"
 #include "model/Cp1252.h"
 
 #include <iostream>
@@ -61,16 +63,21 @@ int ExecuterChemin(const Arguments& arguments)
         ServicesConsole& services = *fenetre.services;
         services.FixerExtremites(*depart, *arrivee);
         const int messages = services.NbMessages();
-        ExecuterCommande(*fenetre.graphe, CommandeDuMenu(arguments));
+        const Commande commande = CommandeDuMenu(arguments);
+        Deroulement deroulement(*DeroulementDe(commande));
+        ExecuterCommande(*fenetre.graphe, commande, arguments.etapes ? &deroulement : nullptr);
         const FenetreConsole* chemin = services.Resultats().empty() ? nullptr : &services.Resultats().back();
         if (objet != nullptr)
             objet->update(CheminJson(arguments, chemin));
+        int statut = kReponseNegative;
         if (chemin != nullptr)
-            return AfficherEtEnregistrer(*chemin, arguments.sortie, objet != nullptr ? &(*objet)["graphe"] : nullptr);
-        if (services.NbMessages() == messages) {
+            statut = AfficherEtEnregistrer(*chemin, arguments.sortie, objet != nullptr ? &(*objet)["graphe"] : nullptr);
+        else if (services.NbMessages() == messages) {
             SignalerNomInconnu(*fenetre.graphe, *depart, arguments.valeurs[1]);
             SignalerNomInconnu(*fenetre.graphe, *arrivee, arguments.valeurs[2]);
         }
-        return kReponseNegative;
+        if (arguments.etapes)
+            AjouterEtapes(deroulement, objet);
+        return statut;
     });
 }

@@ -1,8 +1,10 @@
 #include "Executeurs.h"
 
+#include "Etapes.h"
 #include "Fichiers.h"
 
 #include "algorithms/Commandes.h"
+#include "algorithms/DeroulementCommande.h"
 
 // Kruskal n°1 shows its tree in a new window; Kruskal n°2 leaves it in the
 // graph itself.
@@ -12,7 +14,8 @@ int ExecuterKruskal(const Arguments& arguments)
         const bool premier = arguments.commande == "kruskal1";
         const Commande commande = premier ? (arguments.max ? Commande::Kruskal1Max : Commande::Kruskal1Min)
                                           : (arguments.max ? Commande::Kruskal2Max : Commande::Kruskal2Min);
-        ExecuterCommande(*fenetre.graphe, commande);
+        Deroulement deroulement(*DeroulementDe(commande));
+        ExecuterCommande(*fenetre.graphe, commande, arguments.etapes ? &deroulement : nullptr);
         const auto& resultats = fenetre.services->Resultats();
         if (premier && resultats.empty())
             return kReponseNegative;
@@ -20,6 +23,8 @@ int ExecuterKruskal(const Arguments& arguments)
         const int statut = AfficherEtEnregistrer(arbre, arguments.sortie, objet);
         if (objet != nullptr)
             (*objet)["poids_total"] = PoidsTotal(*arbre.graphe);
+        if (arguments.etapes)
+            AjouterEtapes(deroulement, objet);
         return statut;
     });
 }

@@ -14,6 +14,7 @@ constexpr std::string_view kValeurManquante = "valeur manquante après ";
 constexpr std::string_view kTropPeu = "arguments manquants pour ";
 constexpr std::string_view kTrop = "trop d'arguments pour ";
 constexpr std::string_view kJsonEtFlux = "--json occupe déjà la sortie standard : ";
+constexpr std::string_view kEtapesEtFlux = "--etapes écrirait dans le graphe envoyé sur la sortie standard : ";
 constexpr std::string_view kOptionRepetee = "option répétée : ";
 constexpr std::string_view kExtensionContraire = "extension contraire au format .gff : ";
 constexpr std::string_view kEssayez = "Essayez « quorvalent-cli --aide ».\n";
@@ -40,12 +41,15 @@ bool LireOption(const std::vector<std::string>& ligne, size_t& i, const Commande
         arguments.json = true;
         return true;
     }
-    if (option == "--max" || option == "-o" || option == "--format") {
-        const unsigned bit = option == "--max" ? kOptionMax : option == "-o" ? kOptionSortie : kOptionFormat;
+    if (option == "--max" || option == "--etapes" || option == "-o" || option == "--format") {
+        const unsigned bit = option == "--max"    ? kOptionMax
+                           : option == "--etapes" ? kOptionEtapes
+                           : option == "-o"       ? kOptionSortie
+                                                  : kOptionFormat;
         if ((commande.options & bit) == 0)
             return Refuser(kOptionRefusee, option);
-        if (bit == kOptionMax) {
-            arguments.max = true;
+        if (bit == kOptionMax || bit == kOptionEtapes) {
+            (bit == kOptionMax ? arguments.max : arguments.etapes) = true;
             return true;
         }
         std::string& valeur = bit == kOptionSortie ? arguments.sortie : arguments.format;
@@ -102,5 +106,7 @@ bool AnalyserLigne(const std::vector<std::string>& ligne, const CommandeCli*& co
     const bool imageSurFlux = (commande->options & kOptionFormat) != 0 && arguments.valeurs[1] == kFluxStandard;
     if (arguments.json && (arguments.sortie == kFluxStandard || imageSurFlux))
         return Refuser(kJsonEtFlux, kFluxStandard);
+    if (arguments.etapes && !arguments.json && arguments.sortie == kFluxStandard)
+        return Refuser(kEtapesEtFlux, kFluxStandard);
     return true;
 }

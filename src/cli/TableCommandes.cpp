@@ -32,24 +32,26 @@ const std::vector<CommandeCli>& TableCommandes()
          "numérotation topologique : écrit les étiquettes des sommets dans l'ordre\n"
          "de la liste (A[1], B[2], C...) ; -o enregistre le graphe numéroté",
          kOptionSortie, 1, 1, ExecuterNumerotation},
-        {"dijkstra", "FICHIER.gff DEPART ARRIVEE [-o CHEMIN.gff]",
+        {"dijkstra", "[--etapes] FICHIER.gff DEPART ARRIVEE [-o CHEMIN.gff]",
          "plus court chemin de DEPART à ARRIVEE : le message du programme,\n"
-         "ou la fenêtre du chemin écrite comme par afficher ; -o l'enregistre",
-         kOptionSortie, 3, 3, ExecuterChemin},
-        {"bellman", "[--max] FICHIER.gff DEPART ARRIVEE [-o CHEMIN.gff]",
-         "de même par l'algorithme de Bellman ; --max pour le chemin le plus lourd", kOptionMax | kOptionSortie, 3, 3,
-         ExecuterChemin},
-        {"ford", "[--max] FICHIER.gff DEPART ARRIVEE [-o CHEMIN.gff]",
-         "de même par l'algorithme de Ford ; --max pour le chemin le plus lourd", kOptionMax | kOptionSortie, 3, 3,
-         ExecuterChemin},
-        {"kruskal1", "[--max] FICHIER.gff [-o SORTIE.gff]",
+         "ou la fenêtre du chemin écrite comme par afficher ; -o l'enregistre ;\n"
+         "--etapes ajoute le tableau du déroulement (une ligne par sommet réglé)",
+         kOptionSortie | kOptionEtapes, 3, 3, ExecuterChemin},
+        {"bellman", "[--max] [--etapes] FICHIER.gff DEPART ARRIVEE [-o CHEMIN.gff]",
+         "de même par l'algorithme de Bellman ; --max pour le chemin le plus lourd",
+         kOptionMax | kOptionSortie | kOptionEtapes, 3, 3, ExecuterChemin},
+        {"ford", "[--max] [--etapes] FICHIER.gff DEPART ARRIVEE [-o CHEMIN.gff]",
+         "de même par l'algorithme de Ford ; --max pour le chemin le plus lourd",
+         kOptionMax | kOptionSortie | kOptionEtapes, 3, 3, ExecuterChemin},
+        {"kruskal1", "[--max] [--etapes] FICHIER.gff [-o SORTIE.gff]",
          "arbre couvrant minimum (--max : maximum) de Kruskal n°1 : la fenêtre\n"
-         "de l'arbre écrite comme par afficher ; -o l'enregistre",
-         kOptionMax | kOptionSortie, 1, 1, ExecuterKruskal},
-        {"kruskal2", "[--max] FICHIER.gff [-o SORTIE.gff]",
+         "de l'arbre écrite comme par afficher ; -o l'enregistre ; --etapes\n"
+         "ajoute le tableau des arcs considérés, gardés ou non",
+         kOptionMax | kOptionSortie | kOptionEtapes, 1, 1, ExecuterKruskal},
+        {"kruskal2", "[--max] [--etapes] FICHIER.gff [-o SORTIE.gff]",
          "de même par Kruskal n°2 (le retour), qui laisse l'arbre dans le graphe\n"
          "lui-même ; -o enregistre le graphe ainsi réduit",
-         kOptionMax | kOptionSortie, 1, 1, ExecuterKruskal},
+         kOptionMax | kOptionSortie | kOptionEtapes, 1, 1, ExecuterKruskal},
         {"exporter", "[--format bmp|png|svg] FICHIER.gff IMAGE.bmp|IMAGE.png|IMAGE.svg|-",
          "dessine le graphe comme sa fenêtre (échelle 1, fond blanc, taille\n"
          "ajustée aux sommets) dans une image BMP, PNG ou SVG ; - (avec --format)\n"

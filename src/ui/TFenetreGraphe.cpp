@@ -165,6 +165,11 @@ TGraphe& TFenetreGraphe::CreerFenetreResultat()
     return resultat->graphe;
 }
 
+void TFenetreGraphe::LierFenetre(QMdiSubWindow* fenetre)
+{
+    resultats.emplace_back(fenetre);
+}
+
 void TFenetreGraphe::PlacerPresDeLaSource()
 {
     QMdiSubWindow* sous = SousFenetre();

@@ -28,6 +28,8 @@ public:
 
     TGraphe& Graphe() { return graphe; }
     QMdiSubWindow* SousFenetre() const;
+    // A window that explains this one's last run: it closes with it.
+    void LierFenetre(QMdiSubWindow* fenetre);
 
     void AfficherMessage(std::string_view texte, std::string_view titre) override;
     bool PoserQuestion(std::string_view texte, std::string_view titre) override;
@@ -64,7 +66,7 @@ private:
     // The line of an arc being drawn, painted over the graph until the next
     // plain repaint.
     std::optional<std::pair<Point, Point>> elastique;
-    // Path and tree windows opened from this one; they close with it.
+    // Path, tree and step windows opened from this one; they close with it.
     std::vector<QPointer<QMdiSubWindow>> resultats;
     // The window a result window came from, while the command that opened
     // it is still filling and fitting it: each fitting places it again.

@@ -104,5 +104,5 @@ TFenetreGraphe* TTrivaldo::CreerFenetreGraphe()
 void TTrivaldo::Executer(Commande commande)
 {
     if (TFenetreGraphe* fenetre = FenetreActive())
-        ExecuterCommande(fenetre->Graphe(), commande);
+        ExecuterEtMontrer(*fenetre, commande);
 }

@@ -10,6 +10,7 @@
 #include <memory>
 
 class QFileDialog;
+class QAction;
 class QLabel;
 class QMdiArea;
 class QMenu;
@@ -61,6 +62,7 @@ private:
     void CreerBarreEtat();
     void CreerDialoguesFichier();
     void CreerMenuFenetres();
+    void CreerItemDeroulement(QMenu* traitement);
     // The list of windows, rebuilt each time the menu opens.
     void ListerFenetres();
     void ListerRecents();
@@ -71,6 +73,9 @@ private:
                          std::function<void()> gestionnaire);
     // Runs a command of the algorithm menus on the active graph window.
     void Executer(Commande commande);
+    // The command on the window, then, when "Montrer le déroulement" is
+    // checked and the command records its steps, their table beside it.
+    void ExecuterEtMontrer(TFenetreGraphe& fenetre, Commande commande);
     TFenetreGraphe* CreerFenetreGraphe();
     // Shows `etat` while the user picks a file in `dialogue`, hands the path
     // chosen to `suite`, then shows "Prêt.".
@@ -83,6 +88,9 @@ private:
     QFileDialog* OpenDialog1 = nullptr;
     QFileDialog* SaveDialog1 = nullptr;
     QMenu* menuRecents = nullptr;
+    // "Montrer le déroulement": the path and tree commands also open the
+    // table of their steps. Remembered in the settings.
+    QAction* montrerDeroulement = nullptr;
     QMenu* menuFenetres = nullptr;
     // Actions of the window menu before its list of windows.
     int nbItemsFenetres = 0;

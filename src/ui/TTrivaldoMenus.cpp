@@ -117,6 +117,8 @@ void TTrivaldo::CreerMenuPrincipal()
     QMenu* prim = AjouterMenu(traitement, "Prim1", QStringLiteral("&Prim"));
     AjouterItem(prim, "min5", QStringLiteral("m&in"), aucun, {});
     AjouterItem(prim, "max4", QStringLiteral("m&ax"), aucun, {});
+    traitement->addSeparator();
+    CreerItemDeroulement(traitement);
 
     QMenu* detection = AjouterMenu(nullptr, "Dtection1", QStringLiteral("&Détection"));
     AjouterItem(detection, "Connexit2", QStringLiteral("&Connexité"), ctrl('C'), executer(Commande::Connexite));

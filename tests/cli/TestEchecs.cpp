@@ -133,6 +133,9 @@ TEST_F(TestCli, ErreursDUsage_uneLigneDeRaisonPuisEssayezEtStatut2)
         {{"numerotation", "g.gff", "-o", "x.png"}, "extension contraire au format .gff : x.png"},
         {{"imprimer", "g.gff", "x.txt"}, "extension contraire au format .pdf : x.txt"},
         {{"numerotation", "--json", "g.gff", "-o", "-"}, "--json occupe déjà la sortie standard : -"},
+        {{"rapport", "--etapes", "g.gff"}, "option sans objet pour cette commande : --etapes"},
+        {{"kruskal1", "--etapes", "g.gff", "-o", "-"},
+         "--etapes écrirait dans le graphe envoyé sur la sortie standard : -"},
     };
     for (const auto& [arguments, raison] : cas) {
         const Execution e = Lancer(arguments);

@@ -59,12 +59,22 @@ TEST_F(TestCli, Json_chaqueCommandeEcritDesLignesConformesAuSchema)
         g.AjouterArc("Zo\xe9", "B -> C : (", 7);
     });
     const std::vector<std::vector<std::string>> lignes = {
-        {"afficher", "g.gff", "g.gff"}, {"rapport", "g.gff"},
-        {"circuit", "g.gff"},           {"arbre", "g.gff"},
-        {"numerotation", "g.gff"},      {"dijkstra", "g.gff", "Zoé", "B -> C : ("},
-        {"ford", "g.gff", "Zoé", "X"},  {"kruskal1", "g.gff"},
-        {"kruskal2", "g.gff"},          {"exporter", "g.gff", "g.svg"},
+        {"afficher", "g.gff", "g.gff"},
+        {"rapport", "g.gff"},
+        {"circuit", "g.gff"},
+        {"arbre", "g.gff"},
+        {"numerotation", "g.gff"},
+        {"dijkstra", "g.gff", "Zoé", "B -> C : ("},
+        {"ford", "g.gff", "Zoé", "X"},
+        {"kruskal1", "g.gff"},
+        {"kruskal2", "g.gff"},
+        {"exporter", "g.gff", "g.svg"},
         {"imprimer", "g.gff", "g.pdf"},
+        {"dijkstra", "--etapes", "g.gff", "Zoé", "B -> C : ("},
+        {"ford", "--etapes", "--max", "g.gff", "Zoé", "X"},
+        {"bellman", "--etapes", "g.gff", "Zoé", "Zoé"},
+        {"kruskal1", "--etapes", "g.gff"},
+        {"kruskal2", "--etapes", "--max", "g.gff"},
     };
     for (std::vector<std::string> ligne : lignes) {
         ligne.push_back("--json");
@@ -82,6 +92,15 @@ TEST_F(TestCli, Json_chaqueCommandeEcritDesLignesConformesAuSchema)
     const json chemin = json::parse(Lancer({"dijkstra", "--json", "g.gff", "Zoé", "B -> C : ("}).sortie);
     EXPECT_EQ(chemin["chemin"], json::array({"Zoé", "B -> C : ("}));
     EXPECT_EQ(chemin["distance"], 7);
+    // The graph is non-oriented: its edge leads back as well.
+    const json etapes = json::parse(Lancer({"dijkstra", "--json", "--etapes", "g.gff", "B -> C : (", "Zoé"}).sortie);
+    EXPECT_EQ(etapes["etapes"], json::parse(R"([
+        {"sommet":"B -> C : (","distances":{"Zoé":7,"B -> C : (":0},"predecesseurs":{"Zoé":"B -> C : (","B -> C : (":null}},
+        {"sommet":"Zoé","distances":{"Zoé":7,"B -> C : (":0},"predecesseurs":{"Zoé":"B -> C : (","B -> C : (":null}}])"));
+    const json kruskal = json::parse(Lancer({"kruskal1", "--json", "--etapes", "--max", "g.gff"}).sortie);
+    EXPECT_EQ(kruskal["etapes"], json::parse(R"([
+        {"origine":"Zoé","cible":"B -> C : (","poids":7,"garde":true,"raison":"ne ferme aucun cycle"},
+        {"origine":"B -> C : (","cible":"Zoé","poids":7,"garde":false,"raison":"ferme un cycle"}])"));
     const json arbre = json::parse(Lancer({"kruskal2", "--json", "g.gff"}).sortie);
     EXPECT_EQ(arbre["poids_total"], 7) << "an edge counts once";
     EXPECT_EQ(arbre["arcs"].size(), 2u) << "and is listed both ways";

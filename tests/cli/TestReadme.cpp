@@ -8,8 +8,9 @@
 #include <string>
 #include <vector>
 
-// The README's examples, run as written: each "$ " line of a ```console
-// block, in a copy of the examples folder, must print the lines after it.
+// The examples of the README and of the user guide, run as written: each
+// "$ " line of a ```console block, in a copy of the examples folder, must
+// print the lines after it.
 namespace {
 struct Exemple {
     std::string commande;
@@ -49,11 +50,11 @@ std::string Executer(const std::string& commande)
 }
 }  // namespace
 
-TEST(Readme, ExemplesDeQuorvalentCli_donnentLaSortieMontree)
+static void VerifierExemples(const std::string& document)
 {
     const std::filesystem::path source = QUORVALENT_SOURCE;
-    const std::vector<Exemple> exemples = LireExemples((source / "README.md").string());
-    ASSERT_FALSE(exemples.empty()) << "no example found in README.md";
+    const std::vector<Exemple> exemples = LireExemples((source / document).string());
+    ASSERT_FALSE(exemples.empty()) << "no example found in " << document;
 
     std::string modele = (std::filesystem::temp_directory_path() / "quorvalent-readme-XXXXXX").string();
     ASSERT_NE(::mkdtemp(modele.data()), nullptr);
@@ -70,4 +71,15 @@ TEST(Readme, ExemplesDeQuorvalentCli_donnentLaSortieMontree)
         EXPECT_EQ(Executer(ligne), exemple.attendu) << "$ " << exemple.commande;
     }
     std::filesystem::remove_all(dossier);
+}
+
+TEST(Readme, ExemplesDeQuorvalentCli_donnentLaSortieMontree)
+{
+    VerifierExemples("README.md");
+}
+
+// The guide's step tables are the program's own.
+TEST(Guide, ExemplesDeDeroulement_donnentLesTableauxMontres)
+{
+    VerifierExemples("docs/guide.md");
 }

@@ -2,6 +2,7 @@
 
 #include "LigneCommande.h"
 #include "TApercu.h"
+#include "TDeroulement.h"
 #include "TFenetreGraphe.h"
 #include "TGuide.h"
 #include "TTrivaldo.h"
@@ -9,6 +10,7 @@
 #include "algorithms/Kruskal.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -629,6 +631,56 @@ private slots:
         Nouveau(false)->CreerFenetreResultat().AjouterSommet("A", 1, 1);
         QCOMPARE(Zone(*cadre)->subWindowList().size(), 4);
         cadre.reset();
+    }
+
+    // "Montrer le déroulement", off at first and remembered: checked, a
+    // tree command also opens the table of its steps, which copies, exports
+    // and closes with the graph it explains.
+    void Deroulement_tableauDuResultat_copieExporteEtFermeAvecLeGraphe()
+    {
+        QAction* montrer = Action(*cadre, "Montrerledroulement1");
+        QVERIFY(montrer->isCheckable() && !montrer->isChecked());
+        QCOMPARE(TextesMenu(*cadre, "Algorithmes1").last(), QStringLiteral("&Montrer le déroulement"));
+        TFenetreGraphe* source = Nouveau(false);
+        for (const char* nom : {"A", "B", "C"})
+            source->Graphe().AjouterSommet(nom, 20 + 60 * (nom[0] - 'A'), 20);
+        source->Graphe().AjouterArc("A", "B", 3);
+        source->Graphe().AjouterArc("B", "C", 2);
+        source->Graphe().AjouterArc("A", "C", 1);
+        Action(*cadre, "max")->trigger();
+        QVERIFY(cadre->findChild<TDeroulement*>() == nullptr);
+
+        montrer->trigger();
+        Zone(*cadre)->setActiveSubWindow(source->SousFenetre());
+        Action(*cadre, "max")->trigger();
+        auto* table = cadre->findChild<TDeroulement*>();
+        QVERIFY(table != nullptr);
+        QCOMPARE(table->SousFenetre()->windowTitle(), QStringLiteral("Déroulement : Kruskal n°1 max"));
+        QVERIFY2(cadre->FenetreActive() != nullptr && cadre->FenetreActive() != source, "the tree stays current");
+        table->CopierTableau();
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("Étape\tOrigine\tCible\tPoids\tDécision\tRaison\n"
+                                                                   "1\tA\tB\t3\tgardé\tne ferme aucun cycle\n"
+                                                                   "2\tB\tA\t3\trefusé\tferme un cycle\n"
+                                                                   "3\tB\tC\t2\tgardé\tne ferme aucun cycle\n"
+                                                                   "4\tC\tB\t2\trefusé\tferme un cycle\n"
+                                                                   "5\tA\tC\t1\trefusé\tferme un cycle\n"
+                                                                   "6\tC\tA\t1\trefusé\tferme un cycle\n"));
+        QCOMPARE(table->Exporter(Chemin("t.csv")), QString());
+        QCOMPARE(table->Exporter(Chemin("t.TEX")), QString());
+        QFile csv(Chemin("t.csv"));
+        QFile latex(Chemin("t.TEX"));
+        QVERIFY(csv.open(QIODevice::ReadOnly) && latex.open(QIODevice::ReadOnly));
+        QCOMPARE(csv.readLine(), QByteArray("Étape;Origine;Cible;Poids;Décision;Raison\r\n"));
+        QVERIFY(latex.readAll().contains("\\begin{tabular}{llllll}\n\\hline\nÉtape & Origine"));
+        QVERIFY2(!table->Exporter(dossier.path()).isEmpty(), "a folder is no file");
+
+        source->SousFenetre()->close();
+        FinirEvenement();
+        FinirEvenement();
+        QVERIFY(Zone(*cadre)->subWindowList().isEmpty());
+        cadre.reset();
+        Demarrer();
+        QVERIFY(Action(*cadre, "Montrerledroulement1")->isChecked());
     }
 
     void Aide_parLeMenuEtParLeDernierBouton()
