@@ -154,6 +154,7 @@ TEST(Dot, FichiersRefuses_messageClairEtLectureSuivanteIntacte)
     } cas[] = {
         {"digraph {\n  a -> b\n  c - d }", "Erreur de syntaxe DOT à la ligne 3, près de « - »."},
         {"graph { a -> b }", "ligne 1"},
+        {"digraph G " + repete("\xC3\xA9", 100) + " { }", "près de « " + repete("\xC3\xA9", 20) + "… »"},
         {"digraph { a -> b [weight=lourd] }", "Poids « lourd » non numérique sur l'arc de « a » vers « b »."},
         {"graph { a -- b [weight=\"1e999\"] }", "sur l'arête entre « a » et « b »"},
         {"digraph { a [pos=\"12\"] }", "Position « 12 » illisible pour le sommet « a »"},
