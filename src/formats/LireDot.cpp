@@ -37,7 +37,15 @@ std::string MessageErreur(const std::string& erreur)
     int lu = 0;
     if (std::sscanf(erreur.c_str(), "syntax error in line %d near '%n", &ligne, &lu) == 1 && lu > 0
         && erreur.size() > static_cast<size_t>(lu) && erreur.back() == '\'') {
-        const std::string pres = erreur.substr(static_cast<size_t>(lu), erreur.size() - lu - 1);
+        // The token can be a whole long string: its start is enough.
+        constexpr size_t kDebutMontre = 40;
+        std::string pres = erreur.substr(static_cast<size_t>(lu), erreur.size() - lu - 1);
+        if (pres.size() > kDebutMontre) {
+            size_t coupe = kDebutMontre;
+            while (coupe > 0 && (static_cast<unsigned char>(pres[coupe]) & 0xC0) == 0x80)
+                --coupe;
+            pres = pres.substr(0, coupe) + "…";
+        }
         return Formater(kSyntaxe, ligne, pres.c_str());
     }
     return Formater(kGraphviz, erreur.c_str());

@@ -33,40 +33,42 @@ bool Citable(std::string_view texte)
     return barres % 2 == 0;
 }
 
-bool ChevronsAppaires(std::string_view texte)
+// A name that quoting alone cannot carry is written in pieces joined by
+// '+': its backslashes and line ends as HTML strings, where Graphviz takes
+// every character as itself, the rest quoted.
+std::string CiterEnMorceaux(std::string_view texte)
 {
-    size_t ouverts = 0;
-    for (const char c : texte) {
-        if (c == '<') {
-            ++ouverts;
-        } else if (c == '>') {
-            if (ouverts == 0)
-                return false;
-            --ouverts;
+    std::string cite;
+    size_t i = 0;
+    while (i < texte.size()) {
+        const bool brut = texte[i] == '\\' || texte[i] == '\n';
+        size_t fin = i;
+        while (fin < texte.size() && (texte[fin] == '\\' || texte[fin] == '\n') == brut)
+            ++fin;
+        cite += cite.empty() ? "" : " + ";
+        if (brut) {
+            cite += "<" + std::string(texte.substr(i, fin - i)) + ">";
+        } else {
+            cite += '"';
+            for (const char c : texte.substr(i, fin - i))
+                cite += c == '"' ? std::string("\\\"") : std::string(1, c);
+            cite += '"';
         }
+        i = fin;
     }
-    return ouverts == 0;
+    return cite;
 }
 
 std::string Citer(std::string_view texte)
 {
-    const bool citable = Citable(texte);
-    if (!citable && ChevronsAppaires(texte))
-        return "<" + std::string(texte) + ">";
+    if (!Citable(texte))
+        return CiterEnMorceaux(texte);
     std::string cite = "\"";
-    size_t barres = 0;
     for (const char c : texte) {
-        // An odd run before a quote or a line end is only met when no other
-        // writing exists: one more backslash makes it even.
-        if (barres % 2 == 1 && (c == '"' || c == '\n'))
-            cite += '\\';
         if (c == '"')
             cite += '\\';
         cite += c;
-        barres = c == '\\' ? barres + 1 : 0;
     }
-    if (barres % 2 == 1)
-        cite += '\\';
     return cite + "\"";
 }
 

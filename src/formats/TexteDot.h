@@ -15,10 +15,10 @@
 // which restores every double exactly. (A file laid out by Graphviz carries
 // its bounding box `bb`: LireDot then counts y down from the box's top.)
 //
-// Names are quoted; the rare name Graphviz's quoting cannot carry (an odd
-// run of backslashes before a quote, a line end or the end, a lone line end
-// between quotes or backslashes) is written as an HTML string, and, if its
-// angle brackets do not pair either, with that backslash doubled. A second
-// vertex named "\N" comes back as "\N~2": Graphviz reads the label "\N"
-// as "the node's name", in any quoting.
+// Names are quoted; a name Graphviz's quoting cannot carry as it is (an
+// odd run of backslashes before a quote, a line end or the end, a lone line
+// end between quotes or backslashes) is written in pieces joined by '+',
+// its backslashes and line ends as HTML strings. A second vertex named
+// "\N" comes back as "\N~2": Graphviz reads the label "\N" as "the node's
+// name", in any quoting.
 std::string TexteDot(const GrapheEchange& graphe);

@@ -28,13 +28,12 @@ inline std::string PhotoEchange(const GrapheEchange& g)
 
 // Names built from pieces that Graphviz's quoting treats apart (quotes,
 // backslashes, line ends, angle brackets, non-ASCII letters), sometimes
-// twice the same; the brackets pair, as the few names DOT cannot carry
-// exactly are tested apart; positions whole or fractional, of both signs, sometimes
+// twice the same; positions whole or fractional, of both signs, sometimes
 // missing; loops and parallel arcs.
 inline GrapheEchange EchangeAleatoire(std::mt19937& alea)
 {
     static const char* const kMorceaux[] = {
-        "a",    "B",   "\xC3\xA9", "\xE4\xB8\xAD",    "\"", " ", "\n", "\\x", "<b>", "\\\\", "--",
+        "a",    "B",   "\xC3\xA9", "\xE4\xB8\xAD",    "\"", " ", "\n", "\\x", "<", ">", "\\\\", "\\", "->",
         "node", "1.5", ";",        "\xF0\x9F\x98\x80"};
     const auto tirer = [&alea](int n) { return std::uniform_int_distribution<int>(0, n - 1)(alea); };
     GrapheEchange g;
