@@ -74,8 +74,9 @@ bool TGraphe::Sauvegarder(const std::string& chemin)
     const std::vector<unsigned char> octets = ContenuGff(*this);
     const std::string erreur =
         EcrireFichier(chemin, std::string_view(reinterpret_cast<const char*>(octets.data()), octets.size()));
+    // Today's sentence first, then the path and the system's reason.
     if (!erreur.empty())
-        fenetre.AfficherMessage(kNonSauvegarde, kTitreEcriture);
+        fenetre.AfficherMessage(std::string(kNonSauvegarde) + "\n" + erreur, kTitreEcriture);
     return erreur.empty();
 }
 
