@@ -122,14 +122,14 @@ bool TGraphe::LireGraphe(gff::Curseur& curseur, const std::string& chemin)
     Sommet* dernier = nullptr;
     bool complet = true;
     for (int32_t i = 0; i < annonces && complet; ++i) {
-        const unsigned char* degre = curseur.Prendre(4);
-        const unsigned char* enregistrement = curseur.Prendre(kTailleEnregistrement);
-        if (degre == nullptr || enregistrement == nullptr) {
+        // One piece: a second call could move the block under the first.
+        const unsigned char* degre = curseur.Prendre(4 + kTailleEnregistrement);
+        if (degre == nullptr) {
             complet = false;
             break;
         }
         auto* sommet = new Sommet;
-        LireEnregistrement(enregistrement, *sommet);
+        LireEnregistrement(degre + 4, *sommet);
         (dernier != nullptr ? dernier->sommetSuivant : premierSommet) = sommet;
         dernier = sommet;
         ++nbSommets;
