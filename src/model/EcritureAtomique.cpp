@@ -109,9 +109,11 @@ std::string Remplacer(const std::string& chemin, const std::string& cible, const
     if (!temporaire.Ouvert())
         return Message(chemin, RaisonSysteme(errno));
     const int fd = temporaire.Descripteur();
+    if (existe && !ReprendreAttributs(fd, info))
+        return Message(chemin, RaisonSysteme(errno));
     // A producer that fails without saying why is taken for an I/O error.
     errno = EIO;
-    if ((existe && !ReprendreAttributs(fd, info)) || !produire(fd) || ::fsync(fd) != 0 || !temporaire.Publier(existe))
+    if (!produire(fd) || ::fsync(fd) != 0 || !temporaire.Publier(existe))
         return Message(chemin, RaisonSysteme(errno));
     if (!SynchroniserDossier(Dossier(cible)))
         return Message(chemin, RaisonSysteme(errno));
