@@ -11,10 +11,7 @@
 #include <random>
 #include <sys/file.h>
 #include <sys/mount.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/sysmacros.h>
-#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -40,7 +37,6 @@ struct EcritureAtomique : ::testing::Test {
     void TearDown() override
     {
         ::umount2(Chemin("petit").c_str(), MNT_DETACH);
-        fs::permissions(dossier, fs::perms::owner_all, fs::perm_options::add);
         fs::remove_all(dossier);
     }
     std::string Chemin(const std::string& nom) const { return (dossier / nom).string(); }
@@ -79,50 +75,6 @@ TEST_F(EcritureAtomique, Echec_laisseLAncienContenuOuRienEtDitPourquoi)
     EXPECT_EQ(Lire(Chemin("g.svg")), "nouveau");
     EXPECT_EQ(fs::status(Chemin("g.svg")).permissions(), fs::perms(0640));
     EXPECT_NE(EcrireFichier(Chemin("absent/g.svg"), "x").find("dossier introuvable"), std::string::npos);
-}
-
-TEST_F(EcritureAtomique, CiblesQuiNeSontPasDesFichiers_refuseesEtIntactes)
-{
-    ASSERT_EQ(::mkfifo(Chemin("fifo").c_str(), 0600), 0);
-    fs::create_directory(Chemin("dossier"));
-    const int prise = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un adresse{};
-    adresse.sun_family = AF_UNIX;
-    Chemin("prise").copy(adresse.sun_path, sizeof adresse.sun_path - 1);
-    ASSERT_EQ(::bind(prise, reinterpret_cast<sockaddr*>(&adresse), sizeof adresse), 0);
-    fs::create_symlink("fifo", Chemin("lien-fifo"));
-    std::vector<std::string> cibles = {"fifo", "dossier", "prise", "lien-fifo"};
-    // Only root makes device nodes: a copy of /dev/null's.
-    if (::mknod(Chemin("nul").c_str(), S_IFCHR | 0666, ::makedev(1, 3)) == 0)
-        cibles.push_back("nul");
-    for (const std::string& nom : cibles) {
-        const fs::file_type avant = fs::status(Chemin(nom)).type();
-        const std::string erreur = EcrireFichier(Chemin(nom), "contenu");
-        EXPECT_TRUE(erreur.ends_with("ce n'est pas un fichier ordinaire.") || erreur.ends_with("c'est un dossier."))
-            << nom << " : " << erreur;
-        EXPECT_EQ(fs::status(Chemin(nom)).type(), avant) << nom;
-    }
-    ::close(prise);
-    EXPECT_TRUE(fs::is_symlink(Chemin("lien-fifo")));
-    cibles.push_back("lien-fifo");
-    EXPECT_EQ(Residus(dossier, cibles), std::vector<std::string>{});
-}
-
-TEST_F(EcritureAtomique, LienSymbolique_saCibleRemplaceeEtLeLienGarde)
-{
-    fs::create_directory(Chemin("vrai"));
-    ASSERT_EQ(EcrireFichier(Chemin("vrai/g.gff"), "ancien"), "");
-    fs::create_symlink("vrai/g.gff", Chemin("lien.gff"));
-    fs::create_symlink("lien.gff", Chemin("lien2.gff"));
-    fs::create_symlink("vrai/nouveau.gff", Chemin("pendant.gff"));
-
-    EXPECT_EQ(EcrireFichier(Chemin("lien2.gff"), "nouveau"), "");
-    EXPECT_EQ(EcrireFichier(Chemin("pendant.gff"), "créé"), "");
-    EXPECT_TRUE(fs::is_symlink(Chemin("lien.gff")) && fs::is_symlink(Chemin("lien2.gff")));
-    EXPECT_TRUE(fs::is_symlink(Chemin("pendant.gff")));
-    EXPECT_EQ(Lire(Chemin("vrai/g.gff")), "nouveau");
-    EXPECT_EQ(Lire(Chemin("vrai/nouveau.gff")), "créé");
-    EXPECT_EQ(Residus(Chemin("vrai"), {"g.gff", "nouveau.gff"}), std::vector<std::string>{});
 }
 
 TEST_F(EcritureAtomique, TemporairesPerimes_retiresSaufCeuxDUnEcrivainVivant)

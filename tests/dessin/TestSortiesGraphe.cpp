@@ -1,14 +1,10 @@
 #include "ExempleDessin.h"
 #include "SortiesGraphe.h"
 
-#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 quint16 BitsParPixel(const QString& chemin)
@@ -96,33 +92,6 @@ private slots:
         const QString erreur = ExporterImageBmp(exemple.graphe, QSize(230, 175), QSize(210, 140),
                                                 QStringLiteral("/dossier-absent/graphe.bmp"));
         QCOMPARE(erreur, QStringLiteral("Impossible d'écrire « /dossier-absent/graphe.bmp » : dossier introuvable."));
-    }
-
-    // Cut short by a file size limit, the export leaves the old file whole.
-    void exportBmp_tailleLimitee_ancienFichierIntact()
-    {
-        QTemporaryDir dossier;
-        const QString chemin = dossier.filePath(QStringLiteral("graphe.bmp"));
-        {
-            QFile ancien(chemin);
-            QVERIFY(ancien.open(QIODevice::WriteOnly));
-            ancien.write("ancien");
-        }
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit avant{};
-        QCOMPARE(::getrlimit(RLIMIT_FSIZE, &avant), 0);
-        rlimit limite = avant;
-        limite.rlim_cur = 4096;
-        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &limite), 0);
-        Exemple exemple;
-        const QString erreur = ExporterImageBmp(exemple.graphe, QSize(230, 175), QSize(210, 140), chemin);
-        ::setrlimit(RLIMIT_FSIZE, &avant);
-        QVERIFY2(erreur.endsWith(QStringLiteral("graphe.bmp » : fichier trop volumineux.")), qPrintable(erreur));
-        QFile relu(chemin);
-        QVERIFY(relu.open(QIODevice::ReadOnly));
-        QCOMPARE(relu.readAll(), QByteArray("ancien"));
-        QCOMPARE(QDir(dossier.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-                 QStringList{QStringLiteral("graphe.bmp")});
     }
 };
 
