@@ -5,7 +5,7 @@
 # (also the benchmark's Boost, the format check, and the tools that check the
 # installed files and the Debian package); then fuzzing, which builds the
 # core alone.
-PACKAGES_RUN := cmake g++ qt6-base-dev qt6-svg-dev qt6-translations-l10n qt6-l10n-tools fonts-liberation2 nlohmann-json3-dev \
+PACKAGES_RUN := cmake g++ qt6-base-dev qt6-translations-l10n qt6-l10n-tools fonts-liberation2 nlohmann-json3-dev \
                 libgraphviz-dev pkgconf
 PACKAGES_TEST := $(PACKAGES_RUN) libgtest-dev libboost-graph-dev xvfb xauth xdotool imagemagick \
                  desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl \

@@ -1,5 +1,7 @@
 #include "Executeurs.h"
 
+#include "CanevasSvg.h"
+#include "EcritureQt.h"
 #include "Fichiers.h"
 #include "HorsEcran.h"
 #include "PoliceEcran.h"
@@ -8,12 +10,9 @@
 #include "model/Cp1252.h"
 #include "render/DessinGraphe.h"
 
-#include <QFile>
 #include <QImage>
 #include <QPainter>
-#include <QSvgGenerator>
 
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
@@ -56,20 +55,13 @@ void Peindre(QPaintDevice& surface, const TGraphe& graphe, QSize taille)
     DessinerGraphe(graphe, canevas, 0, 0, 1.0f);
 }
 
-bool EnregistrerSvg(const std::string& chemin, const TGraphe& graphe, QSize taille)
+// Written as it is drawn: a graph of any size takes little memory.
+bool EnregistrerSvg(QIODevice& sortie, const TGraphe& graphe, QSize taille)
 {
-    QSvgGenerator generateur;
-    generateur.setFileName(QString::fromStdString(chemin));
-    generateur.setSize(taille);
-    generateur.setViewBox(QRect(QPoint(0, 0), taille));
-    // At the screen's 96 dots per inch, viewers show it pixel for pixel.
-    generateur.setResolution(96);
-    generateur.setTitle(QString::fromStdString(CheminAffichable(graphe.NomFichier())));
-    generateur.setDescription(QStringLiteral("Quorvalent"));
-    // QSvgGenerator reports no write error: the file's presence is the proof.
-    std::remove(chemin.c_str());
-    Peindre(generateur, graphe, taille);
-    return QFile::exists(QString::fromStdString(chemin));
+    CanevasSvg canevas(sortie, taille, CheminAffichable(graphe.NomFichier()), PoliceEcran());
+    DessinerGraphe(graphe, canevas, 0, 0, 1.0f);
+    canevas.Terminer();
+    return true;
 }
 
 // Writes the picture to `chemin`; messages name the file `nom`.
@@ -79,9 +71,10 @@ bool Exporter(const FenetreConsole& fenetre, const std::string& chemin, Format f
     // its vertices.
     fenetre.graphe->AjusterFenetre();
     const QSize taille(fenetre.services->LargeurClient(), fenetre.services->HauteurClient());
-    bool reussi = false;
+    QString erreur;
     if (format == Format::Svg)
-        reussi = EnregistrerSvg(chemin, *fenetre.graphe, taille);
+        erreur =
+            EcrireAvecQt(chemin, [&](QIODevice& sortie) { return EnregistrerSvg(sortie, *fenetre.graphe, taille); });
     else {
         const bool raisonnable = taille.width() <= kCoteMax && taille.height() <= kCoteMax
                               && qint64(taille.width()) * taille.height() <= kPixelsMax;
@@ -92,11 +85,12 @@ bool Exporter(const FenetreConsole& fenetre, const std::string& chemin, Format f
             return false;
         }
         Peindre(image, *fenetre.graphe, taille);
-        reussi = image.save(QString::fromStdString(chemin), format == Format::Bmp ? "BMP" : "PNG");
+        erreur = EcrireAvecQt(
+            chemin, [&](QIODevice& sortie) { return image.save(&sortie, format == Format::Bmp ? "BMP" : "PNG"); });
     }
-    if (!reussi)
-        std::cerr << EchapperControles(nom) << kNonEnregistree;
-    return reussi;
+    if (!erreur.isEmpty())
+        std::cerr << EchapperControles(nom) << kNonEnregistree << erreur.toStdString() << '\n';
+    return erreur.isEmpty();
 }
 
 // The format --format names, else the image's extension; none, after the

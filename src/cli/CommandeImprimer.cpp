@@ -4,8 +4,6 @@
 #include "HorsEcran.h"
 #include "SortiesGraphe.h"
 
-#include "model/Cp1252.h"
-
 #include <iostream>
 
 namespace {
@@ -14,12 +12,12 @@ constexpr std::string_view kFormatInconnu = "format de page inconnu (pdf) : ";
 
 // The page as the desktop prints it from a window just opened on the file:
 // a high-resolution A4 page, one copy, written to a PDF file.
-bool Imprimer(const FenetreConsole& fenetre, const std::string& chemin, const std::string& nom)
+bool Imprimer(const FenetreConsole& fenetre, const std::string& chemin)
 {
     const QString erreur = EcrirePagePdf(*fenetre.graphe, QString::fromStdString(chemin));
-    // The reason may quote the path itself.
+    // The message names the file and says why.
     if (!erreur.isEmpty())
-        std::cerr << EchapperControles(nom) << " : " << EchapperControles(erreur.toStdString()) << '\n';
+        std::cerr << erreur.toStdString() << '\n';
     return erreur.isEmpty();
 }
 }  // namespace
@@ -39,7 +37,7 @@ int ExecuterImprimer(const Arguments& arguments)
         if (objet != nullptr)
             (*objet)["image"] = page;
         return AvecApplicationHorsEcran([&] {
-            const auto imprimer = [&](const std::string& chemin) { return Imprimer(fenetre, chemin, page); };
+            const auto imprimer = [&](const std::string& chemin) { return Imprimer(fenetre, chemin); };
             const bool reussi = page == kFluxStandard ? EcrireSurSortieStandard(".pdf", imprimer) : imprimer(page);
             return reussi ? kSucces : kEchec;
         });

@@ -1,6 +1,7 @@
 #include "Cli.h"
 
 #include <algorithm>
+#include <csignal>
 #include <iostream>
 #include <new>
 #include <streambuf>
@@ -40,6 +41,8 @@ int Terminer(int statut)
 
 int main(int argc, char** argv)
 {
+    // A file size limit then fails the write, which says so with status 3.
+    std::signal(SIGXFSZ, SIG_IGN);
     std::vector<std::string> ligne(argv + 1, argv + argc);
     if (RetirerOption(ligne, {"-q", "--silencieux"})) {
         // Never freed: the standard streams are flushed once more after main

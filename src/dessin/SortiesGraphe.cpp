@@ -1,5 +1,6 @@
 #include "SortiesGraphe.h"
 
+#include "EcritureQt.h"
 #include "PoliceEcran.h"
 #include "TCanevasQt.h"
 
@@ -28,32 +29,31 @@ void DessinerPageSur(TGraphe& graphe, QPainter& peintre)
     DessinerPage(graphe, canevas, peintre.device()->width(), peintre.device()->height());
 }
 
-// Qt says only that a page did not start; for a file, the file system says why.
-QString ErreurDebutPage(const QString& destination, bool fichier)
+QString ErreurDebutPage(const QString& imprimante)
 {
-    if (!fichier)
-        return ImpressionMuette(destination);
-    QFile essai(destination);
-    if (!essai.open(QIODevice::WriteOnly | QIODevice::Append))
-        return essai.errorString();
-    return ImpressionMuette(destination);
+    return ImpressionMuette(imprimante);
 }
 
-// QPdfWriter starts from the very page QPrinter writes to a file: A4, 1200
-// dots per inch, margins of 10 points.
-QString EcrirePagePdf(TGraphe& graphe, const QString& chemin)
+QString EcrirePagePdf(TGraphe& graphe, const QString& chemin, const FeuillePdf& feuille)
 {
-    QPdfWriter document(chemin);
-    document.setTitle(kTitrePage);
-    // An empty path opens no file: the error then reads as a printer's.
-    const bool fichier = !chemin.isEmpty();
-    QPainter peintre;
-    if (!peintre.begin(&document))
-        return ErreurDebutPage(chemin, fichier);
-    DessinerPageSur(graphe, peintre);
-    if (!peintre.end())
-        return ErreurDebutPage(chemin, fichier);
-    return {};
+    return EcrireAvecQt(QFile::encodeName(chemin).toStdString(), [&](QIODevice& sortie) {
+        QPdfWriter document(&sortie);
+        document.setTitle(kTitrePage);
+        if (feuille.mise)
+            document.setPageLayout(*feuille.mise);
+        document.setResolution(feuille.resolution);
+        QPainter peintre;
+        if (!peintre.begin(&document))
+            return false;
+        for (int copie = 0; copie < feuille.copies; ++copie) {
+            // Every copy a page of the one file: separate files would
+            // overwrite each other.
+            if (copie > 0 && !document.newPage())
+                return false;
+            DessinerPageSur(graphe, peintre);
+        }
+        return peintre.end();
+    });
 }
 
 QImage ImagePage(TGraphe& graphe, QSize taille, int dpi)
@@ -82,10 +82,6 @@ QString ExporterImageBmp(const TGraphe& graphe, QSize exterieur, QSize client, c
         TCanevasQt canevas(peintre);
         DessinerGraphe(graphe, canevas, 0, 0, 1.0f);
     }
-    QFile fichier(chemin);
-    if (!fichier.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return fichier.errorString();
-    if (!image.save(&fichier, "BMP") || !fichier.flush())
-        return fichier.errorString();
-    return {};
+    return EcrireAvecQt(QFile::encodeName(chemin).toStdString(),
+                        [&](QIODevice& sortie) { return image.save(&sortie, "BMP"); });
 }

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QImage>
+#include <QPageLayout>
 #include <QSize>
 #include <QString>
+
+#include <optional>
 
 class QPainter;
 class TGraphe;
@@ -20,15 +23,22 @@ void DessinerPageSur(TGraphe& graphe, QPainter& peintre);
 // The page drawn on a white image of `taille` pixels at `dpi` dots per inch.
 QImage ImagePage(TGraphe& graphe, QSize taille, int dpi);
 
-// Writes the page to a one-page PDF file as the default printer prints it
-// to a file: high resolution, A4, titled "Graphe".
-QString EcrirePagePdf(TGraphe& graphe, const QString& chemin);
+// How a PDF file is laid out; by default as the default printer prints to
+// a file: A4, margins of 10 points, 1200 dots per inch, one page.
+struct FeuillePdf {
+    std::optional<QPageLayout> mise;
+    int resolution = 1200;
+    int copies = 1;
+};
 
-// Why a page could not start on `destination`: for a file, what the file
-// system says when asked to open it, else that the printing did not start.
-QString ErreurDebutPage(const QString& destination, bool fichier);
+// Writes the page, once per copy, to a PDF file titled "Graphe", through
+// the program's one writer; returns its message, empty on success.
+QString EcrirePagePdf(TGraphe& graphe, const QString& chemin, const FeuillePdf& feuille = {});
+
+// Why a printer's page could not start: Qt does not say.
+QString ErreurDebutPage(const QString& imprimante);
 
 // Writes, as a 24-bit BMP, a white image of the window's outer size whose
 // top-left part, of the client size, holds the graph as the window paints
-// it. An existing file is replaced.
+// it. An existing file is replaced through the program's one writer.
 QString ExporterImageBmp(const TGraphe& graphe, QSize exterieur, QSize client, const QString& chemin);

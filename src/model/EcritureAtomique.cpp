@@ -1,17 +1,17 @@
 #include "model/EcritureAtomique.h"
 
+#include "model/Cp1252.h"
 #include "model/FichierVerrouille.h"
+#include "model/TemporaireVoisin.h"
 
 #include <cerrno>
 #include <climits>
 #include <fcntl.h>
-#include <random>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
-constexpr std::string_view kMarqueTemporaire = ".quorvalent-";
 constexpr int kMaxLiens = 40;
 
 struct Descripteur {
@@ -29,12 +29,6 @@ std::string Dossier(const std::string& chemin)
     if (barre == std::string::npos)
         return ".";
     return barre == 0 ? "/" : chemin.substr(0, barre);
-}
-
-std::string Base(const std::string& chemin)
-{
-    const size_t barre = chemin.rfind('/');
-    return barre == std::string::npos ? chemin : chemin.substr(barre + 1);
 }
 
 // Follows a chain of symbolic links, even one whose last target does not
@@ -56,28 +50,6 @@ bool SuivreLiens(std::string& chemin)
     return false;
 }
 
-// The temporary file carries the target's name, hidden, and our mark.
-std::string ModeleTemporaire(const std::string& chemin)
-{
-    return Dossier(chemin) + "/." + Base(chemin) + std::string(kMarqueTemporaire);
-}
-
-int CreerTemporaire(const std::string& modele, std::string& nom)
-{
-    static std::mt19937 alea{std::random_device{}()};
-    static constexpr char kChiffres[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    for (int essai = 0; essai < 100; ++essai) {
-        nom = modele;
-        for (int i = 0; i < 6; ++i)
-            nom += kChiffres[alea() % (sizeof kChiffres - 1)];
-        // 0666 lets the umask decide, as for any new file of the user's.
-        const int fd = ::open(nom.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST)
-            return fd;
-    }
-    return -1;
-}
-
 bool SynchroniserDossier(const std::string& dossier)
 {
     Descripteur d{::open(dossier.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
@@ -86,7 +58,41 @@ bool SynchroniserDossier(const std::string& dossier)
 
 std::string Message(const std::string& chemin, const std::string& raison)
 {
-    return "Impossible d'écrire « " + chemin + " » : " + raison + ".";
+    return "Impossible d'écrire « " + CheminAffichable(chemin) + " » : " + raison + ".";
+}
+
+std::string RaisonNonOrdinaire(mode_t mode)
+{
+    return S_ISDIR(mode) ? "c'est un dossier" : "ce n'est pas un fichier ordinaire";
+}
+
+// The new file keeps what the user gave the old one: its permissions and,
+// where we may, its owner.
+bool ReprendreAttributs(int fd, const struct stat& ancien)
+{
+    if (::fchown(fd, ancien.st_uid, ancien.st_gid) != 0 && errno != EPERM)
+        return false;
+    return ::fchmod(fd, ancien.st_mode & 07777) == 0;
+}
+
+// Held while the target is replaced, on the file the readers lock; empty
+// for a new target.
+std::string VerrouillerAncien(const std::string& chemin, const std::string& cible, Descripteur& verrou)
+{
+    // A read-only file stays as its owner wants it, though its folder would
+    // let us replace it.
+    if (::faccessat(AT_FDCWD, cible.c_str(), W_OK, AT_EACCESS) != 0)
+        return Message(chemin, RaisonSysteme(errno));
+    verrou.fd = ::open(cible.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    struct stat info {};
+    if (verrou.fd < 0 || ::fstat(verrou.fd, &info) != 0)
+        return Message(chemin, RaisonSysteme(errno));
+    // Swapped for another kind of file since it was first looked at.
+    if (!S_ISREG(info.st_mode))
+        return Message(chemin, RaisonNonOrdinaire(info.st_mode));
+    if (::flock(verrou.fd, LOCK_EX | LOCK_NB) != 0)
+        return Message(chemin, RaisonSysteme(errno));
+    return {};
 }
 
 std::string Remplacer(const std::string& chemin, const std::string& cible, const ProducteurContenu& produire)
@@ -94,25 +100,21 @@ std::string Remplacer(const std::string& chemin, const std::string& cible, const
     struct stat info {};
     const bool existe = ::stat(cible.c_str(), &info) == 0;
     if (existe && !S_ISREG(info.st_mode))
-        return Message(chemin, S_ISDIR(info.st_mode) ? "c'est un dossier" : "ce n'est pas un fichier ordinaire");
+        return Message(chemin, RaisonNonOrdinaire(info.st_mode));
     Descripteur verrou;
-    if (existe) {
-        verrou.fd = ::open(cible.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-        if (verrou.fd < 0 || ::flock(verrou.fd, LOCK_EX | LOCK_NB) != 0)
-            return Message(chemin, RaisonSysteme(errno));
-    }
-    std::string temporaire;
-    Descripteur t{CreerTemporaire(ModeleTemporaire(cible), temporaire)};
-    if (t.fd < 0)
+    if (existe)
+        if (std::string erreur = VerrouillerAncien(chemin, cible, verrou); !erreur.empty())
+            return erreur;
+    TemporaireVoisin temporaire(cible);
+    if (!temporaire.Ouvert())
         return Message(chemin, RaisonSysteme(errno));
+    const int fd = temporaire.Descripteur();
+    if (existe && !ReprendreAttributs(fd, info))
+        return Message(chemin, RaisonSysteme(errno));
+    // A producer that fails without saying why is taken for an I/O error.
     errno = EIO;
-    const bool reussi = ::flock(t.fd, LOCK_EX | LOCK_NB) == 0 && (!existe || ::fchmod(t.fd, info.st_mode & 07777) == 0)
-                     && produire(t.fd) && ::fsync(t.fd) == 0 && ::rename(temporaire.c_str(), cible.c_str()) == 0;
-    if (!reussi) {
-        const int erreur = errno;
-        ::unlink(temporaire.c_str());
-        return Message(chemin, RaisonSysteme(erreur));
-    }
+    if (!produire(fd) || ::fsync(fd) != 0 || !temporaire.Publier(existe))
+        return Message(chemin, RaisonSysteme(errno));
     if (!SynchroniserDossier(Dossier(cible)))
         return Message(chemin, RaisonSysteme(errno));
     return {};
@@ -122,7 +124,9 @@ std::string Remplacer(const std::string& chemin, const std::string& cible, const
 std::string EcrireFichier(const std::string& chemin, const ProducteurContenu& produire)
 {
     std::string cible = chemin;
-    if (!SuivreLiens(cible))
+    if (chemin.empty())
+        errno = ENOENT;
+    if (chemin.empty() || !SuivreLiens(cible))
         return Message(chemin, RaisonSysteme(errno));
     return Remplacer(chemin, cible, produire);
 }
@@ -131,7 +135,6 @@ std::string EcrireFichier(const std::string& chemin, std::string_view contenu)
 {
     return EcrireFichier(chemin, [contenu](int fd) { return EcrireTout(fd, contenu.data(), contenu.size()); });
 }
-
 std::string RaisonSysteme(int erreur)
 {
     switch (erreur) {

@@ -6,12 +6,16 @@
 
 // Every file the program writes goes through here, so that a write either
 // completes or leaves the previous file exactly as it was: the content goes
-// to a temporary file beside the target (named after it), is synced, then
-// renamed over the target, and the folder is synced. A symbolic link is
+// to a temporary file beside the target (see TemporaireVoisin), is synced,
+// then takes the target's place, and the folder is synced. A new target
+// thus never shows under its name before it is complete. A symbolic link is
 // followed to its final target, which is replaced while the link stays a
-// link; an existing target that is not a regular file is refused. The
-// target is locked exclusively while it is replaced, as the reader locks it
-// shared.
+// link; an existing target that is not a regular file, or that its owner
+// made read-only, is refused. The target is locked exclusively while it is
+// replaced, as the reader locks it shared.
+//
+// A process that writes must ignore SIGXFSZ, so that a file size limit
+// fails the write instead of killing the program.
 
 // Writes the whole content to `descripteur`; false on failure, with errno
 // telling why.

@@ -74,8 +74,9 @@ bool TGraphe::Sauvegarder(const std::string& chemin)
     const std::vector<unsigned char> octets = ContenuGff(*this);
     const std::string erreur =
         EcrireFichier(chemin, std::string_view(reinterpret_cast<const char*>(octets.data()), octets.size()));
+    // Today's sentence first, then the path and the system's reason.
     if (!erreur.empty())
-        fenetre.AfficherMessage(kNonSauvegarde, kTitreEcriture);
+        fenetre.AfficherMessage(std::string(kNonSauvegarde) + "\n" + erreur, kTitreEcriture);
     return erreur.empty();
 }
 
@@ -121,14 +122,14 @@ bool TGraphe::LireGraphe(gff::Curseur& curseur, const std::string& chemin)
     Sommet* dernier = nullptr;
     bool complet = true;
     for (int32_t i = 0; i < annonces && complet; ++i) {
-        const unsigned char* degre = curseur.Prendre(4);
-        const unsigned char* enregistrement = curseur.Prendre(kTailleEnregistrement);
-        if (degre == nullptr || enregistrement == nullptr) {
+        // One piece: a second call could move the block under the first.
+        const unsigned char* degre = curseur.Prendre(4 + kTailleEnregistrement);
+        if (degre == nullptr) {
             complet = false;
             break;
         }
         auto* sommet = new Sommet;
-        LireEnregistrement(enregistrement, *sommet);
+        LireEnregistrement(degre + 4, *sommet);
         (dernier != nullptr ? dernier->sommetSuivant : premierSommet) = sommet;
         dernier = sommet;
         ++nbSommets;

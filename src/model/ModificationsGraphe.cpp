@@ -1,5 +1,6 @@
 #include "model/TGraphe.h"
 
+#include <new>
 #include <string_view>
 
 namespace {
@@ -37,16 +38,29 @@ void TGraphe::AjouterArc(const char* origine, const char* cible, int32_t poids)
     char nomCible[kTailleNom];
     CopierNom(nomOrigine, origine);
     CopierNom(nomCible, cible);
-    if (!AjouterArcUnSens(nomOrigine, nomCible, poids)) {
+    Sommet* depart = AjouterArcUnSens(nomOrigine, nomCible, poids);
+    if (depart == nullptr) {
         fenetre.AfficherMessage(kArcSansSommets, kTitreInsertion);
         return;
     }
-    // Both ends exist, so the way back finds them too.
-    if (!oriente)
+    if (oriente)
+        return;
+    // Both ends exist, so the way back finds them too. Out of memory there,
+    // the way out goes as well: an edge is never left half made.
+    try {
         AjouterArcUnSens(nomCible, nomOrigine, poids);
+    } catch (const std::bad_alloc&) {
+        Arc* avantDernier = depart;
+        while (avantDernier->arcSuivant->arcSuivant != nullptr)
+            avantDernier = avantDernier->arcSuivant;
+        delete avantDernier->arcSuivant;
+        avantDernier->arcSuivant = nullptr;
+        --nbArcs;
+        throw;
+    }
 }
 
-bool TGraphe::AjouterArcUnSens(const char* origine, const char* cible, int32_t poids)
+Sommet* TGraphe::AjouterArcUnSens(const char* origine, const char* cible, int32_t poids)
 {
     // The arc joins the chain of the last vertex bearing the origin's name.
     Sommet* depart = nullptr;
@@ -58,9 +72,9 @@ bool TGraphe::AjouterArcUnSens(const char* origine, const char* cible, int32_t p
             arrivee = &s;
     }
     if (depart == nullptr || arrivee == nullptr)
-        return false;
+        return nullptr;
     AccrocherArc(DernierDeLaChaine(*depart), *arrivee, poids);
-    return true;
+    return depart;
 }
 
 int32_t TGraphe::RetirerArcsVers(Sommet& sommet, const char* cible)

@@ -96,6 +96,15 @@ public:
     // vertices lets them go. One watcher at a time; an empty one for none.
     void SurveillerRetraits(std::function<void(const Sommet*)> avantRetrait);
 
+    // ---- Copy, for commands that may fail halfway ---------------------------
+    // Copies every record, count, flag and the path into `copie`, an empty
+    // graph; on failure `copie` holds a part, this graph nothing less.
+    void CopierDans(TGraphe& copie) const;
+    // Swaps the whole graph with `autre`'s without allocating anything, so
+    // that it can put a copy back when memory is short; this graph's watcher
+    // first lets go of its vertices.
+    void EchangerAvec(TGraphe& autre);
+
     // ---- File (".gff") -----------------------------------------------------
     // Both report their failures in message boxes.
     // True when the file now holds the graph; else the message was shown.
@@ -118,8 +127,9 @@ private:
     // True when a vertex before `sommet` in the list bears its name.
     bool NomPorteAvant(const Sommet* sommet) const;
     // One direction of AjouterArc: from the last vertex bearing `origine` to
-    // the first bearing `cible`; false when either is missing.
-    bool AjouterArcUnSens(const char* origine, const char* cible, int32_t poids);
+    // the first bearing `cible`; returns that origin, null when either is
+    // missing.
+    Sommet* AjouterArcUnSens(const char* origine, const char* cible, int32_t poids);
     // One direction of SupprimerArc; `origine` must name a vertex.
     void SupprimerArcUnSens(const char* origine, const char* cible);
     // Removes from `sommet`'s chain every arc named `cible`; returns how many.

@@ -7,14 +7,6 @@
 
 #include <algorithm>
 
-namespace {
-QString ErreurImpression(const QPrinter& imprimante)
-{
-    const QString fichier = imprimante.outputFileName();
-    return fichier.isEmpty() ? ErreurDebutPage(imprimante.printerName(), false) : ErreurDebutPage(fichier, true);
-}
-}  // namespace
-
 QString ImprimerGraphe(TGraphe& graphe, QPrinter& imprimante)
 {
     // The copies are ours to make, one job each: the printer must not
@@ -22,17 +14,16 @@ QString ImprimerGraphe(TGraphe& graphe, QPrinter& imprimante)
     const int copies = std::max(imprimante.copyCount(), 1);
     imprimante.setCopyCount(1);
     imprimante.setDocName(kTitrePage);
-    const bool versFichier = !imprimante.outputFileName().isEmpty();
+    // A file is written as every other file is, complete or not at all.
+    if (const QString fichier = imprimante.outputFileName(); !fichier.isEmpty())
+        return EcrirePagePdf(graphe, fichier, {imprimante.pageLayout(), imprimante.resolution(), copies});
     QPainter peintre;
     for (int copie = 0; copie < copies; ++copie) {
-        const bool nouveauTravail = copie == 0 || !versFichier;
-        if (nouveauTravail ? !peintre.begin(&imprimante) : !imprimante.newPage())
-            return ErreurImpression(imprimante);
+        if (!peintre.begin(&imprimante))
+            return ErreurDebutPage(imprimante.printerName());
         DessinerPageSur(graphe, peintre);
-        if (!versFichier && !peintre.end())
-            return ErreurImpression(imprimante);
+        if (!peintre.end())
+            return ErreurDebutPage(imprimante.printerName());
     }
-    if (versFichier && !peintre.end())
-        return ErreurImpression(imprimante);
     return {};
 }

@@ -1,6 +1,7 @@
 #include "TFenetreGraphe.h"
 
 #include "Boites.h"
+#include "CommandeProtegee.h"
 #include "Conversions.h"
 
 #include <QMdiArea>
@@ -14,6 +15,9 @@
 
 namespace {
 const QString kTitreParDefaut = QStringLiteral("Graphe");
+// The commands of a graph window, as the memory message names them.
+const QString kEdition = QStringLiteral("Édition du graphe");
+const QString kMenuGraphe = QStringLiteral("Menu du graphe");
 constexpr QSize kTailleInitiale(359, 242);
 
 // Right of the source, tops aligned, when the whole window fits in the area;
@@ -177,21 +181,29 @@ void TFenetreGraphe::PlacerPresDeLaSource()
     sous->move(PositionResultat(sous->mdiArea()->viewport()->rect(), sourceAPlacer->geometry(), sous->size(), pas));
 }
 
+// The store's own edits either complete or change nothing, even out of
+// memory; the context menus run reports and algorithms that write marks
+// and numbers, and are rare enough to be given a copy.
 void TFenetreGraphe::mousePressEvent(QMouseEvent* evenement)
 {
     const QPoint p = evenement->position().toPoint();
-    edition.OnMouseDown(evenement->buttons().testFlag(Qt::LeftButton), evenement->buttons().testFlag(Qt::RightButton),
-                        p.x(), p.y());
+    const bool gauche = evenement->buttons().testFlag(Qt::LeftButton);
+    const bool droit = evenement->buttons().testFlag(Qt::RightButton);
+    const auto appui = [&] { edition.OnMouseDown(gauche, droit, p.x(), p.y()); };
+    if (droit)
+        ExecuterProtege(kMenuGraphe, [&] { ExecuterSurCopie(graphe, appui); });
+    else
+        ExecuterProtege(kEdition, appui);
 }
 
 void TFenetreGraphe::mouseMoveEvent(QMouseEvent* evenement)
 {
     const QPoint p = evenement->position().toPoint();
-    edition.OnMouseMove(p.x(), p.y());
+    ExecuterProtege(kEdition, [&] { edition.OnMouseMove(p.x(), p.y()); });
 }
 
 void TFenetreGraphe::mouseReleaseEvent(QMouseEvent* evenement)
 {
     const QPoint p = evenement->position().toPoint();
-    edition.OnMouseUp(p.x(), p.y());
+    ExecuterProtege(kEdition, [&] { edition.OnMouseUp(p.x(), p.y()); });
 }

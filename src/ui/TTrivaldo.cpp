@@ -1,5 +1,6 @@
 #include "TTrivaldo.h"
 
+#include "CommandeProtegee.h"
 #include "TFenetreGraphe.h"
 #include "TextesCommuns.h"
 
@@ -103,6 +104,7 @@ TFenetreGraphe* TTrivaldo::CreerFenetreGraphe()
 
 void TTrivaldo::Executer(Commande commande)
 {
+    // The algorithms leave numbers, marks and removed arcs in the graph.
     if (TFenetreGraphe* fenetre = FenetreActive())
-        ExecuterEtMontrer(*fenetre, commande);
+        ExecuterSurCopie(fenetre->Graphe(), [&] { ExecuterEtMontrer(*fenetre, commande); });
 }

@@ -1,6 +1,7 @@
 #include "TTrivaldo.h"
 
 #include "Boites.h"
+#include "CommandeProtegee.h"
 #include "Conversions.h"
 #include "TFenetreGraphe.h"
 #include "TGuide.h"
@@ -111,7 +112,10 @@ void TTrivaldo::OpenDialog1CanClose(const QString& chemin)
     // Shown before loading, so that its size is known when the loader fits
     // it to the vertices; a failed load leaves it empty, captioned "Graphe".
     TFenetreGraphe* fenetre = CreerFenetreGraphe();
-    fenetre->Graphe().Charger(CheminVersOctets(chemin));
+    // Out of memory, the new window stays empty, as after a file it refused.
+    ExecuterProtege(kTitreOuvrir, [&] {
+        ExecuterSurCopie(fenetre->Graphe(), [&] { fenetre->Graphe().Charger(CheminVersOctets(chemin)); });
+    });
     zone->setActiveSubWindow(fenetre->SousFenetre());
     // A graph read takes the name stored in its file; a failed read leaves none.
     if (!fenetre->Graphe().NomFichier().empty())

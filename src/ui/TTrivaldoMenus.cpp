@@ -1,5 +1,7 @@
 #include "TTrivaldo.h"
 
+#include "CommandeProtegee.h"
+
 #include <QAction>
 #include <QMenuBar>
 #include <QShortcut>
@@ -40,6 +42,18 @@ QIcon Icone(const char* image)
     icone.addFile(QStringLiteral(":/icones/%1@2x.png").arg(QLatin1String(image)));
     return icone;
 }
+
+// The command as the user names it: its item without the accelerator mark
+// or the shortcut, after its submenu's title ("Bellman max").
+QString NomCommande(const QMenu* menu, const QString& texte)
+{
+    const auto sansMarques = [](const QString& t) {
+        return t.section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&'));
+    };
+    if (qobject_cast<const QMenu*>(menu->parentWidget()) == nullptr)
+        return sansMarques(texte);
+    return sansMarques(menu->title()) + QLatin1Char(' ') + sansMarques(texte);
+}
 }  // namespace
 
 QMenu* TTrivaldo::AjouterMenu(QMenu* parent, const char* composant, const QString& titre)
@@ -56,7 +70,9 @@ QAction* TTrivaldo::AjouterItem(QMenu* menu, const char* composant, const QStrin
     item->setObjectName(QLatin1String(composant));
     item->setShortcut(raccourci);
     if (gestionnaire)
-        connect(item, &QAction::triggered, this, std::move(gestionnaire));
+        connect(item, &QAction::triggered, this, [nom = NomCommande(menu, texte), commande = std::move(gestionnaire)] {
+            ExecuterProtege(nom, commande);
+        });
     return item;
 }
 
@@ -165,6 +181,8 @@ void TTrivaldo::CreerBarreOutils()
         QWidget* widget = barre->widgetForAction(action);
         widget->setFixedSize(bouton.largeur, kHauteurBouton);
         widget->setAccessibleName(action->text());
-        connect(action, &QAction::triggered, this, bouton.gestionnaire);
+        connect(action, &QAction::triggered, this, [this, nom = action->text(), gestionnaire = bouton.gestionnaire] {
+            ExecuterProtege(nom, [this, gestionnaire] { (this->*gestionnaire)(); });
+        });
     }
 }

@@ -7,9 +7,14 @@
 #include <QIcon>
 #include <QTimer>
 
+#include <csignal>
+
 int main(int argc, char* argv[])
 {
     ChoisirLocaleFrancaise();
+    // A file size limit then fails the write, which says so, instead of
+    // killing the program with every open window.
+    std::signal(SIGXFSZ, SIG_IGN);
     // Help and version are answered before any display is opened, so that
     // they work from a terminal without one, as root for instance.
     {

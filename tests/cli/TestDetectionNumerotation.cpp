@@ -117,5 +117,7 @@ TEST_F(TestCli, SortieImpossibleAEcrire_messageDuProgrammeSurErreurStandardEtSta
     const Execution e = Lancer({"numerotation", "n.gff", "-o", "absent/numerote.gff"});
     EXPECT_EQ(e.statut, 3);
     EXPECT_EQ(e.sortie, "A[1]\n");
-    EXPECT_EQ(e.erreurs, "absent/numerote.gff : Erreur d'écriture : Le fichier ne peut être sauvegardé.\n");
+    EXPECT_EQ(e.erreurs,
+              "absent/numerote.gff : Erreur d'écriture : Le fichier ne peut être sauvegardé.\n"
+              "Impossible d'écrire « absent/numerote.gff » : dossier introuvable.\n");
 }

@@ -85,7 +85,9 @@ TEST_F(TestCli, Exporter_formatInconnuImageImpossibleOuFichierIllisible_refuses)
 
     const Execution sansDossier = Lancer({"exporter", "p.gff", "absent/p.png"});
     EXPECT_EQ(sansDossier.statut, 3);
-    EXPECT_EQ(sansDossier.erreurs, "absent/p.png : l'image ne peut être enregistrée.\n");
+    EXPECT_EQ(sansDossier.erreurs,
+              "absent/p.png : l'image ne peut être enregistrée.\n"
+              "Impossible d'écrire « absent/p.png » : dossier introuvable.\n");
     EXPECT_EQ(Lancer({"exporter", "p.gff", "absent/p.svg"}).statut, 3);
 
     const Execution absent = Lancer({"exporter", "absent.gff", "a.png"});

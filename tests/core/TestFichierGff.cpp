@@ -248,9 +248,11 @@ TEST_F(FichierGff, EchecDeSauvegarde_laisseLAncienFichierIntactEtSansResidu)
     g.Sauvegarder(Chemin("absent/g.gff"));
     g.Sauvegarder(dossier.string());
     ASSERT_EQ(fenetre.messages.size(), 2u);
-    for (const auto& message : fenetre.messages) {
-        EXPECT_EQ(message.texte, "Le fichier ne peut être sauvegardé.");
-        EXPECT_EQ(message.titre, "Erreur d'écriture");
+    const std::string raisons[] = {"« " + Chemin("absent/g.gff") + " » : dossier introuvable.",
+                                   "« " + dossier.string() + " » : c'est un dossier."};
+    for (size_t i = 0; i < 2; ++i) {
+        EXPECT_EQ(fenetre.messages[i].texte, "Le fichier ne peut être sauvegardé.\nImpossible d'écrire " + raisons[i]);
+        EXPECT_EQ(fenetre.messages[i].titre, "Erreur d'écriture");
     }
     if (geteuid() != 0) {
         fs::permissions(dossier, fs::perms::owner_read | fs::perms::owner_exec);

@@ -91,7 +91,7 @@ private slots:
         Exemple exemple;
         const QString erreur = ExporterImageBmp(exemple.graphe, QSize(230, 175), QSize(210, 140),
                                                 QStringLiteral("/dossier-absent/graphe.bmp"));
-        QVERIFY2(erreur.contains(QStringLiteral("No such file")), qPrintable(erreur));
+        QCOMPARE(erreur, QStringLiteral("Impossible d'écrire « /dossier-absent/graphe.bmp » : dossier introuvable."));
     }
 };
 

@@ -183,7 +183,7 @@ private slots:
         Declencher(*cadre, "bt_Imprimer");
         QVERIFY(repondeur.ToutRepondu());
         QCOMPARE(boite.titre, QStringLiteral("Quorvalent"));
-        QVERIFY2(boite.texte.contains(QStringLiteral("No such file")), qPrintable(boite.texte));
+        QVERIFY2(boite.texte.endsWith(QStringLiteral(" » : dossier introuvable.")), qPrintable(boite.texte));
         QCOMPARE(TexteEtat(*cadre), QStringLiteral("Impression d'un graphe."));
     }
 
@@ -250,7 +250,7 @@ private slots:
         Declencher(*cadre, "bt_Dessin");
         QVERIFY(repondeur.ToutRepondu());
         QCOMPARE(boite.titre, QStringLiteral("Quorvalent"));
-        QVERIFY2(boite.texte.contains(QStringLiteral("No such file")), qPrintable(boite.texte));
+        QVERIFY2(boite.texte.endsWith(QStringLiteral(" » : dossier introuvable.")), qPrintable(boite.texte));
         QCOMPARE(TexteEtat(*cadre), QStringLiteral("Exportation vers un fichier bitmap."));
     }
 };
