@@ -60,9 +60,15 @@ std::string Contenu(const std::string& chemin, std::string& contenu)
     FichierVerrouille fichier(chemin, FichierVerrouille::Mode::Lecture);
     if (!fichier.Ouvert())
         return NonLu(chemin, RaisonSysteme(errno));
-    // One byte more than the limit tells a file that grew since stat.
-    contenu.resize(kTailleMax + 1);
-    contenu.resize(fichier.Lire(contenu.data(), contenu.size()));
+    // Read in blocks up to one byte past the limit, which tells a file
+    // that grew since stat without claiming the limit for a small file.
+    constexpr size_t kBloc = 1 << 20;
+    for (size_t lus = kBloc; lus == kBloc && contenu.size() <= kTailleMax;) {
+        const size_t avant = contenu.size();
+        contenu.resize(avant + kBloc);
+        lus = fichier.Lire(contenu.data() + avant, kBloc);
+        contenu.resize(avant + lus);
+    }
     if (contenu.size() > kTailleMax)
         return NonLu(chemin, "il dépasse 64 Mio.");
     if (contenu.starts_with(kBomUtf8))
@@ -85,7 +91,8 @@ const std::vector<FormatEchange>& FormatsEchange()
 const FormatEchange* FormatSelonNom(std::string_view nom)
 {
     const auto& formats = FormatsEchange();
-    const auto trouve = std::find_if(formats.begin(), formats.end(), [&](const FormatEchange& f) { return f.nom == nom; });
+    const auto trouve =
+        std::find_if(formats.begin(), formats.end(), [&](const FormatEchange& f) { return f.nom == nom; });
     return trouve == formats.end() ? nullptr : &*trouve;
 }
 
@@ -119,9 +126,8 @@ std::string EcrireFichierEchange(const std::string& chemin, const FormatEchange&
     return EcrireFichier(chemin, Texte(format.nom, graphe));
 }
 
-std::string ChargerFichierEchange(const std::string& chemin, const FormatEchange& format,
-                                  const OptionsLecture& options, TGraphe& graphe,
-                                  std::vector<std::string>& adaptations)
+std::string ChargerFichierEchange(const std::string& chemin, const FormatEchange& format, const OptionsLecture& options,
+                                  TGraphe& graphe, std::vector<std::string>& adaptations)
 {
     GrapheEchange echange;
     std::string erreur = LireFichierEchange(chemin, format, options, echange);

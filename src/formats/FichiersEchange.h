@@ -39,7 +39,6 @@ std::string EcrireFichierEchange(const std::string& chemin, const FormatEchange&
 
 // Both ends at once, for the store: the empty `graphe` receives the file,
 // `adaptations` what had to change for the store to hold it.
-std::string ChargerFichierEchange(const std::string& chemin, const FormatEchange& format,
-                                  const OptionsLecture& options, TGraphe& graphe,
-                                  std::vector<std::string>& adaptations);
+std::string ChargerFichierEchange(const std::string& chemin, const FormatEchange& format, const OptionsLecture& options,
+                                  TGraphe& graphe, std::vector<std::string>& adaptations);
 std::string EnregistrerFichierEchange(const TGraphe& graphe, const std::string& chemin, const FormatEchange& format);

@@ -63,8 +63,7 @@ public:
         // is never, so an expansion bomb stays the size of its file.
         const pugi::xml_parse_result resultat = document.load_buffer(texte.data(), texte.size());
         if (!resultat)
-            return "XML mal formé" + Ligne(static_cast<size_t>(resultat.offset)) + " (" + resultat.description()
-                 + ").";
+            return "XML mal formé" + Ligne(static_cast<size_t>(resultat.offset)) + " (" + resultat.description() + ").";
         Collecte collecte;
         document.traverse(collecte);
         if (NomLocal(document.document_element()) != "graphml" || collecte.graphes.empty())
@@ -89,7 +88,10 @@ private:
     std::unordered_map<std::string, Cle> cles;
     std::unordered_map<std::string, size_t> indices;
 
-    std::string Ligne(const pugi::xml_node& element) const { return Ligne(static_cast<size_t>(element.offset_debug())); }
+    std::string Ligne(const pugi::xml_node& element) const
+    {
+        return Ligne(static_cast<size_t>(element.offset_debug()));
+    }
     std::string Ligne(size_t position) const { return ", ligne " + std::to_string(LigneDe(texte, position)); }
 
     std::string LireCles(const std::vector<pugi::xml_node>& declarations)
@@ -157,7 +159,8 @@ private:
                 continue;
             const std::optional<double> v = LireReel(valeurs[axe]);
             if (!v)
-                return "coordonnée " + std::string(axe) + " non numérique « " + valeurs[axe] + " »" + Ligne(noeud) + ".";
+                return "coordonnée " + std::string(axe) + " non numérique « " + valeurs[axe] + " »" + Ligne(noeud)
+                     + ".";
             (*axe == 'x' ? sommet.x : sommet.y) = v;
         }
         if (!sommet.x && graphique)
@@ -198,9 +201,10 @@ private:
                 return "l'arête désigne le nœud « " + id + " », absent du graphe" + Ligne(arete) + ".";
             (*bout == 's' ? arc.origine : arc.cible) = trouve->second;
         }
-        if (const pugi::xml_attribute oriente = arete.attribute("directed"); oriente && oriente.as_bool() != graphe.oriente)
-            return std::string("arête ") + (graphe.oriente ? "non orientée dans un graphe orienté"
-                                                           : "orientée dans un graphe non orienté")
+        if (const pugi::xml_attribute oriente = arete.attribute("directed");
+            oriente && oriente.as_bool() != graphe.oriente)
+            return std::string("arête ")
+                 + (graphe.oriente ? "non orientée dans un graphe orienté" : "orientée dans un graphe non orienté")
                  + Ligne(arete) + " : les arêtes doivent toutes avoir la même orientation.";
         pugi::xml_node graphique;
         auto valeurs = Donnees(arete, graphique);

@@ -81,7 +81,9 @@ std::string LireNoeuds(const Json& noeuds, GrapheEchange& graphe, std::unordered
         if (!indices.try_emplace(id, graphe.sommets.size()).second)
             return "deux nœuds portent l'identifiant « " + id + " »" + Rang("nodes", i) + ".";
         SommetEchange sommet;
-        sommet.nom = noeud.contains("name") ? Texte(noeud["name"]) : noeud.contains("label") ? Texte(noeud["label"]) : id;
+        sommet.nom = noeud.contains("name")  ? Texte(noeud["name"])
+                   : noeud.contains("label") ? Texte(noeud["label"])
+                                             : id;
         for (const char* axe : {"x", "y"}) {
             if (!noeud.contains(axe))
                 continue;
@@ -178,7 +180,10 @@ std::string TexteJson(const GrapheEchange& graphe)
             lien["weight"] = Nombre(*a.poids);
         liens.push_back(std::move(lien));
     }
-    const Json document = {{"directed", graphe.oriente}, {"multigraph", true}, {"graph", Json::object()},
-                           {"nodes", std::move(noeuds)}, {"links", std::move(liens)}};
+    const Json document = {{"directed", graphe.oriente},
+                           {"multigraph", true},
+                           {"graph", Json::object()},
+                           {"nodes", std::move(noeuds)},
+                           {"links", std::move(liens)}};
     return document.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
 }

@@ -53,7 +53,9 @@ std::string Echapper(const std::string& nom)
 
 std::string Centimetres(double pixels)
 {
-    return EcrireReel(std::round(pixels * kCentimetresParPixel * 1000) / 1000);
+    const double centimetres = std::round(pixels * kCentimetresParPixel * 1000) / 1000;
+    // Adding zero turns -0, which a vertex at the top would get, into 0.
+    return EcrireReel(centimetres + 0.0);
 }
 
 std::string Poids(const ArcEchange& arc)
@@ -76,8 +78,9 @@ std::string Trajet(const ArcEchange& arc, int rang, bool oppose)
 std::string TexteTikz(const GrapheEchange& graphe)
 {
     std::string texte(kPreambule);
-    texte += "\\begin{tikzpicture}[sommet/.style={circle,draw,inner sep=2pt,fill=white},\n"
-             "  poids/.style={fill=white,inner sep=1pt,font=\\small}";
+    texte +=
+        "\\begin{tikzpicture}[sommet/.style={circle,draw,inner sep=2pt,fill=white},\n"
+        "  poids/.style={fill=white,inner sep=1pt,font=\\small}";
     texte += graphe.oriente ? ",\n  arc/.style={-{Stealth}}]\n" : ",\n  arc/.style={}]\n";
     for (size_t i = 0; i < graphe.sommets.size(); ++i) {
         const SommetEchange& s = graphe.sommets[i];
@@ -93,8 +96,8 @@ std::string TexteTikz(const GrapheEchange& graphe)
         const auto cle = graphe.oriente ? std::pair(a.origine, a.cible)
                                         : std::pair(std::min(a.origine, a.cible), std::max(a.origine, a.cible));
         const int rang = deja[cle]++;
-        texte += "  \\draw[arc] (s" + std::to_string(a.origine) + ") " + Trajet(a, rang, oppose)
-               + " node[poids] {" + Poids(a) + "} (s" + std::to_string(a.cible) + ");\n";
+        texte += "  \\draw[arc] (s" + std::to_string(a.origine) + ") " + Trajet(a, rang, oppose) + " node[poids] {"
+               + Poids(a) + "} (s" + std::to_string(a.cible) + ");\n";
     }
     texte += "\\end{tikzpicture}\n\\end{document}\n";
     return texte;

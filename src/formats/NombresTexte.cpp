@@ -50,5 +50,6 @@ std::string EcrireReel(double valeur)
 size_t LigneDe(std::string_view texte, size_t position)
 {
     position = std::min(position, texte.size());
-    return 1 + static_cast<size_t>(std::count(texte.begin(), texte.begin() + static_cast<std::ptrdiff_t>(position), '\n'));
+    return 1
+         + static_cast<size_t>(std::count(texte.begin(), texte.begin() + static_cast<std::ptrdiff_t>(position), '\n'));
 }
