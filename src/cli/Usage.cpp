@@ -12,6 +12,11 @@ constexpr std::string_view kEntete =
     "Un FICHIER.gff nommé - est lu sur l'entrée standard ; -o - écrit le graphe\n"
     "sur la sortie standard.\n"
     "\n"
+    "Chaque commande lit aussi, au lieu d'un FICHIER.gff, un graphe GraphML\n"
+    "(.graphml), JSON node-link (.json) ou une liste d'arcs CSV (.csv, orientée\n"
+    "sauf avec --non-oriente) ; ce qu'il a fallu changer pour le garder (noms,\n"
+    "poids arrondis) est écrit sur la sortie d'erreur.\n"
+    "\n"
     "Commandes :\n";
 constexpr std::string_view kPied =
     "\n"

@@ -52,14 +52,14 @@ std::string Contenu(const std::string& chemin, std::string& contenu)
 {
     struct stat info {};
     if (::stat(chemin.c_str(), &info) != 0)
-        return NonLu(chemin, RaisonSysteme(errno));
+        return NonLu(chemin, errno == ENOENT ? std::string("il n'existe pas.") : RaisonSysteme(errno) + ".");
     if (!S_ISREG(info.st_mode))
         return NonLu(chemin, "ce n'est pas un fichier ordinaire.");
     if (static_cast<unsigned long long>(info.st_size) > kTailleMax)
         return NonLu(chemin, "il dépasse 64 Mio.");
     FichierVerrouille fichier(chemin, FichierVerrouille::Mode::Lecture);
     if (!fichier.Ouvert())
-        return NonLu(chemin, RaisonSysteme(errno));
+        return NonLu(chemin, RaisonSysteme(errno) + ".");
     // Read in blocks up to one byte past the limit, which tells a file
     // that grew since stat without claiming the limit for a small file.
     constexpr size_t kBloc = 1 << 20;

@@ -64,7 +64,7 @@ TEST_F(TestCli, Json_chaqueCommandeEcritDesLignesConformesAuSchema)
         {"numerotation", "g.gff"},      {"dijkstra", "g.gff", "Zoé", "B -> C : ("},
         {"ford", "g.gff", "Zoé", "X"},  {"kruskal1", "g.gff"},
         {"kruskal2", "g.gff"},          {"exporter", "g.gff", "g.svg"},
-        {"imprimer", "g.gff", "g.pdf"},
+        {"imprimer", "g.gff", "g.pdf"}, {"convertir", "g.gff", "g.graphml"},
     };
     for (std::vector<std::string> ligne : lignes) {
         ligne.push_back("--json");
