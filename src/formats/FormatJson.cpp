@@ -137,6 +137,10 @@ std::string LireJson(std::string_view texte, GrapheEchange& graphe)
     } catch (const Json::parse_error& erreur) {
         // The parser's only way of saying where the text went wrong.
         return "JSON mal formé, ligne " + std::to_string(LigneDe(texte, erreur.byte > 0 ? erreur.byte - 1 : 0)) + ".";
+    } catch (const Json::exception&) {
+        // A number too large even for a double, the only other fault the
+        // parser throws for; it does not say where.
+        return "JSON illisible : nombre hors des limites.";
     }
     if (!document.is_object() || !document.contains("nodes") || !document["nodes"].is_array())
         return "ce n'est pas un graphe « node-link » : liste « nodes » absente.";

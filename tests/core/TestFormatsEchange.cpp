@@ -214,6 +214,7 @@ TEST_F(FormatsEchange, FichiersMalFormes_refusesAvecLeFichierEtLEndroit)
         {"profond.json", profond, "imbrication trop profonde, ligne 1"},
         {"coupe.json", "{\"nodes\": [\n{\"id\": 1},\n", "JSON mal formé, ligne 3"},
         {"sans-noeuds.json", "[1, 2]", "liste « nodes » absente"},
+        {"enorme.json", R"({"nodes": [{"id": 1, "x": -1e999}]})", "nombre hors des limites"},
         {"lien.json", R"({"nodes": [{"id": 1}], "links": [{"source": 1, "target": 2}]})",
          "nœud absent du graphe (links n°1)"},
         {"poids.json", R"({"nodes": [{"id": 1}], "links": [{"source": 1, "target": 1, "weight": "x"}]})",
