@@ -48,6 +48,9 @@ public:
     void bt_ApercuClick();
     void bt_DessinClick();
     void ExporterenBMP1Click();
+    // The active graph in any exchange format, or as PNG, SVG or the
+    // printed page in PDF, chosen by the save dialog's filter.
+    void Exportersous1Click();
 
 protected:
     void showEvent(QShowEvent* evenement) override;

@@ -457,6 +457,28 @@ private slots:
         QCOMPARE(fenetre->SousFenetre()->windowTitle(), attendu);
     }
 
+    void ExporterSousPuisOuvrir_grapheImporteSansCheminNommeParSonFichier()
+    {
+        TFenetreGraphe* fenetre = Nouveau(false);
+        fenetre->Graphe().AjouterSommet("A", 10, 20);
+        fenetre->Graphe().AjouterSommet("B", 90, 20);
+        fenetre->Graphe().AjouterArc("A", "B", 4);
+        Repondeur repondeur;
+        repondeur.Puis(ChoisirFichier(dossier.filePath("echange")));
+        Action(*cadre, "Exportersous1")->trigger();
+        const QString fichier = dossier.filePath("echange.graphml");
+        QVERIFY(QFileInfo(fichier).isFile());
+        cadre->OuvrirFichiers({fichier});
+        TFenetreGraphe* ouverte = cadre->FenetreActive();
+        QVERIFY(ouverte != fenetre);
+        QCOMPARE(ouverte->SousFenetre()->windowTitle(), QStringLiteral("echange.graphml"));
+        // "Enregistrer" asks for a ".gff" name rather than writing over the GraphML.
+        QVERIFY(ouverte->Graphe().NomFichier().empty());
+        QCOMPARE(ouverte->Graphe().NbArcs(), 2);
+        QVERIFY(!ouverte->Graphe().Oriente());
+        QCOMPARE(TexteEtat(*cadre), QStringLiteral("Prêt."));
+    }
+
     void EnregistrerSous_nomCompleteExistant_demandeAvantDeRemplacer()
     {
         TFenetreGraphe* fenetre = Nouveau(true);
