@@ -25,7 +25,7 @@ std::string Encodage(const std::string& utf8)
 
 std::string Signalement(const std::string& avant, const std::string& apres)
 {
-    return "Le nom « " + EchapperControles(avant) + " » devient « " + CheminAffichable(apres) + " ».";
+    return "Le nom « " + EchapperControles(avant) + " » devient « " + EchapperControles(Cp1252VersUtf8(apres)) + " ».";
 }
 }  // namespace
 

@@ -1,5 +1,6 @@
 #include "formats/FormatCsv.h"
 
+#include "formats/LimitesEchange.h"
 #include "formats/NombresTexte.h"
 
 #include <unordered_map>
@@ -85,6 +86,10 @@ public:
                 continue;
             }
             std::string erreur = sectionSommets ? LireSommet(champs) : std::string();
+            if (erreur.empty() && aretes.size() > kArcsEchangeMax)
+                erreur = "plus de " + std::to_string(kArcsEchangeMax) + " arcs.";
+            if (erreur.empty())
+                erreur = Depassement(graphe);
             if (!erreur.empty())
                 return erreur;
             if (!sectionSommets)
@@ -94,6 +99,8 @@ public:
         // are read once every listed vertex is known.
         for (const auto& [arete, numero] : aretes) {
             std::string erreur = LireArete(arete, numero);
+            if (erreur.empty())
+                erreur = Depassement(graphe);
             if (!erreur.empty())
                 return erreur;
         }

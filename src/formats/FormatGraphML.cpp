@@ -1,5 +1,6 @@
 #include "formats/FormatGraphML.h"
 
+#include "formats/LimitesEchange.h"
 #include "formats/NombresTexte.h"
 
 #include <pugixml.hpp>
@@ -171,7 +172,7 @@ private:
                 return "numéro invalide « " + valeurs["numero"] + " »" + Ligne(noeud) + ".";
         }
         graphe.sommets.push_back(std::move(sommet));
-        return {};
+        return Depassement(graphe);
     }
 
     static pugi::xml_node Descendant(const pugi::xml_node& racine, std::string_view nom)
@@ -214,7 +215,7 @@ private:
                 return "poids non numérique « " + valeurs["weight"] + " »" + Ligne(arete) + ".";
         }
         graphe.arcs.push_back(arc);
-        return {};
+        return Depassement(graphe);
     }
 };
 
@@ -277,5 +278,11 @@ std::string TexteGraphML(const GrapheEchange& graphe)
     }
     std::ostringstream texte;
     document.save(texte, "  ", pugi::format_default, pugi::encoding_utf8);
-    return texte.str();
+    // A reader turns a raw carriage return into a line feed, as XML wants,
+    // and pugixml writes it raw: only a character reference keeps it. The
+    // layout itself uses line feeds alone, so every one found is a name's.
+    std::string xml = texte.str();
+    for (size_t i = xml.find('\r'); i != std::string::npos; i = xml.find('\r', i))
+        xml.replace(i, 1, "&#13;");
+    return xml;
 }

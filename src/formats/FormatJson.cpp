@@ -1,5 +1,6 @@
 #include "formats/FormatJson.h"
 
+#include "formats/LimitesEchange.h"
 #include "formats/NombresTexte.h"
 
 #include <nlohmann/json.hpp>
@@ -98,6 +99,8 @@ std::string LireNoeuds(const Json& noeuds, GrapheEchange& graphe, std::unordered
                 return "numéro invalide « " + Texte(noeud["numero"]) + " »" + Rang("nodes", i) + ".";
         }
         graphe.sommets.push_back(std::move(sommet));
+        if (std::string depasse = Depassement(graphe); !depasse.empty())
+            return depasse;
     }
     return {};
 }
@@ -122,6 +125,8 @@ std::string LireLiens(const Json& liens, const char* nomListe, GrapheEchange& gr
                 return "poids non numérique « " + Texte(lien["weight"]) + " »" + Rang(nomListe, i) + ".";
         }
         graphe.arcs.push_back(arc);
+        if (std::string depasse = Depassement(graphe); !depasse.empty())
+            return depasse;
     }
     return {};
 }

@@ -28,8 +28,9 @@ int32_t Poids(std::optional<double> poids, const std::string& origine, const std
         return 1;
     const double arrondi = std::clamp(std::round(*poids), double(kPoidsMin), double(kPoidsMax));
     if (arrondi != *poids) {
-        adaptations.push_back("Le poids " + EcrireReel(*poids) + " de l'arc « " + CheminAffichable(origine) + " » → « "
-                              + CheminAffichable(cible) + " » devient " + EcrireReel(arrondi) + ".");
+        adaptations.push_back("Le poids " + EcrireReel(*poids) + " de l'arc « "
+                              + EchapperControles(Cp1252VersUtf8(origine)) + " » → « "
+                              + EchapperControles(Cp1252VersUtf8(cible)) + " » devient " + EcrireReel(arrondi) + ".");
     }
     return static_cast<int32_t>(arrondi);
 }

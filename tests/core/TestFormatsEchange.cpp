@@ -55,8 +55,8 @@ struct FormatsEchange : ::testing::Test {
 
 // Names a store may hold (Windows-1252) that the formats must quote or escape.
 const std::vector<std::string> kNomsDifficiles = {
-    "A",       "\xE9t\xE9", "x;y",  "\"cit\xE9\"",         "<&>", "a,b", "sommet",
-    "\x80uro", "deux mots", "S\\1", "1234567890123456789",
+    "A",       "\xE9t\xE9",      "x;y",      "\"cit\xE9\"",         "<&>", "a,b", "sommet",
+    "\x80uro", "deux\r\nlignes", "S\\1\x01", "1234567890123456789",
 };
 
 GrapheGenere Difficile(uint32_t graine, bool oriente)
@@ -227,6 +227,15 @@ TEST_F(FormatsEchange, FichiersMalFormes_refusesAvecLeFichierEtLEndroit)
         {"position.csv", "origine;cible\n\nsommet;x;y\nA;1;haut\n", "position non numérique"},
         {"deux-fois.csv", "origine;cible\n\nsommet;x;y\nA;1;1\nA;2;2\n", "sommet « A » listé deux fois, ligne 5"},
         {"vide.csv", "", "en-tête « origine;cible;poids » attendu"},
+        {"trop.csv",
+         "origine;cible\n" +
+             [] {
+                 std::string lignes;
+                 for (int i = 0; i < 200001; ++i)
+                     lignes += std::to_string(i) + ";0\n";
+                 return lignes;
+             }(),
+         "plus de 200000 sommets"},
         {"image.tex", "\\begin{tikzpicture}", "le format TikZ pour LaTeX s'écrit seulement"},
     };
     for (const auto& c : cas) {
