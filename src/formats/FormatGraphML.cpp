@@ -14,6 +14,7 @@ namespace {
 // A declared key: what it holds, by the name NetworkX and yEd give it.
 struct Cle {
     std::string nom;
+    std::string pour;  // "node", "edge", "all"...
     std::string parDefaut;
     bool aDefaut = false;
     bool graphiqueYed = false;
@@ -100,6 +101,7 @@ private:
         for (const pugi::xml_node& cle : declarations) {
             Cle lue;
             lue.nom = cle.attribute("attr.name").value();
+            lue.pour = cle.attribute("for").as_string("all");
             lue.graphiqueYed = std::strcmp(cle.attribute("yfiles.type").value(), "nodegraphics") == 0;
             if (const pugi::xml_node defaut = cle.child("default")) {
                 lue.aDefaut = true;
@@ -124,8 +126,9 @@ private:
     std::unordered_map<std::string, std::string> Donnees(const pugi::xml_node& element, pugi::xml_node& graphique) const
     {
         std::unordered_map<std::string, std::string> valeurs;
+        // A default serves only the elements its key is declared for.
         for (const auto& [id, cle] : cles) {
-            if (cle.aDefaut)
+            if (cle.aDefaut && (cle.pour == "all" || cle.pour == NomLocal(element)))
                 valeurs[cle.nom] = cle.parDefaut;
         }
         for (const pugi::xml_node& donnee : element.children()) {
