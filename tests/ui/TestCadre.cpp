@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QFileDialog>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -477,6 +478,28 @@ private slots:
         QCOMPARE(ouverte->Graphe().NbArcs(), 2);
         QVERIFY(!ouverte->Graphe().Oriente());
         QCOMPARE(TexteEtat(*cadre), QStringLiteral("Prêt."));
+
+        // The pictures, chosen by the dialog's filter, each a file its kind's reader knows.
+        const struct {
+            QString filtre;
+            QString fichier;
+            QByteArray debut;
+        } images[] = {{QStringLiteral("Image PNG (*.png)"), QStringLiteral("image.png"), "\x89PNG"},
+                      {QStringLiteral("Image SVG (*.svg)"), QStringLiteral("image.svg"), "<?xml"},
+                      {QStringLiteral("Page imprimée PDF (*.pdf)"), QStringLiteral("page.pdf"), "%PDF"}};
+        for (const auto& image : images) {
+            const auto choisir = ChoisirFichier(dossier.filePath(image.fichier));
+            repondeur.Puis([&](QWidget* dialogue) {
+                if (auto* fichiers = qobject_cast<QFileDialog*>(dialogue))
+                    fichiers->selectNameFilter(image.filtre);
+                choisir(dialogue);
+            });
+            Action(*cadre, "Exportersous1")->trigger();
+            QFile ecrit(dossier.filePath(image.fichier));
+            QVERIFY2(ecrit.open(QIODevice::ReadOnly), qPrintable(image.fichier));
+            QVERIFY2(ecrit.readAll().startsWith(image.debut), qPrintable(image.fichier));
+        }
+        QCOMPARE(QImage(dossier.filePath("image.png")).size(), QSize(140, 70));
     }
 
     void EnregistrerSous_nomCompleteExistant_demandeAvantDeRemplacer()
