@@ -6,11 +6,11 @@
 # installed files and the Debian package); then fuzzing, which builds the
 # core alone.
 PACKAGES_RUN := cmake g++ qt6-base-dev qt6-translations-l10n qt6-l10n-tools fonts-liberation2 nlohmann-json3-dev \
-                libgraphviz-dev pkgconf
+                libgraphviz-dev pkgconf libpugixml-dev
 PACKAGES_TEST := $(PACKAGES_RUN) libgtest-dev libboost-graph-dev xvfb xauth xdotool imagemagick \
                  desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl \
                  dpkg-dev file man-db clang-format jq
-PACKAGES_FUZZ := cmake clang libclang-rt-dev libgraphviz-dev pkgconf
+PACKAGES_FUZZ := cmake clang libclang-rt-dev libgraphviz-dev pkgconf libpugixml-dev nlohmann-json3-dev
 PACKAGES = $(PACKAGES_TEST)
 PREFIX ?= /usr/local
 BUILD ?= build
@@ -44,7 +44,8 @@ test-asan: deps
 	  UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j$(JOBS)
 
 # Fuzzes the file reader, and everything that runs on what it loaded, for
-# FUZZ_SECONDS on one core. New inputs go to $(BUILD_FUZZ)/corpus (the
+# a quarter of FUZZ_SECONDS on one core, then each exchange format's reader
+# for another quarter. New inputs go to $(BUILD_FUZZ)/corpus (the
 # committed seeds in fuzz/graines are only read), findings to
 # $(BUILD_FUZZ)/trouvailles. Without clang (FUZZ_CXX) and its libFuzzer
 # runtime it says so and succeeds.
@@ -61,12 +62,18 @@ fuzz: deps
 	cmake --build $(BUILD_FUZZ) -j$(JOBS) && \
 	mkdir -p $(BUILD_FUZZ)/corpus $(BUILD_FUZZ)/trouvailles && \
 	$(BUILD_FUZZ)/fuzz/fuzz_charger $(BUILD_FUZZ)/corpus fuzz/graines \
-	  -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+	  -max_total_time=$$(( $(FUZZ_SECONDS) / 5 + 1 )) -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
 	  -artifact_prefix=$(BUILD_FUZZ)/trouvailles/ && \
 	mkdir -p $(BUILD_FUZZ)/corpus-dot && \
 	$(BUILD_FUZZ)/fuzz/fuzz_lire_dot $(BUILD_FUZZ)/corpus-dot fuzz/graines-dot \
-	  -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
-	  -artifact_prefix=$(BUILD_FUZZ)/trouvailles/
+	  -max_total_time=$$(( $(FUZZ_SECONDS) / 5 + 1 )) -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+	  -artifact_prefix=$(BUILD_FUZZ)/trouvailles/dot- && \
+	for format in graphml json csv; do \
+	  mkdir -p $(BUILD_FUZZ)/corpus-$$format && \
+	  $(BUILD_FUZZ)/fuzz/fuzz_$$format $(BUILD_FUZZ)/corpus-$$format fuzz/graines-echange/$$format \
+	    -max_total_time=$$(( $(FUZZ_SECONDS) / 5 + 1 )) -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+	    -artifact_prefix=$(BUILD_FUZZ)/trouvailles/$$format- || exit 1; \
+	done
 
 # Rewrites every C++ source in the committed style; format-check only
 # fails, naming each line that differs.

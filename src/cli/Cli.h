@@ -28,6 +28,7 @@ struct Arguments {
     std::string sortie;   // the file of -o, empty without it
     std::string format;   // the value of --format, empty without it
     bool json = false;
+    bool nonOriente = false;  // a CSV edge list read as non-oriented
 };
 
 // One line of the dispatch table.

@@ -21,6 +21,9 @@ int ExecuterDetection(const Arguments& arguments);
 // exporter FICHIER.gff IMAGE.bmp|IMAGE.png|IMAGE.svg
 int ExecuterExporter(const Arguments& arguments);
 
+// convertir [--format F] ENTREE SORTIE
+int ExecuterConvertir(const Arguments& arguments);
+
 // imprimer FICHIER.gff PAGE.pdf
 int ExecuterImprimer(const Arguments& arguments);
 

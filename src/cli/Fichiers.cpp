@@ -3,6 +3,7 @@
 #include "Cli.h"
 #include "TexteGraphe.h"
 
+#include "formats/FichiersEchange.h"
 #include "model/Cp1252.h"
 #include <unistd.h>
 
@@ -61,10 +62,31 @@ struct FichierTemporaire {
     FichierTemporaire(const FichierTemporaire&) = delete;
     FichierTemporaire& operator=(const FichierTemporaire&) = delete;
 };
+
+std::optional<FenetreConsole> ImporterGraphe(const std::string& chemin, const FormatEchange& format, bool json,
+                                             bool csvOriente)
+{
+    static std::ostream muet(nullptr);
+    FenetreConsole fenetre = OuvrirFenetre(json ? muet : std::cout);
+    std::vector<std::string> adaptations;
+    const std::string erreur =
+        ChargerFichierEchange(chemin, format, OptionsLecture{csvOriente}, *fenetre.graphe, adaptations);
+    std::cout.flush();
+    if (!erreur.empty()) {
+        std::cerr << erreur << '\n';
+        return std::nullopt;
+    }
+    for (const std::string& ligne : adaptations)
+        std::cerr << EchapperControles(chemin) << " : " << ligne << '\n';
+    fenetre.graphe->AjusterFenetre();
+    return fenetre;
+}
 }  // namespace
 
-std::optional<FenetreConsole> ChargerGraphe(const std::string& chemin, bool json)
+std::optional<FenetreConsole> ChargerGraphe(const std::string& chemin, bool json, bool csvOriente)
 {
+    if (const FormatEchange* format = chemin == kFluxStandard ? nullptr : FormatSelonChemin(chemin))
+        return ImporterGraphe(chemin, *format, json, csvOriente);
     static std::ostream muet(nullptr);
     const bool entree = chemin == kFluxStandard;
     const FichierTemporaire copie(entree ? ".gff" : "");
@@ -108,7 +130,7 @@ int TraiterFichiers(const Arguments& arguments, const std::vector<std::string>& 
     for (size_t i = 0; i < chemins.size(); ++i) {
         if (chemins.size() > 1 && !arguments.json)
             std::cout << (i > 0 ? "\n" : "") << "==> " << EchapperControles(chemins[i]) << " <==\n";
-        std::optional<FenetreConsole> fenetre = ChargerGraphe(chemins[i], arguments.json);
+        std::optional<FenetreConsole> fenetre = ChargerGraphe(chemins[i], arguments.json, !arguments.nonOriente);
         if (!fenetre) {
             statut = kEchec;
             continue;

@@ -9,12 +9,15 @@
 #include <string>
 #include <vector>
 
-// Reads a ".gff" file ("-": standard input) into a new console window whose messages go to
-// standard output. When the program reports a problem (no such file, not a
-// graph file, a truncated file), its message goes to standard error after
-// the path, and nothing is returned: a partly read graph is never analysed.
-// With --json the window's messages are only recorded.
-std::optional<FenetreConsole> ChargerGraphe(const std::string& chemin, bool json = false);
+// Reads a ".gff" file ("-": standard input), or a file of an exchange
+// format named by its extension (formats/FichiersEchange.h), into a new
+// console window whose messages go to standard output. When the program
+// reports a problem (no such file, not a graph file, a truncated or
+// malformed file), its message goes to standard error after the path, and
+// nothing is returned: a partly read graph is never analysed. What an
+// imported graph had to change goes to standard error, a line each. With
+// --json the window's messages are only recorded.
+std::optional<FenetreConsole> ChargerGraphe(const std::string& chemin, bool json = false, bool csvOriente = true);
 
 // Saves under `chemin` ("-": to standard output, the path kept) as the program's "Enregistrer sous" does, the graph
 // then carrying that path; false after printing the program's message on

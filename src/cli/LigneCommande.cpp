@@ -37,8 +37,8 @@ const CommandeCli* ChercherCommande(std::string_view nom)
 bool LireOption(const std::vector<std::string>& ligne, size_t& i, const CommandeCli& commande, Arguments& arguments)
 {
     const std::string& option = ligne[i];
-    if (option == "--json") {
-        arguments.json = true;
+    if (option == "--json" || option == "--non-oriente") {
+        (option == "--json" ? arguments.json : arguments.nonOriente) = true;
         return true;
     }
     if (option == "--max" || option == "--etapes" || option == "-o" || option == "--format") {

@@ -57,6 +57,11 @@ const std::vector<CommandeCli>& TableCommandes()
          "ajustée aux sommets) dans une image BMP, PNG ou SVG ; - (avec --format)\n"
          "l'écrit sur la sortie standard",
          kOptionFormat, 2, 2, ExecuterExporter},
+        {"convertir", "[--format gff|graphml|dot|json|csv|tikz] ENTREE SORTIE|-",
+         "écrit le graphe d'ENTREE dans le format de SORTIE, choisi par son\n"
+         "extension (.gff, .graphml, .dot, .gv, .json, .csv, .tex) ; - (avec --format)\n"
+         "l'écrit sur la sortie standard",
+         kOptionFormat, 2, 2, ExecuterConvertir},
         {"imprimer", "[--format pdf] FICHIER.gff PAGE.pdf|-",
          "la page imprimée (titre, dessin, rapport), écrite dans un fichier PDF\n"
          "ou, pour -, sur la sortie standard",

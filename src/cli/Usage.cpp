@@ -12,6 +12,12 @@ constexpr std::string_view kEntete =
     "Un FICHIER.gff nommé - est lu sur l'entrée standard ; -o - écrit le graphe\n"
     "sur la sortie standard.\n"
     "\n"
+    "Chaque commande lit aussi, au lieu d'un FICHIER.gff, un graphe GraphML\n"
+    "(.graphml), Graphviz (.dot, .gv), JSON node-link (.json) ou une liste\n"
+    "d'arcs CSV (.csv, orientée sauf avec --non-oriente) ; ce qu'il a fallu\n"
+    "changer pour le garder (noms, poids arrondis) est écrit sur la sortie\n"
+    "d'erreur ; un graphe sans positions est disposé par Graphviz.\n"
+    "\n"
     "Commandes :\n";
 constexpr std::string_view kPied =
     "\n"

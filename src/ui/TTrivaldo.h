@@ -49,6 +49,9 @@ public:
     void bt_ApercuClick();
     void bt_DessinClick();
     void ExporterenBMP1Click();
+    // The active graph in any exchange format, or as PNG, SVG or the
+    // printed page in PDF, chosen by the save dialog's filter.
+    void Exportersous1Click();
 
 protected:
     void showEvent(QShowEvent* evenement) override;
@@ -82,6 +85,10 @@ private:
     void ChoisirFichier(const QString& etat, QFileDialog& dialogue, void (TTrivaldo::*suite)(const QString&));
     void OpenDialog1CanClose(const QString& chemin);
     void SaveDialog1CanClose(const QString& chemin);
+    // A file of an exchange format (TTrivaldoImport.cpp): opened in a new
+    // window as a graph never saved, captioned with the file's name; false
+    // when `chemin` names no such format.
+    bool ImporterFichier(const QString& chemin);
 
     QMdiArea* zone = nullptr;
     QLabel* panneauEtat = nullptr;

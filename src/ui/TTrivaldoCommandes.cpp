@@ -5,6 +5,7 @@
 #include "Conversions.h"
 #include "TFenetreGraphe.h"
 #include "TGuide.h"
+#include "TTrivaldoImport.h"
 #include "TextesCommuns.h"
 
 #include "model/Cp1252.h"
@@ -77,7 +78,7 @@ void TTrivaldo::CreerDialoguesFichier()
     OpenDialog1->setObjectName(QStringLiteral("OpenDialog1"));
     OpenDialog1->setAcceptMode(QFileDialog::AcceptOpen);
     OpenDialog1->setFileMode(QFileDialog::ExistingFile);
-    OpenDialog1->setNameFilter(kFiltreOuvrir);
+    OpenDialog1->setNameFilters(FiltresOuvrir(kFiltreOuvrir));
 
     SaveDialog1 = new QFileDialog(this, kTitreEnregistrer);
     SaveDialog1->setObjectName(QStringLiteral("SaveDialog1"));
@@ -109,6 +110,8 @@ void TTrivaldo::Ouvrir1Click()
 
 void TTrivaldo::OpenDialog1CanClose(const QString& chemin)
 {
+    if (ImporterFichier(chemin))
+        return;
     // Shown before loading, so that its size is known when the loader fits
     // it to the vertices; a failed load leaves it empty, captioned "Graphe".
     TFenetreGraphe* fenetre = CreerFenetreGraphe();

@@ -101,6 +101,8 @@ void TTrivaldo::CreerMenuPrincipal()
                 lier(&TTrivaldo::bt_rapportClick));
     AjouterItem(fichier, "ExporterenBMP1", QStringLiteral("Exporter en &BMP"), aucun,
                 lier(&TTrivaldo::ExporterenBMP1Click));
+    AjouterItem(fichier, "Exportersous1", QStringLiteral("Exporter so&us..."), aucun,
+                lier(&TTrivaldo::Exportersous1Click));
     AjouterItem(fichier, "Fermer1", QStringLiteral("&Fermer"), ctrl('F'), lier(&TTrivaldo::Fermer1Click))
         ->setShortcuts({ctrl('F'), ctrl('W')});
     AjouterItem(fichier, "Toutfermer1", QStringLiteral("&Tout fermer"), aucun, lier(&TTrivaldo::Toutfermer1Click));

@@ -70,6 +70,7 @@ TEST_F(TestCli, Json_chaqueCommandeEcritDesLignesConformesAuSchema)
         {"kruskal2", "g.gff"},
         {"exporter", "g.gff", "g.svg"},
         {"imprimer", "g.gff", "g.pdf"},
+        {"convertir", "g.gff", "g.graphml"},
         {"dijkstra", "--etapes", "g.gff", "Zoé", "B -> C : ("},
         {"ford", "--etapes", "--max", "g.gff", "Zoé", "X"},
         {"bellman", "--etapes", "g.gff", "Zoé", "Zoé"},

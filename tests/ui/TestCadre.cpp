@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QFileDialog>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -457,6 +458,50 @@ private slots:
         QVERIFY(QFileInfo(attendu).isFile());
         QCOMPARE(QString::fromStdString(fenetre->Graphe().NomFichier()), attendu);
         QCOMPARE(fenetre->SousFenetre()->windowTitle(), attendu);
+    }
+
+    void ExporterSousPuisOuvrir_grapheImporteSansCheminNommeParSonFichier()
+    {
+        TFenetreGraphe* fenetre = Nouveau(false);
+        fenetre->Graphe().AjouterSommet("A", 10, 20);
+        fenetre->Graphe().AjouterSommet("B", 90, 20);
+        fenetre->Graphe().AjouterArc("A", "B", 4);
+        Repondeur repondeur;
+        repondeur.Puis(ChoisirFichier(dossier.filePath("echange")));
+        Action(*cadre, "Exportersous1")->trigger();
+        const QString fichier = dossier.filePath("echange.graphml");
+        QVERIFY(QFileInfo(fichier).isFile());
+        cadre->OuvrirFichiers({fichier});
+        TFenetreGraphe* ouverte = cadre->FenetreActive();
+        QVERIFY(ouverte != fenetre);
+        QCOMPARE(ouverte->SousFenetre()->windowTitle(), QStringLiteral("echange.graphml"));
+        // "Enregistrer" asks for a ".gff" name rather than writing over the GraphML.
+        QVERIFY(ouverte->Graphe().NomFichier().empty());
+        QCOMPARE(ouverte->Graphe().NbArcs(), 2);
+        QVERIFY(!ouverte->Graphe().Oriente());
+        QCOMPARE(TexteEtat(*cadre), QStringLiteral("Prêt."));
+
+        // The pictures, chosen by the dialog's filter, each a file its kind's reader knows.
+        const struct {
+            QString filtre;
+            QString fichier;
+            QByteArray debut;
+        } images[] = {{QStringLiteral("Image PNG (*.png)"), QStringLiteral("image.png"), "\x89PNG"},
+                      {QStringLiteral("Image SVG (*.svg)"), QStringLiteral("image.svg"), "<?xml"},
+                      {QStringLiteral("Page imprimée PDF (*.pdf)"), QStringLiteral("page.pdf"), "%PDF"}};
+        for (const auto& image : images) {
+            const auto choisir = ChoisirFichier(dossier.filePath(image.fichier));
+            repondeur.Puis([&](QWidget* dialogue) {
+                if (auto* fichiers = qobject_cast<QFileDialog*>(dialogue))
+                    fichiers->selectNameFilter(image.filtre);
+                choisir(dialogue);
+            });
+            Action(*cadre, "Exportersous1")->trigger();
+            QFile ecrit(dossier.filePath(image.fichier));
+            QVERIFY2(ecrit.open(QIODevice::ReadOnly), qPrintable(image.fichier));
+            QVERIFY2(ecrit.readAll().startsWith(image.debut), qPrintable(image.fichier));
+        }
+        QCOMPARE(QImage(dossier.filePath("image.png")).size(), QSize(140, 70));
     }
 
     void EnregistrerSous_nomCompleteExistant_demandeAvantDeRemplacer()
