@@ -7,6 +7,9 @@ set(QUORVALENT_ID org.quorvalent.Quorvalent)
 set(QUORVALENT_DATA ${PROJECT_SOURCE_DIR}/data)
 
 install(TARGETS quorvalent quorvalent-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The batch tool's drawing half, which it finds there from its own folder
+# (src/cli/CMakeLists.txt); not a command of its own.
+install(TARGETS quorvalent-cli-dessin RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/quorvalent)
 
 install(FILES ${QUORVALENT_DATA}/${QUORVALENT_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
