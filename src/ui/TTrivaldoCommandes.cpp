@@ -2,7 +2,7 @@
 
 #include "Boites.h"
 #include "Conversions.h"
-#include "ModeleFichiersFrancais.h"
+#include "DialoguesFichiersFrancais.h"
 #include "TFenetreGraphe.h"
 #include "TGuide.h"
 #include "TextesCommuns.h"
@@ -78,14 +78,14 @@ void TTrivaldo::CreerDialoguesFichier()
     OpenDialog1->setAcceptMode(QFileDialog::AcceptOpen);
     OpenDialog1->setFileMode(QFileDialog::ExistingFile);
     OpenDialog1->setNameFilter(kFiltreOuvrir);
-    OpenDialog1->setProxyModel(new ModeleFichiersFrancais(OpenDialog1));
+    FranciserDialogueFichiers(*OpenDialog1);
 
     SaveDialog1 = new QFileDialog(this, kTitreEnregistrer);
     SaveDialog1->setObjectName(QStringLiteral("SaveDialog1"));
     SaveDialog1->setAcceptMode(QFileDialog::AcceptSave);
     SaveDialog1->setFileMode(QFileDialog::AnyFile);
     SaveDialog1->setNameFilter(kFiltreEnregistrer);
-    SaveDialog1->setProxyModel(new ModeleFichiersFrancais(SaveDialog1));
+    FranciserDialogueFichiers(*SaveDialog1);
 }
 
 void TTrivaldo::Nouveau1Click()

@@ -12,6 +12,7 @@
 #include <QAbstractProxyModel>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -25,6 +26,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QToolBar>
+#include <QTreeView>
 #include <QUrl>
 #include <QtTest>
 
@@ -421,6 +423,12 @@ private slots:
         QCOMPARE(ligne("moyen.gff", 1).toString(), QStringLiteral("2,8 ko"));
         QCOMPARE(ligne("petit.gff", 3).toString(), QStringLiteral("14 juil. 2026 09:05"));
         QCOMPARE(liste.mapFromSource(fichiers->index(dossier.path())).siblingAtColumn(1).data().toString(), QString());
+        // Shown whole, not cut to "375…ets".
+        const auto* detail = dialogue->findChild<QTreeView*>(QStringLiteral("treeView"));
+        QVERIFY(detail != nullptr);
+        for (const int colonne : {1, 3})
+            QVERIFY(detail->header()->sectionSize(colonne)
+                    > detail->fontMetrics().horizontalAdvance(ligne("petit.gff", colonne).toString()));
     }
 
     void CtrlN_lanceNouveauJamaisLaNumerotation()
