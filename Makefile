@@ -9,7 +9,7 @@ PACKAGES_RUN := cmake g++ qt6-base-dev qt6-translations-l10n qt6-l10n-tools font
                 libgraphviz-dev pkgconf libpugixml-dev
 PACKAGES_TEST := $(PACKAGES_RUN) libgtest-dev libboost-graph-dev xvfb xauth xdotool imagemagick \
                  desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl \
-                 dpkg-dev file man-db clang-format jq
+                 dpkg-dev file man-db clang-format jq zsh
 PACKAGES_FUZZ := cmake clang libclang-rt-dev libgraphviz-dev pkgconf libpugixml-dev nlohmann-json3-dev
 PACKAGES = $(PACKAGES_TEST)
 PREFIX ?= /usr/local

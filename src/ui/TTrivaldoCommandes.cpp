@@ -3,6 +3,7 @@
 #include "Boites.h"
 #include "CommandeProtegee.h"
 #include "Conversions.h"
+#include "DialoguesFichiersFrancais.h"
 #include "TFenetreGraphe.h"
 #include "TGuide.h"
 #include "TTrivaldoImport.h"
@@ -79,12 +80,14 @@ void TTrivaldo::CreerDialoguesFichier()
     OpenDialog1->setAcceptMode(QFileDialog::AcceptOpen);
     OpenDialog1->setFileMode(QFileDialog::ExistingFile);
     OpenDialog1->setNameFilters(FiltresOuvrir(kFiltreOuvrir));
+    FranciserDialogueFichiers(*OpenDialog1);
 
     SaveDialog1 = new QFileDialog(this, kTitreEnregistrer);
     SaveDialog1->setObjectName(QStringLiteral("SaveDialog1"));
     SaveDialog1->setAcceptMode(QFileDialog::AcceptSave);
     SaveDialog1->setFileMode(QFileDialog::AnyFile);
     SaveDialog1->setNameFilter(kFiltreEnregistrer);
+    FranciserDialogueFichiers(*SaveDialog1);
 }
 
 void TTrivaldo::Nouveau1Click()

@@ -1,6 +1,7 @@
 #include "TTrivaldo.h"
 
 #include "Boites.h"
+#include "CanevasSvg.h"
 #include "Conversions.h"
 #include "PoliceEcran.h"
 #include "SortiesGraphe.h"
@@ -9,6 +10,7 @@
 #include "TextesCommuns.h"
 
 #include "formats/FichiersEchange.h"
+#include "model/Cp1252.h"
 #include "model/EcritureAtomique.h"
 #include "render/DessinGraphe.h"
 
@@ -16,7 +18,6 @@
 #include <QFileDialog>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSvgGenerator>
 
 #include <algorithm>
 
@@ -65,12 +66,10 @@ QByteArray ContenuImage(TGraphe& graphe, const QString& extension, QSize taille)
         Peindre(image, graphe, taille);
         image.save(&tampon, "PNG");
     } else if (extension == QStringLiteral(".svg")) {
-        QSvgGenerator generateur;
-        generateur.setOutputDevice(&tampon);
-        generateur.setSize(taille);
-        generateur.setViewBox(QRect(QPoint(0, 0), taille));
-        generateur.setResolution(96);
-        Peindre(generateur, graphe, taille);
+        // The batch tool's SVG, so that both programs write the same file.
+        CanevasSvg canevas(tampon, taille, CheminAffichable(graphe.NomFichier()), PoliceEcran());
+        DessinerGraphe(graphe, canevas, 0, 0, 1.0f);
+        canevas.Terminer();
     } else {
         QPdfWriter document(&tampon);
         document.setTitle(kTitrePage);

@@ -23,9 +23,11 @@ void Installer(QCoreApplication& application, const QString& nom, const QString&
 
 void ChoisirLocaleFrancaise()
 {
-    // The file dialogs format sizes and dates in the system locale, whatever
-    // the default one, and Qt builds that from these variables once, at its
-    // first use of any locale (LC_ALL, set by hand, still outranks them).
+    // Qt's own dialogs format numbers and dates in the system locale,
+    // whatever the default one, and Qt builds that from these variables once,
+    // at its first use of any locale (LC_ALL, set by hand, still outranks
+    // them). The file dialogs' list does not wait for it: see
+    // DialoguesFichiersFrancais.h.
     // Only where the C library has the French locale: otherwise the
     // application's setlocale() would fail and leave it in plain ASCII.
     // Numbers in the C library stay as they were.

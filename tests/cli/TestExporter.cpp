@@ -95,6 +95,23 @@ TEST_F(TestCli, Exporter_formatInconnuImageImpossibleOuFichierIllisible_refuses)
     EXPECT_FALSE(std::filesystem::exists(Chemin("a.png")));
 }
 
+// Copied without its drawing half, the tool still answers in text and
+// says which program it misses instead of drawing nothing silently.
+TEST_F(TestCli, DessinSansSonProgramme_echecNommantLeProgrammeAttendu)
+{
+    Ecrire("p.gff", true, Paire);
+    std::filesystem::copy_file(QUORVALENT_CLI, Chemin("quorvalent-cli"));
+    for (const auto& [commande, sortie] : {std::pair{"exporter", "p.png"}, {"imprimer", "p.pdf"}}) {
+        const Execution seul = Executer({Chemin("quorvalent-cli"), commande, "p.gff", sortie});
+        EXPECT_EQ(seul.statut, 3) << commande;
+        EXPECT_FALSE(std::filesystem::exists(Chemin(sortie)));
+        EXPECT_EQ(seul.erreurs, "quorvalent-cli : le programme de dessin ne peut être lancé : "
+                                    + (dossier.parent_path() / "libexec/quorvalent/quorvalent-cli-dessin").string()
+                                    + "\n");
+    }
+    EXPECT_EQ(Executer({Chemin("quorvalent-cli"), "rapport", "p.gff"}).statut, 0);
+}
+
 TEST_F(TestCli, Exporter_coordonneesExtremes_echecSansPlantage)
 {
     Ecrire("loin.gff", true, [](TGraphe& g) {

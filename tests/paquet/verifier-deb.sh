@@ -46,6 +46,14 @@ echo "== les programmes"
 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM quorvalent --version
 quorvalent-cli --aide | head -n 1
 quorvalent-cli afficher exemples/reseau.gff | head -n 3
+# The text commands load no Qt; the pictures come from the drawing half
+# under /usr/libexec.
+if ldd /usr/bin/quorvalent-cli | grep libQt6; then exit 1; fi
+quorvalent-cli exporter exemples/reseau.gff "$travail/reseau.png"
+file "$travail/reseau.png"
+# bash-completion loads the completion by the command's name.
+bash -c 'source /usr/share/bash-completion/completions/quorvalent-cli && complete -p quorvalent-cli'
+[ -f /usr/share/zsh/vendor-completions/_quorvalent-cli ]
 # The window itself must find every library and stay up on the offscreen
 # platform until stopped.
 if ldd /usr/bin/quorvalent | grep 'not found'; then exit 1; fi
@@ -57,11 +65,12 @@ echo "quorvalent tourne sur la plateforme offscreen"
 echo "== validateurs"
 desktop-file-validate /usr/share/applications/org.quorvalent.Quorvalent.desktop
 appstreamcli validate --no-net /usr/share/metainfo/org.quorvalent.Quorvalent.metainfo.xml
-# By its path: `man quorvalent` finds it only under a French locale.
-page=/usr/share/man/fr/man1/quorvalent.1
-avertissements=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)
-[ -z "$avertissements" ] || { echo "$avertissements"; exit 1; }
-LC_ALL=C.UTF-8 MANWIDTH=80 man -l "$page" | head -n 4
+# By their path: `man quorvalent` finds them only under a French locale.
+for page in /usr/share/man/fr/man1/quorvalent.1 /usr/share/man/fr/man1/quorvalent-cli.1; do
+    avertissements=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)
+    [ -z "$avertissements" ] || { echo "$avertissements"; exit 1; }
+    LC_ALL=C.UTF-8 MANWIDTH=80 man -l "$page" | head -n 4
+done
 
 echo "== type de fichier"
 cp exemples/reseau.gff "$travail/reseau.gff"

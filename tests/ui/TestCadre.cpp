@@ -10,8 +10,11 @@
 #include "algorithms/Kruskal.h"
 
 #include <QAction>
+#include <QAbstractProxyModel>
 #include <QClipboard>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QHeaderView>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,6 +29,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QToolBar>
+#include <QTreeView>
 #include <QUrl>
 #include <QtTest>
 
@@ -396,6 +400,38 @@ private slots:
         InstallerTraductionsQt(*QCoreApplication::instance());
         QCOMPARE(QCoreApplication::translate("QAbstractFileIconProvider", "Folder", "All other platforms"),
                  QStringLiteral("Dossier"));
+    }
+
+    // On any machine, French locale installed or not.
+    void Ouvrir_tailleEtDateDesFichiersEnFrancais()
+    {
+        const QDateTime quatorzeJuillet(QDate(2026, 7, 14), QTime(9, 5));
+        for (const auto& [nom, taille] : {std::pair{"petit.gff", 375}, {"moyen.gff", 2900}}) {
+            QFile fichier(Chemin(nom));
+            QVERIFY(fichier.open(QIODevice::WriteOnly));
+            fichier.write(QByteArray(taille, 'x'));
+            fichier.flush();
+            QVERIFY(fichier.setFileTime(quatorzeJuillet, QFileDevice::FileModificationTime));
+        }
+        auto* dialogue = cadre->findChild<QFileDialog*>(QStringLiteral("OpenDialog1"));
+        QVERIFY(dialogue != nullptr && dialogue->proxyModel() != nullptr);
+        dialogue->setDirectory(dossier.path());
+        QAbstractProxyModel& liste = *dialogue->proxyModel();
+        auto* fichiers = qobject_cast<QFileSystemModel*>(liste.sourceModel());
+        QVERIFY(fichiers != nullptr);
+        const auto ligne = [&](const QString& nom, int colonne) {
+            return liste.mapFromSource(fichiers->index(Chemin(nom.toLatin1()))).siblingAtColumn(colonne).data();
+        };
+        QTRY_COMPARE(ligne("petit.gff", 1).toString(), QStringLiteral("375 octets"));
+        QCOMPARE(ligne("moyen.gff", 1).toString(), QStringLiteral("2,8 ko"));
+        QCOMPARE(ligne("petit.gff", 3).toString(), QStringLiteral("14 juil. 2026 09:05"));
+        QCOMPARE(liste.mapFromSource(fichiers->index(dossier.path())).siblingAtColumn(1).data().toString(), QString());
+        // Shown whole, not cut to "375…ets".
+        const auto* detail = dialogue->findChild<QTreeView*>(QStringLiteral("treeView"));
+        QVERIFY(detail != nullptr);
+        for (const int colonne : {1, 3})
+            QVERIFY(detail->header()->sectionSize(colonne)
+                    > detail->fontMetrics().horizontalAdvance(ligne("petit.gff", colonne).toString()));
     }
 
     void CtrlN_lanceNouveauJamaisLaNumerotation()
