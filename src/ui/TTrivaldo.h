@@ -14,6 +14,7 @@ class QLabel;
 class QMdiArea;
 class QMenu;
 class QPrinter;
+class QUndoGroup;
 class TFenetreGraphe;
 class TGuide;
 
@@ -51,6 +52,8 @@ public:
 
 protected:
     void showEvent(QShowEvent* evenement) override;
+    // Each modified graph asks first; an Annuler keeps the frame open.
+    void closeEvent(QCloseEvent* evenement) override;
     void moveEvent(QMoveEvent* evenement) override;
     void dragEnterEvent(QDragEnterEvent* evenement) override;
     void dropEvent(QDropEvent* evenement) override;
@@ -61,6 +64,9 @@ private:
     void CreerBarreEtat();
     void CreerDialoguesFichier();
     void CreerMenuFenetres();
+    void CreerMenuEdition();
+    // The history the "Édition" items act on follows the active window.
+    void SuivreFenetreActive();
     // The list of windows, rebuilt each time the menu opens.
     void ListerFenetres();
     void ListerRecents();
@@ -77,6 +83,13 @@ private:
     void ChoisirFichier(const QString& etat, QFileDialog& dialogue, void (TTrivaldo::*suite)(const QString&));
     void OpenDialog1CanClose(const QString& chemin);
     void SaveDialog1CanClose(const QString& chemin);
+    // Saves to the window's file, or asks for one; false when cancelled or
+    // failed.
+    bool Enregistrer(TFenetreGraphe& fenetre);
+    bool EnregistrerSous(TFenetreGraphe& fenetre, const QString& chemin);
+    // Closes every graph window, each asking in turn; false at the first
+    // Annuler, the windows before it staying closed.
+    bool FermerToutesLesFenetres();
 
     QMdiArea* zone = nullptr;
     QLabel* panneauEtat = nullptr;
@@ -84,6 +97,7 @@ private:
     QFileDialog* SaveDialog1 = nullptr;
     QMenu* menuRecents = nullptr;
     QMenu* menuFenetres = nullptr;
+    QUndoGroup* historiques = nullptr;
     // Actions of the window menu before its list of windows.
     int nbItemsFenetres = 0;
     TGuide* guide = nullptr;

@@ -151,9 +151,10 @@ private slots:
         QVERIFY(!EstSombre(image.pixel(50, 50)));  // hollow
     }
 
-    void Fermer_neDemandeRien()
+    void Fermer_sansModificationNeDemandeRien()
     {
         Graphe().AjouterSommet("A", 50, 50);
+        fenetre->FixerEtatInitial();
         Repondeur repondeur;
         fenetre->SousFenetre()->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
