@@ -8,9 +8,10 @@
 
 namespace {
 const QString kModifie = QStringLiteral("Le graphe « %1 » a été modifié.\nVoulez-vous enregistrer les modifications ?");
-const QString kEnregistrer = QStringLiteral("Enregistrer");
-const QString kNePasEnregistrer = QStringLiteral("Ne pas enregistrer");
-const QString kAnnuler = QStringLiteral("Annuler");
+// Underlined letters, as Qt's own buttons have, for the keyboard.
+const QString kEnregistrer = QStringLiteral("&Enregistrer");
+const QString kNePasEnregistrer = QStringLiteral("&Ne pas enregistrer");
+const QString kAnnuler = QStringLiteral("&Annuler");
 
 int Montrer(const QString& texte, const QString& titre, QMessageBox::StandardButtons boutons)
 {

@@ -68,11 +68,12 @@ Repondeur::Reponse Repondre(const QString& bouton, QList<Question>* vues)
         Question question{boite->windowTitle(), boite->text(), {}, {}};
         QAbstractButton* choisi = nullptr;
         for (QAbstractButton* b : boite->buttons()) {
-            question.boutons << b->text();
-            if (b->text() == bouton)
+            question.boutons << b->text().remove(QLatin1Char('&'));
+            if (b->text().remove(QLatin1Char('&')) == bouton)
                 choisi = b;
         }
-        question.parDefaut = boite->defaultButton() ? boite->defaultButton()->text() : QString();
+        question.parDefaut =
+            boite->defaultButton() ? boite->defaultButton()->text().remove(QLatin1Char('&')) : QString();
         vues->append(question);
         if (choisi != nullptr)
             choisi->click();
