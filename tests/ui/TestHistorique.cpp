@@ -21,34 +21,6 @@
 // graph closes, through the frame's menus and the window's mouse.
 
 namespace {
-Repondeur::Reponse Saisir(const QString& texte)
-{
-    return [texte](QWidget* dialogue) {
-        auto* champ = dialogue->findChild<QLineEdit*>(QStringLiteral("edChampNom"));
-        auto* ok = dialogue->findChild<QPushButton*>(QStringLiteral("btOk"));
-        if (champ == nullptr || ok == nullptr) {
-            dialogue->close();
-            return;
-        }
-        champ->setText(texte);
-        ok->click();
-    };
-}
-
-Repondeur::Reponse Choisir(const char* composant)
-{
-    return [composant](QWidget* dialogue) {
-        auto* menu = qobject_cast<QMenu*>(dialogue);
-        QAction* item = menu != nullptr ? menu->findChild<QAction*>(QLatin1String(composant)) : nullptr;
-        if (item == nullptr) {
-            dialogue->close();
-            return;
-        }
-        menu->setActiveAction(item);
-        QTest::keyClick(menu, Qt::Key_Return);
-    };
-}
-
 struct Question {
     QString titre;
     QString texte;
