@@ -2,9 +2,11 @@
 
 #include "algorithms/Chemins.h"
 #include "algorithms/CommandesChemins.h"
+#include "algorithms/EtapesCommandes.h"
 #include "algorithms/Kruskal.h"
 #include "algorithms/Numerotation.h"
 #include "algorithms/Structure.h"
+#include "model/TGraphe.h"
 
 void ExecuterCommande(TGraphe& graphe, Commande commande, Deroulement* deroulement)
 {
@@ -65,4 +67,7 @@ void ExecuterCommande(TGraphe& graphe, Commande commande, Deroulement* derouleme
         CommandeKruskal2(graphe, /*arbreMinimum=*/false, deroulement);
         break;
     }
+    // Many commands leave numbers behind or clear them, Kruskal n°2 removes
+    // arcs: whatever the file would store differently becomes one step.
+    graphe.Fenetre().SignalerModification(NomEtape(commande));
 }

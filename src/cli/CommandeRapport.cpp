@@ -10,6 +10,10 @@
 int ExecuterRapport(const Arguments& arguments)
 {
     return TraiterFichiers(arguments, arguments.valeurs, [](FenetreConsole& fenetre, Json* objet) {
+        // It names and dates the file read, not the one its bytes record,
+        // as the desktop's windows do.
+        if (!fenetre.fichier.empty())
+            fenetre.graphe->FixerNomFichier(fenetre.fichier);
         const FaitsRapport faits = EtablirFaits(*fenetre.graphe);
         const std::string texte = TexteRapport(*fenetre.graphe, faits);
         if (objet == nullptr) {

@@ -5,6 +5,7 @@
 
 #include "formats/FichiersEchange.h"
 #include "model/Cp1252.h"
+#include "model/FormatGff.h"
 #include <unistd.h>
 
 #include <algorithm>
@@ -40,6 +41,14 @@ std::string CheminAbsolu(const std::string& chemin)
     std::error_code erreur;
     const std::filesystem::path absolu = std::filesystem::absolute(chemin, erreur);
     return erreur ? chemin : absolu.lexically_normal().string();
+}
+
+// The path a ".gff" file records, which `afficher` shows; empty when none is.
+std::string CheminEnregistre(const std::string& fichier)
+{
+    unsigned char entete[gff::kTailleEntete] = {};
+    std::ifstream(fichier, std::ios::binary).read(reinterpret_cast<char*>(entete), sizeof entete);
+    return gff::LireTexte(entete + gff::kTailleEntete - gff::kTailleChemin, gff::kTailleChemin);
 }
 
 // A file removed when done with: the reader and the writers want a regular
@@ -96,9 +105,11 @@ std::optional<FenetreConsole> ChargerGraphe(const std::string& chemin, bool json
     FenetreConsole fenetre = OuvrirFenetre(json ? muet : std::cout);
     if (!SansMessage(*fenetre.services, chemin, [&] { fenetre.graphe->Charger(lu); }))
         return std::nullopt;
-    // A graph saved without a path would otherwise take the copy's.
-    if (entree && fenetre.graphe->NomFichier() == copie.chemin)
-        fenetre.graphe->FixerNomFichier("");
+    // The graph shows the path its file records; the file read is kept
+    // apart, for what must name it (the report).
+    fenetre.graphe->FixerNomFichier(CheminEnregistre(lu));
+    if (!entree)
+        fenetre.fichier = CheminAbsolu(chemin);
     return fenetre;
 }
 

@@ -16,6 +16,8 @@ class ServicesConsole;
 struct FenetreConsole {
     std::unique_ptr<ServicesConsole> services;
     std::unique_ptr<TGraphe> graphe;
+    // The file the graph was read from, absolute; empty for standard input.
+    std::string fichier;
 };
 
 // Creates an empty, oriented graph whose message boxes are written to `messages`.

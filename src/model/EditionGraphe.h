@@ -35,6 +35,10 @@ public:
     void OnMouseMove(int32_t X, int32_t Y);
     void OnMouseUp(int32_t X, int32_t Y);
 
+    // Drops the vertex being moved where it is, ending its step; nothing
+    // when none is. The window calls it before it undoes, saves or closes.
+    void TerminerDeplacement();
+
     // Vertex menu: each acts on the target vertex, and does nothing without one.
     void Supprimer1Click();
     void Deplacer1Click();

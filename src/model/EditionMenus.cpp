@@ -1,7 +1,9 @@
 #include "model/EditionGraphe.h"
 
+#include "algorithms/EtapesCommandes.h"
 #include "algorithms/Rapport.h"
 #include "model/Cp1252.h"
+#include "model/NomsEtapes.h"
 #include "model/TGraphe.h"
 
 #include <string>
@@ -81,12 +83,15 @@ void EditionGraphe::Supprimer1Click()
     graphe.SupprimerSommet(nom);
     sommetCible = nullptr;
     fenetre.Redessiner();
+    fenetre.SignalerModification(EtapeSommet(kSuppression, nom));
 }
 
 void EditionGraphe::Deplacer1Click()
 {
     if (sommetCible == nullptr)
         return;
+    // Another vertex's move, still under way, is one step of its own.
+    TerminerDeplacement();
     sommetDeplace = sommetCible;
     deplacementEnCours = true;
 }
@@ -103,6 +108,7 @@ void EditionGraphe::Supprimerunarc1Click()
         return;
     graphe.SupprimerArc(depart, arrivee);
     fenetre.Redessiner();
+    fenetre.SignalerModification(EtapeArc(kSuppression, depart, arrivee));
 }
 
 void EditionGraphe::Demidegrextrieur1Click()
@@ -137,6 +143,7 @@ void EditionGraphe::Information1Click()
 void EditionGraphe::Info1Click()
 {
     ::Info1Click(graphe);
+    fenetre.SignalerModification(kEtapeRapport);
 }
 
 void EditionGraphe::Redimensionnerlafentre1Click()

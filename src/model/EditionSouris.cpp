@@ -1,5 +1,6 @@
 #include "model/EditionGraphe.h"
 
+#include "model/NomsEtapes.h"
 #include "model/Poids.h"
 #include "model/TGraphe.h"
 
@@ -105,8 +106,7 @@ void EditionGraphe::OnMouseDown(bool gauche, bool droit, int32_t X, int32_t Y)
     if (gauche) {
         if (deplacementEnCours) {
             // The press only drops the moved vertex where it is.
-            deplacementEnCours = false;
-            sommetDeplace = nullptr;
+            TerminerDeplacement();
             return;
         }
         if (Sommet* sommet = SommetSous(X, Y, kTolerancePression)) {
@@ -118,6 +118,7 @@ void EditionGraphe::OnMouseDown(bool gauche, bool droit, int32_t X, int32_t Y)
             if (nom[0] != '\0') {
                 graphe.AjouterSommet(nom, X, Y);
                 fenetre.Redessiner();
+                fenetre.SignalerModification(EtapeSommet(kAjout, nom));
             }
         }
     }
@@ -167,6 +168,18 @@ void EditionGraphe::DeplacerSommet(int32_t X, int32_t Y)
     fenetre.Redessiner();
 }
 
+void EditionGraphe::TerminerDeplacement()
+{
+    if (!deplacementEnCours)
+        return;
+    // The pointer's moves were each applied at once; the step is the whole way.
+    char nom[kTailleNom];
+    CopierNom(nom, sommetDeplace->nom);
+    deplacementEnCours = false;
+    sommetDeplace = nullptr;
+    fenetre.SignalerModification(EtapeSommet(kDeplacement, nom));
+}
+
 void EditionGraphe::OnMouseUp(int32_t X, int32_t Y)
 {
     if (!traceArcEnCours)
@@ -194,5 +207,8 @@ void EditionGraphe::TerminerTraceArc(int32_t X, int32_t Y)
     const PoidsLu poids = LirePoids(reponse);
     if (poids.borne)
         fenetre.AfficherMessage(std::string(kPoidsBorne) + std::to_string(poids.valeur) + ".", kTitrePoidsBorne);
-    graphe.AjouterArc(sommetOrigineArc->nom, cible->nom, poids.valeur);
+    char origine[kTailleNom];
+    CopierNom(origine, sommetOrigineArc->nom);
+    graphe.AjouterArc(origine, cible->nom, poids.valeur);
+    fenetre.SignalerModification(EtapeArc(kAjout, origine, cible->nom));
 }

@@ -43,7 +43,7 @@ std::vector<unsigned char> ContenuGff(const TGraphe& graphe)
     AjouterEntier(octets, graphe.NbArcs());
     octets.push_back(graphe.Oriente() ? 1 : 0);
     // A path that does not fit is left out rather than cut: a cut path could
-    // name another, existing file that a later save would overwrite.
+    // name another, existing file.
     const bool tient = graphe.NomFichier().size() < kTailleChemin;
     AjouterTexte(octets, tient ? graphe.NomFichier().c_str() : "", kTailleChemin);
     for (const Sommet& s : graphe.Sommets()) {
@@ -109,11 +109,10 @@ bool TGraphe::LireGraphe(gff::Curseur& curseur, const std::string& chemin)
         return false;
     const int32_t annonces = LireEntier(entete);
     oriente = entete[8] != 0;
-    nomFichier = LireTexte(entete + 9, kTailleChemin);
-    // A path too long for the field was saved empty: the file itself is then
-    // the place it was last saved to.
-    if (nomFichier.empty())
-        nomFichier = chemin;
+    // The window's file is the one read, whatever path the file recorded: a
+    // copy or a moved file must never save over the place it came from.
+    nomFichier = chemin;
+    fenetre.FixerTitre(CheminAffichable(nomFichier));
     if (annonces <= 0)
         return true;
 
@@ -136,7 +135,6 @@ bool TGraphe::LireGraphe(gff::Curseur& curseur, const std::string& chemin)
         complet = LireChaine(curseur, *sommet, LireEntier(degre));
     }
     FixerTailleSelonSommets();
-    fenetre.FixerTitre(CheminAffichable(nomFichier));
     return complet;
 }
 

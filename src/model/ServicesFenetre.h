@@ -64,6 +64,12 @@ public:
     // Top-left corner of the graph window inside the frame.
     virtual Point PositionDansCadre() const = 0;
 
+    // A change the user asked for is over (a vertex dropped where it was
+    // moved, not each step of its way): what now differs in the graph
+    // becomes one step of the window's history, named `etape` as it follows
+    // « Annuler » or « Rétablir » (UTF-8). Nothing differing, nothing is kept.
+    virtual void SignalerModification(std::string_view etape) = 0;
+
     // A new graph window owned by this one, shown in front; it closes with
     // its owner. Its graph starts empty and oriented.
     virtual TGraphe& CreerFenetreResultat() = 0;

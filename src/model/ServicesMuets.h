@@ -36,6 +36,7 @@ public:
     ChoixMenuSommet OuvrirMenuSommet(Point) override { return ChoixMenuSommet::Aucun; }
     ChoixMenuGraphe OuvrirMenuGraphe(Point) override { return ChoixMenuGraphe::Aucun; }
     Point PositionDansCadre() const override { return {}; }
+    void SignalerModification(std::string_view) override {}
     TGraphe& CreerFenetreResultat() override;
     void OublierResultats();
 

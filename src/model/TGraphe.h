@@ -75,6 +75,10 @@ public:
     // Moves the vertex bearing `nom` and every arc copy that names it.
     void DeplacerSommet(const char* nom, int32_t x, int32_t y);
 
+    // Frees every vertex and arc, telling the watcher first (with null); the
+    // path and the orientation stay.
+    void Vider() { LibererTout(); }
+
     // Client area fitted to the vertices, then a repaint.
     void AjusterFenetre();
     // Negates every arc weight and toggles `poidsInverses`.

@@ -1,9 +1,18 @@
 #include "Boites.h"
 
+#include "TextesCommuns.h"
+
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
+const QString kModifie = QStringLiteral("Le graphe « %1 » a été modifié.\nVoulez-vous enregistrer les modifications ?");
+// Underlined letters, as Qt's own buttons have, for the keyboard.
+const QString kEnregistrer = QStringLiteral("&Enregistrer");
+const QString kNePasEnregistrer = QStringLiteral("&Ne pas enregistrer");
+const QString kAnnuler = QStringLiteral("&Annuler");
+
 int Montrer(const QString& texte, const QString& titre, QMessageBox::StandardButtons boutons)
 {
     // Centred over whatever window the user works in; the box has no owner
@@ -23,4 +32,19 @@ void AfficherBoite(const QString& texte, const QString& titre)
 bool PoserQuestionBoite(const QString& texte, const QString& titre)
 {
     return Montrer(texte, titre, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+ChoixFermeture DemanderEnregistrement(const QString& nom)
+{
+    QMessageBox boite(QMessageBox::NoIcon, kNomApplication, kModifie.arg(nom), QMessageBox::NoButton,
+                      QApplication::activeWindow());
+    QPushButton* enregistrer = boite.addButton(kEnregistrer, QMessageBox::AcceptRole);
+    QPushButton* nePas = boite.addButton(kNePasEnregistrer, QMessageBox::DestructiveRole);
+    QPushButton* annuler = boite.addButton(kAnnuler, QMessageBox::RejectRole);
+    boite.setDefaultButton(enregistrer);
+    boite.setEscapeButton(annuler);
+    boite.exec();
+    if (boite.clickedButton() == enregistrer)
+        return ChoixFermeture::Enregistrer;
+    return boite.clickedButton() == nePas ? ChoixFermeture::NePasEnregistrer : ChoixFermeture::Annuler;
 }

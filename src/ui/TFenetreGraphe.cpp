@@ -3,6 +3,7 @@
 #include "Boites.h"
 #include "CommandeProtegee.h"
 #include "Conversions.h"
+#include "TextesCommuns.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -10,14 +11,16 @@
 #include <QMouseEvent>
 #include <QStyle>
 #include <QTimer>
+#include <QUndoStack>
 
 #include <algorithm>
 
 namespace {
-const QString kTitreParDefaut = QStringLiteral("Graphe");
 // The commands of a graph window, as the memory message names them.
 const QString kEdition = QStringLiteral("Édition du graphe");
 const QString kMenuGraphe = QStringLiteral("Menu du graphe");
+// Qt's placeholder for the modified mark; a literal one is written twice.
+const QString kMarque = QStringLiteral("[*]");
 constexpr QSize kTailleInitiale(359, 242);
 
 // Right of the source, tops aligned, when the whole window fits in the area;
@@ -33,6 +36,11 @@ QPoint PositionResultat(const QRect& zone, const QRect& source, QSize taille, in
     return {std::max(zone.left(), std::min(cascade.x(), zone.right() + 1 - taille.width())),
             std::max(zone.top(), std::min(cascade.y(), zone.bottom() + 1 - taille.height()))};
 }
+
+QString AvecMarque(QString titre)
+{
+    return titre.replace(kMarque, kMarque + kMarque) + kMarque;
+}
 }  // namespace
 
 TFenetreGraphe* TFenetreGraphe::Creer(QMdiArea& zone, const int& gauche, const int& haut)
@@ -40,7 +48,7 @@ TFenetreGraphe* TFenetreGraphe::Creer(QMdiArea& zone, const int& gauche, const i
     auto* fenetre = new TFenetreGraphe(gauche, haut);
     QMdiSubWindow* sous = zone.addSubWindow(fenetre);
     sous->setAttribute(Qt::WA_DeleteOnClose);
-    sous->setWindowTitle(kTitreParDefaut);
+    sous->setWindowTitle(AvecMarque(kTitreGrapheSansNom));
     sous->resize(kTailleInitiale);
     sous->show();
     zone.setActiveSubWindow(sous);
@@ -56,13 +64,16 @@ TFenetreGraphe::TFenetreGraphe(const int& gauche, const int& haut) : graphe(*thi
     // A moved vertex follows the pointer with no button held.
     setMouseTracking(true);
     CreerMenus();
+    PreparerHistorique();
+    FixerEtatInitial();
 }
 
 TFenetreGraphe::~TFenetreGraphe()
 {
+    pile->disconnect(this);
     for (const QPointer<QMdiSubWindow>& resultat : resultats) {
-        if (resultat)
-            resultat->close();
+        if (auto* fenetre = resultat ? qobject_cast<TFenetreGraphe*>(resultat->widget()) : nullptr)
+            fenetre->FermerSansQuestion();
     }
 }
 
@@ -91,6 +102,14 @@ void TFenetreGraphe::CreerMenus()
 QMdiSubWindow* TFenetreGraphe::SousFenetre() const
 {
     return qobject_cast<QMdiSubWindow*>(parentWidget());
+}
+
+QString TFenetreGraphe::TitreAffiche() const
+{
+    QString titre = SousFenetre()->windowTitle();
+    titre.chop(kMarque.size());
+    titre.replace(kMarque + kMarque, kMarque);
+    return SousFenetre()->isWindowModified() ? titre + QLatin1Char('*') : titre;
 }
 
 void TFenetreGraphe::AfficherMessage(std::string_view texte, std::string_view titre)
@@ -123,7 +142,7 @@ int TFenetreGraphe::LargeurClient() const
 
 void TFenetreGraphe::FixerTitre(std::string_view titre)
 {
-    SousFenetre()->setWindowTitle(TexteDepuisUtf8(titre));
+    SousFenetre()->setWindowTitle(AvecMarque(TexteDepuisUtf8(titre)));
 }
 
 void TFenetreGraphe::Redessiner()
@@ -160,6 +179,8 @@ TGraphe& TFenetreGraphe::CreerFenetreResultat()
 {
     TFenetreGraphe* resultat = Creer(*SousFenetre()->mdiArea(), edition.RefGauche(), edition.RefHaut());
     resultats.emplace_back(resultat->SousFenetre());
+    resultat->etatEnAttente = true;
+    resultat->enregistrer = enregistrer;
     resultat->sourceAPlacer = SousFenetre();
     resultat->PlacerPresDeLaSource();
     // The command fills and fits its window before it returns to the event

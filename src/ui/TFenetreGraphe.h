@@ -1,12 +1,16 @@
 #pragma once
 
 #include "model/EditionGraphe.h"
+#include "model/Instantane.h"
 #include "model/ServicesFenetre.h"
 #include "model/TGraphe.h"
 
 #include <QPointer>
 #include <QWidget>
 
+#include <cstddef>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -14,6 +18,7 @@
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
+class QUndoStack;
 
 // A graph window: the widget inside one document window of the frame. It owns
 // its graph, paints it, hands mouse events to the graph's editing logic and
@@ -30,6 +35,33 @@ public:
     QMdiSubWindow* SousFenetre() const;
     // A window that explains this one's last run: it closes with it.
     void LierFenetre(QMdiSubWindow* fenetre);
+    // The caption as shown, "*" after it when the graph differs from its file.
+    QString TitreAffiche() const;
+
+    // ---- History (TFenetreGrapheHistorique.cpp) -----------------------------
+    QUndoStack& Historique() { return *pile; }
+    // The graph as it stands is its file's: no history, not modified.
+    void FixerEtatInitial();
+    // Ends a move under way, then makes one step of whatever changed
+    // without a step of its own: before an undo, a save or a close.
+    void Synchroniser();
+    void Annuler();
+    void Retablir();
+    // The graph as it stands has just been saved.
+    void MarquerEnregistre();
+    bool Modifie() const;
+    // Past this many bytes of steps, the oldest are forgotten.
+    void FixerBudgetHistorique(size_t octets);
+    static constexpr size_t kBudgetHistorique = size_t(64) << 20;
+    // For the steps: applies one back (defaire) or again, and repaints.
+    void AppliquerEtape(const Retouche& retouche, bool defaire);
+
+    // ---- Closing (TFenetreGrapheFermeture.cpp) ------------------------------
+    // How "Enregistrer" in the closing question saves this window; false when
+    // the save was cancelled or failed. Result windows inherit it.
+    void FixerEnregistrement(std::function<bool(TFenetreGraphe&)> enregistrement);
+    // The file name without its folder, or "Graphe" when there is none.
+    QString NomCourt() const;
 
     void AfficherMessage(std::string_view texte, std::string_view titre) override;
     bool PoserQuestion(std::string_view texte, std::string_view titre) override;
@@ -44,6 +76,7 @@ public:
     ChoixMenuSommet OuvrirMenuSommet(Point ecran) override;
     ChoixMenuGraphe OuvrirMenuGraphe(Point ecran) override;
     Point PositionDansCadre() const override;
+    void SignalerModification(std::string_view etape) override;
     TGraphe& CreerFenetreResultat() override;
 
 protected:
@@ -51,6 +84,8 @@ protected:
     void mousePressEvent(QMouseEvent* evenement) override;
     void mouseMoveEvent(QMouseEvent* evenement) override;
     void mouseReleaseEvent(QMouseEvent* evenement) override;
+    // A modified graph asks first; its result windows close with it.
+    void closeEvent(QCloseEvent* evenement) override;
 
 private:
     TFenetreGraphe(const int& gauche, const int& haut);
@@ -58,6 +93,13 @@ private:
     // Keeps a result window in view of its frame's area, beside its source
     // when it fits there.
     void PlacerPresDeLaSource();
+    void PreparerHistorique();
+    size_t TailleEtape(int indice) const;
+    void BornerHistorique();
+    bool AccepterFermeture();
+    bool FermerResultats();
+    // Closes without a question: its source is being destroyed.
+    void FermerSansQuestion();
 
     TGraphe graphe;
     EditionGraphe edition;
@@ -71,4 +113,17 @@ private:
     // The window a result window came from, while the command that opened
     // it is still filling and fitting it: each fitting places it again.
     QPointer<QMdiSubWindow> sourceAPlacer;
+
+    // The graph as the history last left it; each step changes it.
+    Instantane courant;
+    // A result window being filled by the command that opened it: its
+    // starting point is taken when that command ends.
+    bool etatEnAttente = false;
+    size_t budgetHistorique = kBudgetHistorique;
+    std::function<bool(TFenetreGraphe&)> enregistrer;
+    // Asked once, answered: a later close event (its source's, Tout fermer)
+    // does not ask again.
+    bool fermetureDecidee = false;
+    // Last, so that its steps go before the graph they refer to.
+    std::unique_ptr<QUndoStack> pile;
 };

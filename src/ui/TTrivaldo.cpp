@@ -4,6 +4,7 @@
 #include "TFenetreGraphe.h"
 #include "TextesCommuns.h"
 
+#include <QCloseEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -59,6 +60,15 @@ void TTrivaldo::showEvent(QShowEvent* evenement)
     FixerTexteEtat(kPret);
 }
 
+void TTrivaldo::closeEvent(QCloseEvent* evenement)
+{
+    if (!FermerToutesLesFenetres()) {
+        evenement->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(evenement);
+}
+
 void TTrivaldo::moveEvent(QMoveEvent* evenement)
 {
     QMainWindow::moveEvent(evenement);
@@ -91,6 +101,7 @@ TFenetreGraphe* TTrivaldo::FenetreActive() const
 TFenetreGraphe* TTrivaldo::CreerFenetreGraphe()
 {
     TFenetreGraphe* fenetre = TFenetreGraphe::Creer(*zone, gauche, haut);
+    fenetre->FixerEnregistrement([this](TFenetreGraphe& aEnregistrer) { return Enregistrer(aEnregistrer); });
     // Ctrl+W belongs to "Fermer": shared with the window's own menu, it
     // would do nothing at all. That menu keeps Ctrl+F4.
     const QKeySequence ctrlW(Qt::CTRL | Qt::Key_W);

@@ -15,6 +15,7 @@ class QLabel;
 class QMdiArea;
 class QMenu;
 class QPrinter;
+class QUndoGroup;
 class TFenetreGraphe;
 class TGuide;
 
@@ -55,6 +56,8 @@ public:
 
 protected:
     void showEvent(QShowEvent* evenement) override;
+    // Each modified graph asks first; an Annuler keeps the frame open.
+    void closeEvent(QCloseEvent* evenement) override;
     void moveEvent(QMoveEvent* evenement) override;
     void dragEnterEvent(QDragEnterEvent* evenement) override;
     void dropEvent(QDropEvent* evenement) override;
@@ -66,6 +69,9 @@ private:
     void CreerDialoguesFichier();
     void CreerMenuFenetres();
     void CreerItemDeroulement(QMenu* traitement);
+    void CreerMenuEdition();
+    // The history the "Édition" items act on follows the active window.
+    void SuivreFenetreActive();
     // The list of windows, rebuilt each time the menu opens.
     void ListerFenetres();
     void ListerRecents();
@@ -89,6 +95,13 @@ private:
     // window as a graph never saved, captioned with the file's name; false
     // when `chemin` names no such format.
     bool ImporterFichier(const QString& chemin);
+    // Saves to the window's file, or asks for one; false when cancelled or
+    // failed.
+    bool Enregistrer(TFenetreGraphe& fenetre);
+    bool EnregistrerSous(TFenetreGraphe& fenetre, const QString& chemin);
+    // Closes every graph window, each asking in turn; false at the first
+    // Annuler, the windows before it staying closed.
+    bool FermerToutesLesFenetres();
 
     QMdiArea* zone = nullptr;
     QLabel* panneauEtat = nullptr;
@@ -99,6 +112,7 @@ private:
     // table of their steps. Remembered in the settings.
     QAction* montrerDeroulement = nullptr;
     QMenu* menuFenetres = nullptr;
+    QUndoGroup* historiques = nullptr;
     // Actions of the window menu before its list of windows.
     int nbItemsFenetres = 0;
     TGuide* guide = nullptr;

@@ -19,6 +19,7 @@
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPointer>
 
 namespace {
 const QString kEtatNouveau = QStringLiteral("Création d'un nouveau graphe.");
@@ -95,6 +96,7 @@ void TTrivaldo::Nouveau1Click()
     TFenetreGraphe* fenetre = CreerFenetreGraphe();
     FixerTexteEtat(kEtatNouveau);
     fenetre->Graphe().FixerOriente(PoserQuestionBoite(kQuestionOriente, kTitreQuestion));
+    fenetre->FixerEtatInitial();
     FixerTexteEtat(kPret);
 }
 
@@ -122,8 +124,9 @@ void TTrivaldo::OpenDialog1CanClose(const QString& chemin)
     ExecuterProtege(kTitreOuvrir, [&] {
         ExecuterSurCopie(fenetre->Graphe(), [&] { fenetre->Graphe().Charger(CheminVersOctets(chemin)); });
     });
+    fenetre->FixerEtatInitial();
     zone->setActiveSubWindow(fenetre->SousFenetre());
-    // A graph read takes the name stored in its file; a failed read leaves none.
+    // A graph read takes the path it was read from; a failed read leaves none.
     if (!fenetre->Graphe().NomFichier().empty())
         RetenirFichier(chemin);
 }
@@ -138,17 +141,25 @@ void TTrivaldo::OuvrirFichiers(const QStringList& chemins)
 
 void TTrivaldo::Enregistrer1Click()
 {
-    TFenetreGraphe* fenetre = FenetreActive();
     FixerTexteEtat(kEtatEnregistrement);
-    if (fenetre != nullptr) {
-        const std::string& nom = fenetre->Graphe().NomFichier();
-        if (!nom.empty() && QFileInfo(CheminDepuisOctets(nom)).isFile()) {
-            fenetre->Graphe().Sauvegarder(nom);
-            RetenirFichier(CheminDepuisOctets(nom));
-        } else if (const QString chemin = Choisir(*SaveDialog1, recents); !chemin.isEmpty())
-            SaveDialog1CanClose(chemin);
-    }
+    if (TFenetreGraphe* fenetre = FenetreActive())
+        Enregistrer(*fenetre);
     FixerTexteEtat(kPret);
+}
+
+bool TTrivaldo::Enregistrer(TFenetreGraphe& fenetre)
+{
+    const std::string nom = fenetre.Graphe().NomFichier();
+    if (nom.empty() || !QFileInfo(CheminDepuisOctets(nom)).isFile()) {
+        const QString chemin = Choisir(*SaveDialog1, recents);
+        return !chemin.isEmpty() && EnregistrerSous(fenetre, chemin);
+    }
+    fenetre.Synchroniser();
+    if (!fenetre.Graphe().Sauvegarder(nom))
+        return false;
+    fenetre.MarquerEnregistre();
+    RetenirFichier(CheminDepuisOctets(nom));
+    return true;
 }
 
 void TTrivaldo::Enregistrersous1Click()
@@ -158,9 +169,12 @@ void TTrivaldo::Enregistrersous1Click()
 
 void TTrivaldo::SaveDialog1CanClose(const QString& chemin)
 {
-    TFenetreGraphe* fenetre = FenetreActive();
-    if (fenetre == nullptr)
-        return;
+    if (TFenetreGraphe* fenetre = FenetreActive())
+        EnregistrerSous(*fenetre, chemin);
+}
+
+bool TTrivaldo::EnregistrerSous(TFenetreGraphe& fenetre, const QString& chemin)
+{
     // Any ".gff" in the path will do, not only at its end.
     const QString nom = chemin.contains(kExtension) ? chemin : chemin + kExtension;
     // The dialog asked about the name typed, not about the one completed here.
@@ -168,12 +182,21 @@ void TTrivaldo::SaveDialog1CanClose(const QString& chemin)
         && !PoserQuestionBoite(
             kRemplacer.arg(QString::fromStdString(EchapperControles(QDir::toNativeSeparators(nom).toStdString()))),
             kTitreEnregistrer))
-        return;
-    TGraphe& graphe = fenetre->Graphe();
+        return false;
+    fenetre.Synchroniser();
+    TGraphe& graphe = fenetre.Graphe();
+    // The file records its own path, so the name is set before writing; a
+    // failed write leaves the window with the file it had.
+    const std::string ancien = graphe.NomFichier();
     graphe.FixerNomFichier(CheminVersOctets(nom));
-    graphe.Sauvegarder(graphe.NomFichier());
-    fenetre->FixerTitre(CheminAffichable(graphe.NomFichier()));
+    if (!graphe.Sauvegarder(graphe.NomFichier())) {
+        graphe.FixerNomFichier(ancien);
+        return false;
+    }
+    fenetre.FixerTitre(CheminAffichable(graphe.NomFichier()));
+    fenetre.MarquerEnregistre();
     RetenirFichier(nom);
+    return true;
 }
 
 void TTrivaldo::Fermer1Click()
@@ -184,14 +207,26 @@ void TTrivaldo::Fermer1Click()
 
 void TTrivaldo::Toutfermer1Click()
 {
-    // Closed windows go at the end of the event, so the list stays whole.
+    FermerToutesLesFenetres();
+}
+
+bool TTrivaldo::FermerToutesLesFenetres()
+{
+    // Closed windows go at the end of the event; a result window closed with
+    // its source is gone from the guarded list by then, or closes quietly.
+    QList<QPointer<QMdiSubWindow>> fenetres;
     for (QMdiSubWindow* sous : zone->subWindowList())
-        sous->close();
+        fenetres << sous;
+    for (const QPointer<QMdiSubWindow>& sous : fenetres) {
+        if (sous && !sous->close())
+            return false;
+    }
+    return true;
 }
 
 void TTrivaldo::Quitter1Click()
 {
-    if (PoserQuestionBoite(kQuestionQuitter, kTitreQuestion))
+    if (PoserQuestionBoite(kQuestionQuitter, kTitreQuestion) && FermerToutesLesFenetres())
         QCoreApplication::quit();
 }
 

@@ -1,5 +1,7 @@
 #include "TTrivaldo.h"
 
+#include "TFenetreGraphe.h"
+
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -29,7 +31,8 @@ void TTrivaldo::ListerFenetres()
     const QList<QMdiSubWindow*> fenetres = zone->subWindowList();
     for (int i = 0; i < fenetres.size(); ++i) {
         QMdiSubWindow* sous = fenetres[i];
-        QString titre = sous->windowTitle();
+        auto* fenetre = qobject_cast<TFenetreGraphe*>(sous->widget());
+        QString titre = fenetre != nullptr ? fenetre->TitreAffiche() : sous->windowTitle();
         titre.replace(QLatin1Char('&'), QStringLiteral("&&"));
         QAction* item = menuFenetres->addAction(i < 9 ? QStringLiteral("&%1 %2").arg(i + 1).arg(titre) : titre);
         item->setCheckable(true);

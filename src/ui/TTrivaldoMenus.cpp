@@ -111,6 +111,8 @@ void TTrivaldo::CreerMenuPrincipal()
     fichier->addSeparator();
     AjouterItem(fichier, "Quitter1", QStringLiteral("&Quitter"), ctrl('Q'), lier(&TTrivaldo::Quitter1Click));
 
+    CreerMenuEdition();
+
     // Ctrl+N belongs to "Nouveau": here it is only shown, since two actions
     // sharing a shortcut would leave Qt firing neither.
     QMenu* manipulation = AjouterMenu(nullptr, "Manipulation1", QStringLiteral("&Manipulation"));

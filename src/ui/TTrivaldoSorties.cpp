@@ -8,6 +8,7 @@
 #include "TFenetreGraphe.h"
 #include "TextesCommuns.h"
 
+#include "algorithms/EtapesCommandes.h"
 #include "model/Cp1252.h"
 #include "render/Page.h"
 
@@ -48,7 +49,10 @@ void TTrivaldo::bt_ImprimerClick()
         // A fresh dialog: Qt's reads the printer's file name only when made.
         QPrintDialog PrintDialog1(imprimante.get(), this);
         if (PrintDialog1.exec() == QDialog::Accepted) {
-            if (const QString erreur = ImprimerGraphe(fenetre->Graphe(), *imprimante); !erreur.isEmpty()) {
+            const QString erreur = ImprimerGraphe(fenetre->Graphe(), *imprimante);
+            // The page's report has cleared the vertex numbers.
+            fenetre->SignalerModification(kEtapeRapport);
+            if (!erreur.isEmpty()) {
                 AfficherBoite(erreur, kNomApplication);
                 return;
             }
@@ -59,8 +63,10 @@ void TTrivaldo::bt_ImprimerClick()
 
 void TTrivaldo::bt_ApercuClick()
 {
-    if (TFenetreGraphe* fenetre = FenetreActive())
+    if (TFenetreGraphe* fenetre = FenetreActive()) {
         TApercu::Ouvrir(*this, fenetre->Graphe());
+        fenetre->SignalerModification(kEtapeRapport);
+    }
 }
 
 void TTrivaldo::bt_DessinClick()

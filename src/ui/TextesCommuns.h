@@ -10,3 +10,6 @@ inline const QString kNomApplication = QStringLiteral("Quorvalent");
 
 // The status bar between two commands.
 inline const QString kPret = QStringLiteral("Prêt.");
+
+// The caption of a graph window that has no file.
+inline const QString kTitreGrapheSansNom = QStringLiteral("Graphe");

@@ -1,5 +1,7 @@
 #include "cli/OutilCli.h"
 
+#include <fstream>
+
 namespace {
 // A to B, B to C: connected, a tree, an arborescence, no circuit, neither
 // strongly connected nor Eulerian.
@@ -108,7 +110,10 @@ TEST_F(TestCli, Numerotation_etiquettesDansLOrdreDeLaListeEtSauvegardeNumerotee)
     EXPECT_EQ(flux.statut, 0) << flux.erreurs;
     const auto relu = Relire(Chemin("flux.gff"));
     EXPECT_EQ(relu->graphe.ChercherSommet("C")->valeur, 3);
-    EXPECT_EQ(relu->graphe.NomFichier(), Chemin("n.gff"));
+    std::ifstream flot(Chemin("flux.gff"), std::ios::binary);
+    std::string entete(107, '\0');
+    flot.read(entete.data(), 107);
+    EXPECT_EQ(entete.substr(27, Chemin("n.gff").size() + 1), Chemin("n.gff") + '\0');
 }
 
 TEST_F(TestCli, SortieImpossibleAEcrire_messageDuProgrammeSurErreurStandardEtStatut3)

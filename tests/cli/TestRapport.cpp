@@ -1,5 +1,7 @@
 #include "cli/OutilCli.h"
 
+#include <filesystem>
+
 namespace {
 // A to B and A to C.
 void Fourche(TGraphe& g)
@@ -33,4 +35,9 @@ TEST_F(TestCli, Rapport_texteDeLInformationParFichierAvecLaDateDeSauvegarde)
     const size_t b =
         e.sortie.find(".\n\n==> b.gff <==\nLe graphe " + Chemin("b.gff") + " possède 0 sommets et 0  arcs.\n");
     EXPECT_NE(b, std::string::npos) << e.sortie;
+
+    // A copy names itself, not the file its bytes record.
+    std::filesystem::copy_file(a, Chemin("copie.gff"));
+    const Execution copie = Lancer({"rapport", "copie.gff"});
+    EXPECT_EQ(copie.sortie.rfind("Le graphe " + Chemin("copie.gff") + " possède 3 sommets", 0), 0u) << copie.sortie;
 }

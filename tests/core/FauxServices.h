@@ -41,6 +41,7 @@ public:
     int redessins = 0;
     Point position;
     std::vector<FenetreResultat> resultats;
+    std::vector<std::string> etapes;
 
     void AfficherMessage(std::string_view texte, std::string_view titreBoite) override
     {
@@ -86,6 +87,7 @@ public:
         return Prendre(choixGraphe, ChoixMenuGraphe::Aucun);
     }
     Point PositionDansCadre() const override { return position; }
+    void SignalerModification(std::string_view etape) override { etapes.emplace_back(etape); }
     TGraphe& CreerFenetreResultat() override
     {
         auto services = std::make_unique<FauxServices>();

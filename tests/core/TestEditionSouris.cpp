@@ -36,6 +36,7 @@ TEST_F(EditionSouris, ClicGaucheDansLeVide_demandeUnNomEtCreeLeSommetAuPoint)
     EXPECT_EQ(g.ChercherSommet("A")->x, 40);
     EXPECT_EQ(g.ChercherSommet("A")->y, 60);
     EXPECT_EQ(fenetre.redessins, 1);
+    EXPECT_EQ(fenetre.etapes, (Noms{"l'ajout du sommet « A »"}));
 }
 
 TEST_F(EditionSouris, NomAnnuleOuVide_neCreeRienNiNeRedessine)
@@ -78,6 +79,7 @@ TEST_F(EditionSouris, Lacher_a12PixelsAjouteLArc_a13AnnuleSansRienDemander)
     Glisser(0, 0, 212, 88, "5");
     EXPECT_EQ(Chaine(g, "A"), (Noms{"B:5"}));
     EXPECT_EQ(fenetre.titresSaisies, (Noms{"Entrez le poids de l'arc :"}));
+    EXPECT_EQ(fenetre.etapes, (Noms{"l'ajout de l'arc A → B"}));
 
     const int redessinsAvant = fenetre.redessins;
     e.OnMouseDown(true, false, 0, 0);
@@ -260,11 +262,14 @@ TEST_F(Deplacement, LeSommetEtLesArcsQuiYArriventSuiventLePointeur)
 TEST_F(Deplacement, LaPressionGaucheSuivanteLePoseSansRienCreer)
 {
     e.OnMouseMove(40, 70);
+    e.OnMouseMove(50, 80);
+    EXPECT_TRUE(fenetre.etapes.empty()) << "the pointer's way is no step of its own";
     e.OnMouseDown(true, false, 300, 300);
+    EXPECT_EQ(fenetre.etapes, (Noms{"le déplacement du sommet « A »"}));
     EXPECT_FALSE(e.DeplacementEnCours());
     EXPECT_TRUE(fenetre.titresSaisies.empty());
     e.OnMouseMove(1, 1);
-    EXPECT_EQ(g.ChercherSommet("A")->x, 40);
+    EXPECT_EQ(g.ChercherSommet("A")->x, 50);
 }
 
 TEST_F(Deplacement, UnMenuOuvertSurUnAutreSommetNeChangePasLeSommetDeplace)
@@ -314,6 +319,7 @@ TEST_F(MenuSommet, Supprimer_demandeConfirmation_nonGardeOuiEfface)
     EXPECT_EQ(NomsSommets(g), (Noms{"B"}));
     EXPECT_EQ(e.SommetCible(), nullptr);
     EXPECT_EQ(fenetre.redessins, 1);
+    EXPECT_EQ(fenetre.etapes, (Noms{"la suppression du sommet « A »"}));
 }
 
 TEST_F(MenuSommet, SupprimerUnArc_proposeLeDepartEtEffaceLesDeuxSensSiNonOriente)
@@ -325,6 +331,7 @@ TEST_F(MenuSommet, SupprimerUnArc_proposeLeDepartEtEffaceLesDeuxSensSiNonOriente
     EXPECT_EQ(fenetre.departsProposes, (Noms{"A"}));
     EXPECT_EQ(g.NbArcs(), 0);
     EXPECT_EQ(fenetre.redessins, 1);
+    EXPECT_EQ(fenetre.etapes, (Noms{"la suppression de l'arc A → B"}));
 }
 
 TEST_F(MenuSommet, SupprimerUnArc_reponseIncompleteNeFaitRien_nomInconnuSignale)

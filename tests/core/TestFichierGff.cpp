@@ -104,14 +104,14 @@ TEST_F(FichierGff, ExempleTravaille_211OctetsAuxPositionsAttendues)
     EXPECT_TRUE(fenetre.messages.empty());
 }
 
-TEST_F(FichierGff, GrapheVide_enteteSeulEtRelectureSansTitreNiTaille)
+TEST_F(FichierGff, GrapheVide_enteteSeulEtRelectureSansTaille)
 {
     g.Sauvegarder(Chemin("vide.gff"));
     EXPECT_EQ(Lire(Chemin("vide.gff")).size(), 107u);
     auto relu = Charger(Chemin("vide.gff"));
     EXPECT_EQ(relu->g.NbSommets(), 0);
     EXPECT_TRUE(relu->fenetre.tailles.empty());
-    EXPECT_EQ(relu->fenetre.titre, "");
+    EXPECT_EQ(relu->fenetre.titre, Chemin("vide.gff")) << "the caption names the file the next save writes";
     EXPECT_TRUE(relu->fenetre.messages.empty());
 }
 
@@ -142,14 +142,26 @@ TEST_F(FichierGff, AllerRetour_nonOrienteAvecBouclesEtNumeros)
     EXPECT_EQ(relu->fenetre.tailles[0], std::make_pair(450, 200));
 }
 
-TEST_F(FichierGff, Charger_gardeLeCheminEnregistreDansLeFichier)
+TEST_F(FichierGff, Charger_prendLeCheminLuPasCeluiEnregistreDansLeFichier)
 {
+    // A copy whose stored path names an existing file: saving the copy must
+    // leave that file alone.
     Exemple(g);
-    g.FixerNomFichier("/ancien/dossier/g.gff");
-    g.Sauvegarder(Chemin("deplace.gff"));
-    auto relu = Charger(Chemin("deplace.gff"));
-    EXPECT_EQ(relu->g.NomFichier(), "/ancien/dossier/g.gff");
-    EXPECT_EQ(relu->fenetre.titre, "/ancien/dossier/g.gff");
+    const std::string original = Chemin("original.gff");
+    g.Sauvegarder(original);
+    const Octets avant = Lire(original);
+    g.FixerNomFichier(original);
+    g.Sauvegarder(Chemin("copie.gff"));
+    auto relu = Charger(Chemin("copie.gff"));
+    EXPECT_EQ(relu->g.NomFichier(), Chemin("copie.gff"));
+    EXPECT_EQ(relu->fenetre.titre, Chemin("copie.gff"));
+    relu->g.AjouterSommet("C", 1, 1);
+    ASSERT_TRUE(relu->g.Sauvegarder(relu->g.NomFichier()));
+    EXPECT_EQ(Lire(original), avant);
+    const Octets copie = Lire(Chemin("copie.gff"));
+    EXPECT_EQ(std::string(copie.begin() + 27, copie.begin() + 27 + long(Chemin("copie.gff").size())),
+              Chemin("copie.gff"))
+        << "every save still records where it wrote";
 }
 
 TEST_F(FichierGff, CheminLong_jamaisCoupeEtRemplaceParLeCheminDOuverture)
@@ -331,7 +343,7 @@ TEST_F(FichierGff, TextesSansZero_coupesA19Et79)
     std::fill(o.begin() + 111, o.begin() + 131, 'n');
     Ecrire(dossier / "plein.gff", o);
     auto relu = Charger(Chemin("plein.gff"));
-    EXPECT_EQ(relu->g.NomFichier(), std::string(79, 'p'));
+    EXPECT_EQ(relu->g.NomFichier(), Chemin("plein.gff"));
     EXPECT_EQ(std::string(relu->g.PremierSommet()->nom), std::string(19, 'n'));
 }
 

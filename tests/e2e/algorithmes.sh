@@ -42,7 +42,7 @@ menu() {  # titles right of "Fichier", item position from 0, [submenu item from 
     fi
     xdotool key Return
 }
-MANIPULATION=1 TRAITEMENT=2 DETECTION=3
+MANIPULATION=2 TRAITEMENT=3 DETECTION=4
 sommet() {  # x, y, name
     xdotool mousemove "$1" "$2" click 1
     repondre "Entrer le nom du sommet" "$3"

@@ -1,8 +1,13 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
@@ -60,5 +65,40 @@ inline Repondeur::Reponse CliquerBouton(QMessageBox::StandardButton bouton)
             boite->button(bouton)->click();
         else
             dialogue->close();
+    };
+}
+
+// Answers a name or weight prompt with `texte` typed in its field, then Ok.
+inline Repondeur::Reponse Saisir(const QString& texte, QString* titre = nullptr)
+{
+    return [texte, titre](QWidget* dialogue) {
+        auto* champ = dialogue->findChild<QLineEdit*>(QStringLiteral("edChampNom"));
+        auto* ok = dialogue->findChild<QPushButton*>(QStringLiteral("btOk"));
+        if (champ == nullptr || ok == nullptr) {
+            dialogue->close();
+            return;
+        }
+        if (titre != nullptr)
+            *titre = dialogue->windowTitle();
+        champ->setText(texte);
+        ok->click();
+    };
+}
+
+// Picks an item of a context menu as the keyboard would, and notes where
+// the menu opened.
+inline Repondeur::Reponse Choisir(const char* composant, QPoint* position = nullptr)
+{
+    return [composant, position](QWidget* dialogue) {
+        auto* menu = qobject_cast<QMenu*>(dialogue);
+        QAction* item = menu != nullptr ? menu->findChild<QAction*>(QLatin1String(composant)) : nullptr;
+        if (item == nullptr) {
+            dialogue->close();
+            return;
+        }
+        if (position != nullptr)
+            *position = menu->pos();
+        menu->setActiveAction(item);
+        QTest::keyClick(menu, Qt::Key_Return);
     };
 }

@@ -226,7 +226,8 @@ private slots:
         QStringList titres;
         for (QAction* menu : cadre->menuBar()->actions())
             titres << menu->text().remove(QLatin1Char('&'));
-        QCOMPARE(titres, (QStringList{"Fichier", "Manipulation", "Traitement", "Détection", "Fenêtres", "?"}));
+        QCOMPARE(titres,
+                 (QStringList{"Fichier", "Édition", "Manipulation", "Traitement", "Détection", "Fenêtres", "?"}));
         QCOMPARE(MnemoniquesFautives(cadre->menuBar()->actions()), QStringList());
         QStringList fichier = TextesMenu(*cadre, "Fichier1");
         QCOMPARE(fichier.mid(fichier.size() - 2), (QStringList{"Fichiers &récents", "&Quitter"}));
@@ -340,7 +341,7 @@ private slots:
         Deposer(*cadre, {graphe, illisible});
         QCOMPARE(titreMessage, QStringLiteral("Format incompatible"));
         QCOMPARE(Zone(*cadre)->subWindowList().size(), 3);
-        QCOMPARE(Zone(*cadre)->subWindowList().at(1)->windowTitle(), graphe);
+        QCOMPARE(qobject_cast<TFenetreGraphe*>(Zone(*cadre)->subWindowList().at(1)->widget())->TitreAffiche(), graphe);
         QCOMPARE(TexteEtat(*cadre), QStringLiteral("Prêt."));
 
         // A relative path, as typed after the program's name.
@@ -454,7 +455,7 @@ private slots:
         QString titreFenetre;
         repondeur.Puis([&](QWidget* dialogue) {
             etatPendant = TexteEtat(*cadre);
-            titreFenetre = cadre->FenetreActive() ? cadre->FenetreActive()->SousFenetre()->windowTitle() : QString();
+            titreFenetre = cadre->FenetreActive() ? cadre->FenetreActive()->TitreAffiche() : QString();
             auto* boite = qobject_cast<QMessageBox*>(dialogue);
             QVERIFY(boite != nullptr);
             QCOMPARE(boite->text(), QStringLiteral("Voulez-vous créer un graphe orienté?"));
@@ -493,7 +494,7 @@ private slots:
         const QString attendu = dossier.filePath(enregistre);
         QVERIFY(QFileInfo(attendu).isFile());
         QCOMPARE(QString::fromStdString(fenetre->Graphe().NomFichier()), attendu);
-        QCOMPARE(fenetre->SousFenetre()->windowTitle(), attendu);
+        QCOMPARE(fenetre->TitreAffiche(), attendu);
     }
 
     void ExporterSousPuisOuvrir_grapheImporteSansCheminNommeParSonFichier()
@@ -560,7 +561,7 @@ private slots:
         QCOMPARE(question, QStringLiteral("Le fichier %1 existe déjà.\nVoulez-vous le remplacer ?").arg(existant));
         QCOMPARE(QFileInfo(existant).size(), 8);
         QCOMPARE(fenetre->Graphe().NomFichier(), std::string());
-        QCOMPARE(fenetre->SousFenetre()->windowTitle(), QStringLiteral("Graphe"));
+        QCOMPARE(fenetre->TitreAffiche(), QStringLiteral("Graphe"));
 
         repondeur.Puis(ChoisirFichier(Chemin("g")));
         repondeur.Puis(CliquerBouton(QMessageBox::Yes));
@@ -610,11 +611,11 @@ private slots:
         Action(*cadre, "Ouvrir1")->trigger();
         QCOMPARE(titreMessage, QStringLiteral("Format incompatible"));
         QCOMPARE(Zone(*cadre)->subWindowList().size(), 1);
-        QCOMPARE(cadre->FenetreActive()->SousFenetre()->windowTitle(), QStringLiteral("Graphe"));
+        QCOMPARE(cadre->FenetreActive()->TitreAffiche(), QStringLiteral("Graphe"));
         QCOMPARE(cadre->FenetreActive()->Graphe().NbSommets(), 0);
     }
 
-    void Ouvrir_prendLeNomEnregistreDansLeFichierEtSAjusteAuxSommets()
+    void Ouvrir_prendLeCheminOuvertEtSAjusteAuxSommets()
     {
         const QString ancien = Chemin("ancien.gff");
         const QString copie = Chemin("copie.gff");
@@ -628,7 +629,7 @@ private slots:
         Action(*cadre, "bt_Ouvrir")->trigger();
         TFenetreGraphe* ouverte = cadre->FenetreActive();
         QVERIFY(ouverte != source);
-        QCOMPARE(ouverte->SousFenetre()->windowTitle(), ancien);
+        QCOMPARE(ouverte->TitreAffiche(), copie);
         QCOMPARE(ouverte->size(), QSize(350, 250));
         QCOMPARE(ouverte->Graphe().NbSommets(), 1);
     }

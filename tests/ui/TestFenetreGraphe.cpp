@@ -14,41 +14,6 @@
 #include <memory>
 
 namespace {
-// Answers a name or weight prompt with `texte` typed in its field, then Ok.
-Repondeur::Reponse Saisir(const QString& texte, QString* titre = nullptr)
-{
-    return [texte, titre](QWidget* dialogue) {
-        auto* champ = dialogue->findChild<QLineEdit*>(QStringLiteral("edChampNom"));
-        auto* ok = dialogue->findChild<QPushButton*>(QStringLiteral("btOk"));
-        if (champ == nullptr || ok == nullptr) {
-            dialogue->close();
-            return;
-        }
-        if (titre != nullptr)
-            *titre = dialogue->windowTitle();
-        champ->setText(texte);
-        ok->click();
-    };
-}
-
-// Picks an item of a context menu as the keyboard would, and notes where
-// the menu opened.
-Repondeur::Reponse Choisir(const char* composant, QPoint* position = nullptr)
-{
-    return [composant, position](QWidget* dialogue) {
-        auto* menu = qobject_cast<QMenu*>(dialogue);
-        QAction* item = menu != nullptr ? menu->findChild<QAction*>(QLatin1String(composant)) : nullptr;
-        if (item == nullptr) {
-            dialogue->close();
-            return;
-        }
-        if (position != nullptr)
-            *position = menu->pos();
-        menu->setActiveAction(item);
-        QTest::keyClick(menu, Qt::Key_Return);
-    };
-}
-
 bool EstSombre(QRgb pixel)
 {
     return qGray(pixel) < 128;
@@ -151,9 +116,10 @@ private slots:
         QVERIFY(!EstSombre(image.pixel(50, 50)));  // hollow
     }
 
-    void Fermer_neDemandeRien()
+    void Fermer_sansModificationNeDemandeRien()
     {
         Graphe().AjouterSommet("A", 50, 50);
+        fenetre->FixerEtatInitial();
         Repondeur repondeur;
         fenetre->SousFenetre()->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
