@@ -10,6 +10,7 @@
 
 #include <QFileInfo>
 #include <QMdiArea>
+#include <QUndoStack>
 
 namespace {
 const QString kTousLesGraphes = QStringLiteral("Tous les graphes (%1)");
@@ -61,6 +62,9 @@ bool TTrivaldo::ImporterFichier(const QString& chemin)
     // No ".gff" path: "Enregistrer" asks for one, never overwriting the file read.
     fenetre->Graphe().AjusterFenetre();
     fenetre->FixerTitre(EchapperControles(QFileInfo(chemin).fileName().toStdString()));
+    // Nothing on disk holds it as a graph yet: closing it asks first.
+    fenetre->FixerEtatInitial();
+    fenetre->Historique().resetClean();
     RetenirFichier(chemin);
     if (!adaptations.empty()) {
         QString texte = kAdaptations;
