@@ -1,5 +1,6 @@
 #include "algorithms/CalculsChemins.h"
 #include "algorithms/Chemins.h"
+#include "algorithms/FordDirect.h"
 #include "model/TGraphe.h"
 
 #include <string_view>
@@ -156,6 +157,15 @@ std::vector<int32_t> PassesFord::Predecesseurs() const
 }  // namespace
 
 std::optional<std::vector<int32_t>> PredecesseursFord(const IndexNumeros& index, int32_t depart)
+{
+    if (index.SommetNumero(depart) == nullptr)
+        return std::vector<int32_t>(static_cast<size_t>(index.Taille()), kAucunSommet);
+    if (auto directs = PredecesseursFordDirects(index, depart))
+        return directs;
+    return PredecesseursFordParPasses(index, depart);
+}
+
+std::optional<std::vector<int32_t>> PredecesseursFordParPasses(const IndexNumeros& index, int32_t depart)
 {
     if (index.SommetNumero(depart) == nullptr)
         return std::vector<int32_t>(static_cast<size_t>(index.Taille()), kAucunSommet);
