@@ -122,18 +122,6 @@ void TFenetreGraphe::FixerTitre(std::string_view titre)
     SousFenetre()->setWindowTitle(TexteDepuisUtf8(titre));
 }
 
-void TFenetreGraphe::Redessiner()
-{
-    elastique.reset();
-    repaint();
-}
-
-void TFenetreGraphe::TracerElastique(Point depuis, Point vers)
-{
-    elastique.emplace(depuis, vers);
-    repaint();
-}
-
 ChoixMenuSommet TFenetreGraphe::OuvrirMenuSommet(Point ecran)
 {
     const int indice = static_cast<int>(PopupSommet->actions().indexOf(PopupSommet->exec({ecran.x, ecran.y})));
@@ -177,12 +165,6 @@ void TFenetreGraphe::mousePressEvent(QMouseEvent* evenement)
     const QPoint p = evenement->position().toPoint();
     edition.OnMouseDown(evenement->buttons().testFlag(Qt::LeftButton), evenement->buttons().testFlag(Qt::RightButton),
                         p.x(), p.y());
-}
-
-void TFenetreGraphe::mouseMoveEvent(QMouseEvent* evenement)
-{
-    const QPoint p = evenement->position().toPoint();
-    edition.OnMouseMove(p.x(), p.y());
 }
 
 void TFenetreGraphe::mouseReleaseEvent(QMouseEvent* evenement)
