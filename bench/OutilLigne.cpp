@@ -84,8 +84,9 @@ void ImprimerOutil(const char* forme, const CoutsOutil& couts)
         for (const auto& [n, cout] : parTaille)
             tailles.insert(n);
     }
-    std::printf("\n%s, outil en ligne de commande (temps en ms / pic de mémoire en Mo, un processus par mesure)\n",
-                forme);
+    std::printf(
+        "\n%s, outil en ligne de commande (temps processeur en ms / pic de mémoire en Mo, un processus par mesure)\n",
+        forme);
     std::printf("%-26s", "commande");
     for (int n : tailles)
         std::printf(" %17s", ("n=" + std::to_string(n)).c_str());

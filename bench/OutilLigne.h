@@ -5,8 +5,8 @@
 #include <map>
 #include <string>
 
-// The batch tool run on a file, one child process per command: its time
-// from start to exit (a third of a second or less: the median of three
+// The batch tool run on a file, one child process per command: its processor
+// time from start to exit (a third of a second or less: the median of three
 // runs) and its peak memory, by command name and then by vertex count.
 using CoutsOutil = std::map<std::string, std::map<int, CoutProcessus>>;
 

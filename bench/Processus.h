@@ -5,7 +5,7 @@
 
 // What one run of another program cost.
 struct CoutProcessus {
-    double secondes = 0;    // wall time, start to exit
+    double secondes = 0;    // processor time (user and system), start to exit
     double megaoctets = 0;  // peak resident memory (getrusage's maxrss)
     bool reussi = false;    // it ran and exited, whatever its status
 };

@@ -4,16 +4,16 @@
 // Not part of `make test`: run it with `make bench`. `--grand` adds the
 // 100,000 and 1,000,000 vertex graphs; an argument keeps only the rows whose
 // name holds it (`quorvalent-bench Dijkstra`), for profiling one command.
-#include "Bureau.h"
 #include "Chrono.h"
 #include "DijkstraBoost.h"
 #include "FordChaine.h"
 #include "GrapheAleatoire.h"
 #include "Operations.h"
 #include "OutilLigne.h"
+#include "Processus.h"
 #include "ServicesBanc.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <cstdio>
 #include <cstring>
 #include <cstdlib>
@@ -88,7 +88,7 @@ void MesurerOperations(Banc& banc, Resultats& resultats, int n)
 
 void Imprimer(const char* forme, const Resultats& resultats)
 {
-    std::printf("\n%s (temps médians en ms)\n", forme);
+    std::printf("\n%s (temps processeur médians en ms)\n", forme);
     std::printf("%-26s", "opération");
     for (int n : tailles)
         std::printf(" %10s", ("n=" + std::to_string(n)).c_str());
@@ -118,6 +118,25 @@ void ImprimerRapportsBoost(Resultats& resultats)
     }
 }
 
+// The desktop's rows, from its own program; its peak memory is the open
+// window's.
+void MesurerBureau(const std::string& fichier, const std::string& dossier, Resultats& resultats, int n)
+{
+    const std::string sortie = dossier + "/bureau.txt";
+    const CoutProcessus cout = Lancer({QUORVALENT_BENCH_BUREAU, fichier, filtre, sortie});
+    std::ifstream lignes(sortie);
+    std::string nom;
+    double secondes = 0;
+    while (std::getline(lignes, nom, '\t') && lignes >> secondes) {
+        resultats[nom][n] = secondes;
+        lignes.ignore(1);
+    }
+    // Printed with the times, which are in thousandths.
+    if (cout.reussi && resultats.count("Bureau : ouvrir"))
+        resultats["Bureau : pic mémoire (Mo)"][n] = cout.megaoctets / 1e3;
+    ::unlink(sortie.c_str());
+}
+
 void MesurerGraphe(Forme forme, int n, const std::string& dossier, Resultats& resultats, CoutsOutil& couts)
 {
     const GrapheGenere genere = Generer(forme, n, 20261208u + unsigned(n));
@@ -140,8 +159,7 @@ void MesurerGraphe(Forme forme, int n, const std::string& dossier, Resultats& re
     banc.services.OublierResultats();
     MesurerOutil({banc.fichier, genere.noms.front(), genere.noms.back(), dossier, n}, filtre, couts);
     if (n >= kTailleMinBureau && n <= kTailleMaxEnProcessus) {
-        for (const auto& [nom, duree] : MesurerBureau(banc.fichier, filtre))
-            resultats[nom][n] = duree;
+        MesurerBureau(banc.fichier, dossier, resultats, n);
     }
     ::unlink(banc.fichier.c_str());
 }
@@ -150,7 +168,7 @@ void MesurerFordChaines()
 {
     if (!Retenue("Ford chaine"))
         return;
-    std::printf("\nFord min sur la chaîne aux arcs latéraux plus lourds (temps médians en ms)\n");
+    std::printf("\nFord min sur la chaîne aux arcs latéraux plus lourds (temps processeur médians en ms)\n");
     for (int n : tailles) {
         if (n >= 1000 && n <= kTailleMaxEnProcessus)
             std::printf("n=%-8d %10.3f\n", n, MesurerFordChaine(n) * 1e3);
@@ -161,9 +179,9 @@ void MesurerFordChaines()
 
 int main(int argc, char* argv[])
 {
-    // Fonts for the drawing and widgets, without a display.
+    // Fonts for the drawing, without a display.
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication application(argc, argv);
+    QGuiApplication application(argc, argv);
     for (int a = 1; a < argc; ++a) {
         if (std::strcmp(argv[a], "--grand") == 0)
             tailles.insert(tailles.end(), std::begin(kTaillesGrandes), std::end(kTaillesGrandes));

@@ -1,6 +1,6 @@
 #include "Bureau.h"
 
-#include "Chrono.h"
+#include "../Chrono.h"
 #include "TFenetreGraphe.h"
 #include "TTrivaldo.h"
 
