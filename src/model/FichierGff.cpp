@@ -121,9 +121,11 @@ bool TGraphe::LireGraphe(gff::Curseur& curseur, const std::string& chemin)
     Sommet* dernier = nullptr;
     bool complet = true;
     for (int32_t i = 0; i < annonces && complet; ++i) {
+        // Read before the next take: a take may refill the block under it.
         const unsigned char* degre = curseur.Prendre(4);
-        const unsigned char* enregistrement = curseur.Prendre(kTailleEnregistrement);
-        if (degre == nullptr || enregistrement == nullptr) {
+        const int32_t longueur = degre != nullptr ? LireEntier(degre) : 0;
+        const unsigned char* enregistrement = degre != nullptr ? curseur.Prendre(kTailleEnregistrement) : nullptr;
+        if (enregistrement == nullptr) {
             complet = false;
             break;
         }
@@ -132,7 +134,7 @@ bool TGraphe::LireGraphe(gff::Curseur& curseur, const std::string& chemin)
         (dernier != nullptr ? dernier->sommetSuivant : premierSommet) = sommet;
         dernier = sommet;
         ++nbSommets;
-        complet = LireChaine(curseur, *sommet, LireEntier(degre));
+        complet = LireChaine(curseur, *sommet, longueur);
     }
     FixerTailleSelonSommets();
     fenetre.FixerTitre(CheminAffichable(nomFichier));
