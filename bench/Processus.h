@@ -13,3 +13,7 @@ struct CoutProcessus {
 // Runs `arguments` (the program's path first) with its outputs thrown away.
 // A child process per run, so that the peak memory is the command's own.
 CoutProcessus Lancer(const std::vector<std::string>& arguments);
+
+// The relay's side: `quorvalent-bench --relais RESULTAT COMMANDE...` runs
+// COMMANDE and writes its cost into RESULTAT. Called first thing in main.
+int Relayer(int argc, char* argv[]);

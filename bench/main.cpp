@@ -179,6 +179,8 @@ void MesurerFordChaines()
 
 int main(int argc, char* argv[])
 {
+    if (argc > 1 && std::strcmp(argv[1], "--relais") == 0)
+        return Relayer(argc, argv);
     // Fonts for the drawing, without a display.
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QGuiApplication application(argc, argv);
