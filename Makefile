@@ -32,9 +32,11 @@ run: programs
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
-# Timings of every command on large graphs (not part of the tests).
+# Timings of every command on large graphs (not part of the tests);
+# `make bench GRAND=1` adds 100,000 and 1,000,000 vertices (a quarter of an
+# hour or more).
 bench: build
-	$(BUILD)/bench/quorvalent-bench
+	$(BUILD)/bench/quorvalent-bench $(if $(GRAND),--grand)
 
 # The same suite under AddressSanitizer and UndefinedBehaviorSanitizer.
 test-asan: deps

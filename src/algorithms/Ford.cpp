@@ -1,6 +1,7 @@
 #include "algorithms/CalculsChemins.h"
 #include "algorithms/Chemins.h"
 #include "algorithms/Deroulement.h"
+#include "algorithms/FordDirect.h"
 #include "model/TGraphe.h"
 
 #include <string_view>
@@ -189,6 +190,19 @@ std::vector<int32_t> PassesFord::Predecesseurs() const
 
 std::optional<std::vector<int32_t>> PredecesseursFord(const IndexNumeros& index, int32_t depart,
                                                       Deroulement* deroulement)
+{
+    if (index.SommetNumero(depart) == nullptr)
+        return std::vector<int32_t>(static_cast<size_t>(index.Taille()), kAucunSommet);
+    // A recorded run shows the passes themselves.
+    if (deroulement == nullptr) {
+        if (auto directs = PredecesseursFordDirects(index, depart))
+            return directs;
+    }
+    return PredecesseursFordParPasses(index, depart, deroulement);
+}
+
+std::optional<std::vector<int32_t>> PredecesseursFordParPasses(const IndexNumeros& index, int32_t depart,
+                                                               Deroulement* deroulement)
 {
     if (index.SommetNumero(depart) == nullptr)
         return std::vector<int32_t>(static_cast<size_t>(index.Taille()), kAucunSommet);

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
 
 // The pictures must come out the same to the pixel on every machine and in
@@ -33,6 +34,45 @@ constexpr int64_t kBoucleHaut = -5;
 constexpr int64_t kBoucleDroite = 50;
 constexpr int64_t kBoucleBas = 10;
 
+// The longest label: a name and a bracketed number; the longest weight.
+constexpr int64_t kCaracteresEtiquette = kTailleNom + 13;
+constexpr int64_t kCaracteresPoids = 11;
+// Beyond the pen and the glyphs' overhang.
+constexpr int64_t kMarge = 4;
+
+// Bounds of what an item may paint, in canvas pixels, generous rather than
+// tight: culling must never drop a pixel.
+struct Boite {
+    int64_t gauche;
+    int64_t haut;
+    int64_t droite;
+    int64_t bas;
+
+    Boite Union(const Boite& autre) const
+    {
+        return {std::min(gauche, autre.gauche), std::min(haut, autre.haut), std::max(droite, autre.droite),
+                std::max(bas, autre.bas)};
+    }
+    bool Rencontre(const ZoneDessin& zone) const
+    {
+        return gauche <= zone.droite && droite >= zone.gauche && haut <= zone.bas && bas >= zone.haut;
+    }
+};
+
+// What culling needs of the font: a width no character exceeds, a height.
+struct MesureTexte {
+    int64_t largeurCaractere;
+    int64_t hauteur;
+};
+
+MesureTexte Mesurer(Canevas& canevas)
+{
+    int64_t largeur = 0;
+    for (std::string_view large : {"W", "M", "@", "\x89", "\x97", "\xC6", "\x8C"})
+        largeur = std::max<int64_t>(largeur, canevas.LargeurTexte(large));
+    return {largeur + 1, std::max<int64_t>(canevas.HauteurTexte("Wg"), 1)};
+}
+
 std::string_view Nom(const Sommet& sommet)
 {
     return {sommet.nom, strnlen(sommet.nom, kTailleNom)};
@@ -45,14 +85,24 @@ public:
     {
     }
 
+    void Limiter(ZoneDessin zone_)
+    {
+        zone = zone_;
+        texte = Mesurer(canevas);
+    }
+
     void DessinerSommet(const Sommet& sommet)
     {
-        canevas.FixerCouleurPolice(kCouleurEtiquette);
-        DessinerCercle(sommet);
-        DessinerEtiquette(sommet);
         const Point p1 = Position(sommet.x, sommet.y);
-        for (const Arc* arc = sommet.arcSuivant; arc != nullptr; arc = arc->arcSuivant)
-            DessinerArc(p1, *arc);
+        if (!zone || BoiteSommet(p1).Rencontre(*zone)) {
+            canevas.FixerCouleurPolice(kCouleurEtiquette);
+            DessinerCercle(sommet);
+            DessinerEtiquette(sommet);
+        }
+        for (const Arc* arc = sommet.arcSuivant; arc != nullptr; arc = arc->arcSuivant) {
+            if (!zone || BoiteArc(p1, Position(arc->x, arc->y)).Rencontre(*zone))
+                DessinerArc(p1, *arc);
+        }
     }
 
 private:
@@ -61,6 +111,33 @@ private:
     const double oy;
     const double s;
     const bool oriente;
+    std::optional<ZoneDessin> zone;
+    MesureTexte texte{};
+
+    // The circle, and the label below it: its name centred, its number on
+    // the right.
+    Boite BoiteSommet(Point p) const
+    {
+        const auto rayon = static_cast<int64_t>(kRayon * s) + 1;
+        const int64_t largeur = kCaracteresEtiquette * texte.largeurCaractere;
+        return {int64_t{p.x} - std::max(rayon, largeur) - kMarge, int64_t{p.y} - rayon - kMarge,
+                int64_t{p.x} + std::max(rayon, largeur) + kMarge,
+                int64_t{p.y} + std::max(rayon, static_cast<int64_t>(kDescenteEtiquette) + 1 + texte.hauteur) + kMarge};
+    }
+
+    // The line or loop, the arrowhead round the target, and the weight
+    // written from halfway along.
+    Boite BoiteArc(Point p1, Point p2) const
+    {
+        const auto pointe = static_cast<int64_t>(kLongueurTrait * s + kRayon * s) + 1;
+        Boite boite{std::min<int64_t>(p1.x, p2.x) - pointe - kBoucleDroite - kMarge,
+                    std::min<int64_t>(p1.y, p2.y) - pointe - kMarge,
+                    std::max<int64_t>(p1.x, p2.x) + pointe + kBoucleDroite + kMarge,
+                    std::max<int64_t>(p1.y, p2.y) + pointe + kBoucleBas + kMarge};
+        const Boite poids{boite.gauche, boite.haut, boite.droite + kCaracteresPoids * texte.largeurCaractere,
+                          boite.bas + texte.hauteur};
+        return boite.Union(poids);
+    }
 
     Point Position(int32_t x, int32_t y) const { return {Tronquer(x * s + ox), Tronquer(y * s + oy)}; }
 
@@ -166,6 +243,16 @@ void DessinerGraphe(const TGraphe& graphe, Canevas& canevas, int32_t decalageX, 
 {
     canevas.FixerPinceauTransparent();
     Dessin dessin(canevas, decalageX, decalageY, echelle, graphe.Oriente());
+    for (const Sommet& sommet : graphe.Sommets())
+        dessin.DessinerSommet(sommet);
+}
+
+void DessinerGrapheDans(const TGraphe& graphe, Canevas& canevas, int32_t decalageX, int32_t decalageY, float echelle,
+                        ZoneDessin zone)
+{
+    canevas.FixerPinceauTransparent();
+    Dessin dessin(canevas, decalageX, decalageY, echelle, graphe.Oriente());
+    dessin.Limiter(zone);
     for (const Sommet& sommet : graphe.Sommets())
         dessin.DessinerSommet(sommet);
 }

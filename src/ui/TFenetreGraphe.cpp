@@ -145,18 +145,6 @@ void TFenetreGraphe::FixerTitre(std::string_view titre)
     SousFenetre()->setWindowTitle(AvecMarque(TexteDepuisUtf8(titre)));
 }
 
-void TFenetreGraphe::Redessiner()
-{
-    elastique.reset();
-    repaint();
-}
-
-void TFenetreGraphe::TracerElastique(Point depuis, Point vers)
-{
-    elastique.emplace(depuis, vers);
-    repaint();
-}
-
 ChoixMenuSommet TFenetreGraphe::OuvrirMenuSommet(Point ecran)
 {
     const int indice = static_cast<int>(PopupSommet->actions().indexOf(PopupSommet->exec({ecran.x, ecran.y})));
@@ -220,7 +208,9 @@ void TFenetreGraphe::mousePressEvent(QMouseEvent* evenement)
 void TFenetreGraphe::mouseMoveEvent(QMouseEvent* evenement)
 {
     const QPoint p = evenement->position().toPoint();
+    mouvementElastique = edition.SommetOrigineArc() != nullptr;
     ExecuterProtege(kEdition, [&] { edition.OnMouseMove(p.x(), p.y()); });
+    mouvementElastique = false;
 }
 
 void TFenetreGraphe::mouseReleaseEvent(QMouseEvent* evenement)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ImageGlissement.h"
 #include "model/EditionGraphe.h"
 #include "model/Instantane.h"
 #include "model/ServicesFenetre.h"
@@ -108,6 +109,11 @@ private:
     // The line of an arc being drawn, painted over the graph until the next
     // plain repaint.
     std::optional<std::pair<Point, Point>> elastique;
+    // Where the band was last painted, and the picture it is painted over
+    // while the pointer drags it (mouvementElastique: within such a move).
+    std::optional<QRect> elastiqueAffiche;
+    ImageGlissement imageGlissement;
+    bool mouvementElastique = false;
     // Path, tree and step windows opened from this one; they close with it.
     std::vector<QPointer<QMdiSubWindow>> resultats;
     // The window a result window came from, while the command that opened

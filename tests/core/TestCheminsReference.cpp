@@ -3,6 +3,7 @@
 #include "FauxServices.h"
 #include "ReferenceChemins.h"
 #include "algorithms/CalculsChemins.h"
+#include "algorithms/FordDirect.h"
 #include "algorithms/Numerotation.h"
 
 #include <gtest/gtest.h>
@@ -158,6 +159,29 @@ TEST(CheminsReference, Ford_memesPredecesseursEtMemesCircuitsQueLaTranscriptionE
         });
     }
     EXPECT_GT(circuits, 50) << "the draws should meet absorbing circuits often enough";
+}
+
+// The graphs Ford answers without its passes (weights zero or positive, or
+// no circuit), with circuits of weight 0 among them and sums beyond 1000000.
+TEST(CheminsReference, FordSansPasses_memesPredecesseursQueLaTranscription)
+{
+    std::mt19937 alea(9122026);
+    const Poids profils[] = {{0, 3}, {0, 400000}, {-5, 5, true}, {-400000, 400000, true}};
+    int directs = 0;
+    for (int essai = 0; essai < 800; ++essai) {
+        FauxServices fenetre;
+        TGraphe g{fenetre};
+        RemplirAuHasard(g, alea, profils[essai % 4]);
+        PourChaqueDepart(g, [&](const char(&depart)[kTailleNom]) {
+            const IndexNumeros index(g, g.NbSommets());
+            directs += PredecesseursFordDirects(index, index.Numero(depart)).has_value();
+            EXPECT_EQ(PredecesseursFord(index, index.Numero(depart)).value_or(std::vector<int32_t>{}),
+                      reference::Ford(g, depart))
+                << "from " << depart << " in\n"
+                << Decrire(g);
+        });
+    }
+    EXPECT_GT(directs, 2000) << "most of these graphs should be answered without the passes";
 }
 
 }  // namespace

@@ -142,6 +142,29 @@ TEST_F(FichierGff, AllerRetour_nonOrienteAvecBouclesEtNumeros)
     EXPECT_EQ(relu->fenetre.tailles[0], std::make_pair(450, 200));
 }
 
+// Thousands of chains of every length up to 5 put a chain's count at every
+// place of the reader's 64 KiB blocks, its last bytes included.
+TEST_F(FichierGff, GrandFichier_releEntierEtResauveALOctetPres)
+{
+    constexpr int kSommets = 6000;
+    for (int i = 0; i < kSommets; ++i)
+        g.AjouterSommet(("S" + std::to_string(i)).c_str(), i % 900, i / 900);
+    for (int i = 0; i < kSommets; ++i) {
+        for (int k = 1; k <= (i * 7) % 6; ++k)
+            g.AjouterArc(("S" + std::to_string(i)).c_str(), ("S" + std::to_string((i + k * 13) % kSommets)).c_str(), k);
+    }
+    g.FixerNomFichier(Chemin("grand.gff"));
+    ASSERT_TRUE(g.Sauvegarder(g.NomFichier()));
+    const Octets ecrit = Lire(Chemin("grand.gff"));
+    ASSERT_GT(ecrit.size(), 4 * 65536u);
+
+    auto relu = Charger(Chemin("grand.gff"));
+    EXPECT_EQ(relu->g.NbSommets(), g.NbSommets());
+    EXPECT_EQ(relu->g.NbArcs(), g.NbArcs());
+    ASSERT_TRUE(relu->g.Sauvegarder(Chemin("grand.gff")));
+    EXPECT_TRUE(Lire(Chemin("grand.gff")) == ecrit) << "the file read back does not save to the same bytes";
+}
+
 TEST_F(FichierGff, Charger_prendLeCheminLuPasCeluiEnregistreDansLeFichier)
 {
     // A copy whose stored path names an existing file: saving the copy must

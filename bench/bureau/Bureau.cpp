@@ -1,0 +1,114 @@
+#include "Bureau.h"
+
+#include "../Chrono.h"
+#include "TFenetreGraphe.h"
+#include "TTrivaldo.h"
+
+#include <QApplication>
+#include <QMdiArea>
+#include <QMouseEvent>
+
+#include <cstdlib>
+
+namespace {
+
+// The part a scroll step of the frame's area uncovers.
+const QRect kZoneExposee(0, 0, 700, 40);
+
+void Traiter()
+{
+    QApplication::processEvents();
+    QApplication::processEvents();
+}
+
+void EnvoyerSouris(QWidget& cible, QEvent::Type type, Qt::MouseButton bouton, QPoint position)
+{
+    const Qt::MouseButtons boutons = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(bouton);
+    QMouseEvent evenement(type, position, cible.mapToGlobal(position), bouton, boutons, Qt::NoModifier);
+    QApplication::sendEvent(&cible, &evenement);
+}
+
+// The vertex the user would grab: the one nearest the window's corner, in view.
+const Sommet& SommetEnVue(const TGraphe& graphe)
+{
+    const Sommet* choisi = graphe.PremierSommet();
+    for (const Sommet& s : graphe.Sommets()) {
+        if (std::abs(s.x) + std::abs(s.y) < std::abs(choisi->x) + std::abs(choisi->y))
+            choisi = &s;
+    }
+    return *choisi;
+}
+
+double MesurerGlissement(TFenetreGraphe& fenetre)
+{
+    const Sommet& origine = SommetEnVue(fenetre.Graphe());
+    const QPoint depart(origine.x, origine.y);
+    EnvoyerSouris(fenetre, QEvent::MouseButtonPress, Qt::LeftButton, depart);
+    int pas = 0;
+    const double duree = Mesurer([&] {
+        ++pas;
+        EnvoyerSouris(fenetre, QEvent::MouseMove, Qt::LeftButton, depart + QPoint(40 + pas % 50, 30 + pas % 30));
+    });
+    // A second button abandons the arc, as in the program.
+    EnvoyerSouris(fenetre, QEvent::MouseButtonPress, Qt::RightButton, depart);
+    EnvoyerSouris(fenetre, QEvent::MouseButtonRelease, Qt::LeftButton, depart);
+    Traiter();
+    return duree;
+}
+
+// What the editing does for each pointer move of a vertex being moved.
+double MesurerDeplacement(TFenetreGraphe& fenetre)
+{
+    const Sommet& sommet = SommetEnVue(fenetre.Graphe());
+    const std::string nom = sommet.nom;
+    const int x = sommet.x;
+    const int y = sommet.y;
+    int pas = 0;
+    const double duree = Mesurer([&] {
+        ++pas;
+        fenetre.Graphe().DeplacerSommet(nom.c_str(), x + pas % 40, y + pas % 25);
+        fenetre.Redessiner();
+    });
+    fenetre.Graphe().DeplacerSommet(nom.c_str(), x, y);
+    return duree;
+}
+
+}  // namespace
+
+std::map<std::string, double> MesurerBureau(const std::string& fichier, const std::string& filtre)
+{
+    std::map<std::string, double> temps;
+    const auto retenue = [&](const std::string& nom) { return nom.find(filtre) != std::string::npos; };
+    if (!retenue("Bureau : ouvrir") && !retenue("Bureau : glisser un arc") && !retenue("Bureau : déplacer un sommet")
+        && !retenue("Bureau : zone exposée"))
+        return temps;
+    TTrivaldo cadre;
+    cadre.resize(1024, 768);
+    cadre.show();
+    Traiter();
+    auto* zone = cadre.findChild<QMdiArea*>();
+    const auto fermer = [&] {
+        zone->closeAllSubWindows();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        Traiter();
+    };
+    const auto ouvrir = [&] {
+        cadre.OuvrirFichiers({QString::fromStdString(fichier)});
+        Traiter();
+    };
+    if (retenue("Bureau : ouvrir"))
+        temps["Bureau : ouvrir"] = Mesurer(ouvrir, fermer);
+    fermer();
+    ouvrir();
+    TFenetreGraphe* fenetre = cadre.FenetreActive();
+    if (fenetre == nullptr || fenetre->Graphe().PremierSommet() == nullptr)
+        return temps;
+    if (retenue("Bureau : glisser un arc"))
+        temps["Bureau : glisser un arc"] = MesurerGlissement(*fenetre);
+    if (retenue("Bureau : déplacer un sommet"))
+        temps["Bureau : déplacer un sommet"] = MesurerDeplacement(*fenetre);
+    if (retenue("Bureau : zone exposée"))
+        temps["Bureau : zone exposée"] = Mesurer([&] { fenetre->repaint(kZoneExposee); });
+    fermer();
+    return temps;
+}

@@ -1,0 +1,134 @@
+#include "PoliceEcran.h"
+#include "TCanevasQt.h"
+#include "TFenetreGraphe.h"
+#include "model/ServicesMuets.h"
+#include "render/DessinGraphe.h"
+
+#include <QMdiArea>
+#include <QPainter>
+#include <QScreen>
+#include <QtTest>
+
+#include <random>
+#include <string>
+
+// Repainting a part of a window, from the picture kept during a drag or by
+// drawing only what reaches that part, must give the pixels of drawing the
+// whole graph.
+
+namespace {
+// Names up to the longest, wide letters, numbers and weights of every
+// length, loops and arcs running far out of any zone.
+void Remplir(TGraphe& g, std::mt19937& alea, int sommets, int cote)
+{
+    std::uniform_int_distribution<int> position(0, cote);
+    std::uniform_int_distribution<int> indice(0, sommets - 1);
+    std::uniform_int_distribution<int32_t> poids(-2147483647, 2147483647);
+    const std::string longs[] = {"WWWWWWWWWWWWWWWWWWW", "\xC6\x8C\x89\x97", "M"};
+    for (int i = 0; i < sommets; ++i) {
+        const std::string nom = std::to_string(i) + longs[i % 3].substr(0, size_t(i % 19) + 1);
+        g.AjouterSommet(nom.substr(0, 19).c_str(), position(alea), position(alea));
+    }
+    std::vector<std::string> noms;
+    for (Sommet& s : g.Sommets()) {
+        noms.emplace_back(s.nom);
+        s.valeur = indice(alea) % 4 == 0 ? poids(alea) : 0;
+    }
+    for (int k = 0; k < 3 * sommets; ++k) {
+        const int a = indice(alea);
+        const int b = k % 17 == 0 ? a : indice(alea);
+        g.AjouterArc(noms[size_t(a)].c_str(), noms[size_t(b)].c_str(), k % 2 == 0 ? poids(alea) : k % 100);
+    }
+}
+
+QImage Blanche(QSize taille)
+{
+    QImage image(taille, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    return image;
+}
+
+// As the window paints: the screen font and a thin black pen.
+QImage Dessiner(const TGraphe& g, QSize taille, float echelle, const QRect* zone, QPoint decalage = {3, -2})
+{
+    QImage image = Blanche(taille);
+    QPainter peintre(&image);
+    peintre.setFont(PoliceEcran());
+    peintre.setPen(QPen(Qt::black, 1));
+    TCanevasQt canevas(peintre);
+    if (zone == nullptr) {
+        DessinerGraphe(g, canevas, decalage.x(), decalage.y(), echelle);
+        return image;
+    }
+    peintre.setClipRect(*zone);
+    DessinerGrapheDans(g, canevas, decalage.x(), decalage.y(), echelle,
+                       {zone->left(), zone->top(), zone->right(), zone->bottom()});
+    return image;
+}
+
+QImage Partie(const QImage& image, const QRect& zone)
+{
+    return image.copy(zone).convertToFormat(QImage::Format_RGB32);
+}
+}  // namespace
+
+class TestImageFenetre : public QObject {
+    Q_OBJECT
+
+private slots:
+    void DessinDansUneZone_memesPixelsQueLeDessinEntier()
+    {
+        std::mt19937 alea(2026129);
+        const QSize taille(700, 560);
+        std::uniform_int_distribution<int> coin(-40, 650);
+        std::uniform_int_distribution<int> cote(1, 220);
+        for (const float echelle : {1.0f, 0.5f, 1.7f}) {
+            ServicesMuets fenetre;
+            TGraphe g{fenetre};
+            Remplir(g, alea, 250, 600);
+            g.FixerOriente(echelle != 0.5f);
+            const QImage entier = Dessiner(g, taille, echelle, nullptr);
+            for (int essai = 0; essai < 25; ++essai) {
+                const QRect zone = QRect(coin(alea), coin(alea), cote(alea), cote(alea)).intersected(entier.rect());
+                if (zone.isEmpty())
+                    continue;
+                QCOMPARE(Partie(Dessiner(g, taille, echelle, &zone), zone), Partie(entier, zone));
+            }
+        }
+    }
+
+    // The window shown, an arc dragged across it: what is on screen after
+    // each move, the band's old places repainted from the kept picture, is
+    // the whole graph drawn with the band over it.
+    void GlisserUnArc_ecranCommeLeDessinDirect()
+    {
+        QMdiArea zone;
+        zone.resize(900, 700);
+        const int gauche = 0;
+        const int haut = 0;
+        TFenetreGraphe* fenetre = TFenetreGraphe::Creer(zone, gauche, haut);
+        zone.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&zone));
+        std::mt19937 alea(9122026);
+        Remplir(fenetre->Graphe(), alea, 150, 420);
+        fenetre->Graphe().AjouterSommet("D", 460, 450);  // apart, so that the press takes it
+        fenetre->Graphe().AjusterFenetre();
+        QTest::mousePress(fenetre, Qt::LeftButton, {}, QPoint(460, 450));
+        const QRect enVue(fenetre->mapTo(&zone, QPoint(0, 0)), fenetre->size());
+        QVERIFY(zone.rect().contains(enVue));
+        for (const QPoint vers : {QPoint(200, 150), QPoint(60, 300), QPoint(400, 90), QPoint(458, 452)}) {
+            QTest::mouseMove(fenetre, vers);
+            QImage attendu = Dessiner(fenetre->Graphe(), fenetre->size(), 1.0f, nullptr, {0, 0});
+            QPainter peintre(&attendu);
+            peintre.setPen(QPen(Qt::black, 1));
+            peintre.drawLine(QPoint(460, 450), vers);
+            peintre.end();
+            const QImage ecran = zone.screen()->grabWindow(zone.winId()).toImage().copy(enVue);
+            QCOMPARE(ecran.convertToFormat(QImage::Format_RGB32), attendu.convertToFormat(QImage::Format_RGB32));
+        }
+        QTest::mouseClick(fenetre, Qt::RightButton, {}, QPoint(460, 450));
+    }
+};
+
+QTEST_MAIN(TestImageFenetre)
+#include "TestImageFenetre.moc"
