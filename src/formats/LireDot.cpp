@@ -1,7 +1,7 @@
 #include "formats/LireDot.h"
 
 #include "formats/LimitesDot.h"
-#include "formats/NombresDot.h"
+#include "formats/NombresTexte.h"
 #include "formats/SessionGraphviz.h"
 
 #include <algorithm>

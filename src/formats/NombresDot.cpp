@@ -1,4 +1,4 @@
-#include "formats/NombresDot.h"
+#include "formats/NombresTexte.h"
 
 #include <array>
 #include <charconv>

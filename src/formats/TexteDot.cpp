@@ -1,6 +1,6 @@
 #include "formats/TexteDot.h"
 
-#include "formats/NombresDot.h"
+#include "formats/NombresTexte.h"
 
 #include <unordered_map>
 #include <unordered_set>
