@@ -1,0 +1,33 @@
+#include "singe/Singe.h"
+
+#include <QtTest>
+
+// The randomized desktop sessions, for as long as MONKEY_SECONDS says (20 s
+// without it), from MONKEY_SEED or, without it, from today's date, so that a
+// failure seen in the morning replays all day. MONKEY_ACTIONS caps the
+// actions, to replay a run up to the one that failed.
+class TestSingeBureau : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The offscreen platform's notes on every menu and preview drown the
+    // run's own report.
+    void initTestCase()
+    {
+        static const QtMessageHandler suivant = qInstallMessageHandler(nullptr);
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& contexte, const QString& texte) {
+            if (!texte.startsWith(QLatin1String("This plugin does not support")))
+                suivant(type, contexte, texte);
+        });
+    }
+    void Sessions()
+    {
+        const ReglagesSinge reglages = LireReglagesSinge();
+        Singe singe(reglages);
+        const QString ecart = singe.Courir();
+        QVERIFY2(ecart.isEmpty(), qPrintable(ecart));
+    }
+};
+
+QTEST_MAIN(TestSingeBureau)
+#include "TestSingeBureau.moc"
