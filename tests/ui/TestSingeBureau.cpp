@@ -1,5 +1,7 @@
 #include "singe/Singe.h"
 
+#include "Traductions.h"
+
 #include <QtTest>
 
 // The randomized desktop sessions, for as long as MONKEY_SECONDS says (20 s
@@ -11,7 +13,7 @@ class TestSingeBureau : public QObject {
 
 private slots:
     // The offscreen platform's notes on every menu and preview drown the
-    // run's own report.
+    // run's own report. Qt's own texts in French, as the program has them.
     void initTestCase()
     {
         static const QtMessageHandler suivant = qInstallMessageHandler(nullptr);
@@ -19,6 +21,7 @@ private slots:
             if (!texte.startsWith(QLatin1String("This plugin does not support")))
                 suivant(type, contexte, texte);
         });
+        InstallerTraductionsQt(*QCoreApplication::instance());
     }
     void Sessions()
     {

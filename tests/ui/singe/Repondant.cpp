@@ -8,7 +8,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPrinter>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
 
 #include <algorithm>
@@ -47,11 +49,8 @@ void Repondant::Repondre(QWidget* dialogue)
         return RepondreBoite(*boite);
     if (auto* fichiers = qobject_cast<QFileDialog*>(dialogue))
         return RepondreFichier(*fichiers);
-    if (auto* impression = qobject_cast<QAbstractPrintDialog*>(dialogue)) {
-        const bool accepte = hasard.Chance(0.6);
-        journal(accepte ? QStringLiteral("  impression acceptée") : QStringLiteral("  impression annulée"));
-        return accepte ? impression->accept() : impression->reject();
-    }
+    if (auto* impression = qobject_cast<QAbstractPrintDialog*>(dialogue))
+        return RepondreImpression(*impression);
     auto* saisie = qobject_cast<QDialog*>(dialogue);
     auto* nom = dialogue->findChild<QLineEdit*>(QStringLiteral("edChampNom"));
     auto* depart = dialogue->findChild<QLineEdit*>(QStringLiteral("ed_depart"));
@@ -66,6 +65,29 @@ void Repondant::Repondre(QWidget* dialogue)
         QTest::keyClick(dialogue, Qt::Key_Escape);
     else
         dialogue->close();
+}
+
+// Sometimes another file (a folder, a missing folder) or a few copies.
+void Repondant::RepondreImpression(QAbstractPrintDialog& impression)
+{
+    if (!hasard.Chance(0.6)) {
+        journal(QStringLiteral("  impression annulée"));
+        impression.reject();
+        return;
+    }
+    if (auto* fichier = impression.findChild<QLineEdit*>(QStringLiteral("filename")); fichier && hasard.Chance(0.3)) {
+        QString chemin = CheminAuHasard();
+        chemin.replace(QStringLiteral(".gff"), QStringLiteral(".pdf"));
+        if (hasard.Chance(0.2))
+            chemin = dossier.filePath(QStringLiteral("absent/g.pdf"));
+        fichier->setText(chemin);
+    }
+    if (auto* copies = impression.findChild<QSpinBox*>(QStringLiteral("copies")); copies && hasard.Chance(0.3))
+        copies->setValue(hasard.Entier(1, 3));
+    impression.accept();
+    journal(QStringLiteral("  impression acceptée vers %1").arg(impression.printer()->outputFileName()));
+    if (!impression.isVisible() && impression.result() == QDialog::Accepted)
+        constats.pdf = impression.printer()->outputFileName();
 }
 
 void Repondant::RepondreMenu(QMenu& menu)
@@ -88,6 +110,8 @@ void Repondant::RepondreMenu(QMenu& menu)
 
 void Repondant::RepondreBoite(QMessageBox& boite)
 {
+    constats.titresBoites << boite.windowTitle();
+    constats.textesBoites << boite.text();
     const QList<QAbstractButton*> boutons = boite.buttons();
     if (boutons.size() <= 1)
         ++constats.notices;

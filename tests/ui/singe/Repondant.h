@@ -5,11 +5,13 @@
 #include <QDir>
 #include <QObject>
 #include <QPointer>
+#include <QStringList>
 #include <QTimer>
 
 #include <functional>
 #include <vector>
 
+class QAbstractPrintDialog;
 class QDialog;
 class QFileDialog;
 class QLineEdit;
@@ -23,6 +25,10 @@ struct Constats {
     int refus = 0;    // questions answered with anything but Yes
     int dialoguesEnregistrement = 0;
     int enregistrementsAcceptes = 0;
+    QStringList titresBoites;
+    QStringList textesBoites;
+    // The file an accepted print dialog prints to.
+    QString pdf;
 };
 
 // Answers at random every modal dialog and popup menu that shows, nested
@@ -45,6 +51,7 @@ private:
     // turn (a question over a file dialog) that must be answered as well.
     void Surveiller();
     void Repondre(QWidget* dialogue);
+    void RepondreImpression(QAbstractPrintDialog& impression);
     void RepondreMenu(QMenu& menu);
     void RepondreBoite(QMessageBox& boite);
     void RepondreSaisie(QDialog& saisie, const std::vector<QLineEdit*>& champs);

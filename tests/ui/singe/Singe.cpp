@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QDirIterator>
+#include <QImage>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -240,6 +241,7 @@ void Singe::Agir()
         fichiersAvant.insert(fichier.fileName(), fichier.readAll());
     }
     repondant->Vus() = {};
+    debutAction = QDateTime::currentDateTime();
     actionEnCours.clear();
     ++actions;
     dernierPas = MaintenantMs();
@@ -492,7 +494,27 @@ QString Singe::Verifier()
             return QStringLiteral("graphe de « %1 » incohérent :\n%2")
                 .arg(sous->windowTitle(), QString::fromStdString(ecarts));
     }
-    return VerifierEnregistrements();
+    if (QString ecart = VerifierEnregistrements(); !ecart.isEmpty())
+        return ecart;
+    return VerifierSorties();
+}
+
+// A bitmap announced exists and reads as a picture; a print confirmed and
+// never refused wrote its PDF.
+QString Singe::VerifierSorties()
+{
+    const Constats& vus = repondant->Vus();
+    if (const qsizetype i = vus.titresBoites.indexOf(QStringLiteral("Exportation en BMP")); i >= 0) {
+        if (QImage(vus.textesBoites[i]).isNull())
+            return QStringLiteral("export annoncé, mais « %1 » n'est pas une image").arg(vus.textesBoites[i]);
+    }
+    if (vus.pdf.isEmpty() || vus.notices > 0 || vus.refus > 0)
+        return {};
+    QFile pdf(vus.pdf);
+    if (!pdf.open(QIODevice::ReadOnly) || !pdf.read(5).startsWith("%PDF-")
+        || QFileInfo(pdf).lastModified() < debutAction.addSecs(-1))
+        return QStringLiteral("impression confirmée, mais « %1 » n'a pas reçu de PDF").arg(vus.pdf);
+    return {};
 }
 
 // A ".gff" written during the action reads back as the graph of the window

@@ -3,6 +3,7 @@
 #include "Hasard.h"
 #include "Repondant.h"
 
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QMap>
 #include <QTemporaryDir>
@@ -49,6 +50,7 @@ private:
     void Agir();
     QString Verifier();
     QString VerifierEnregistrements();
+    QString VerifierSorties();
 
     void CliquerVide();
     void Glisser();
@@ -79,6 +81,7 @@ private:
     // The ".gff" files of the folder before the action, by their bytes.
     QMap<QString, QByteArray> fichiersAvant;
     QString actionEnCours;
+    QDateTime debutAction;
     TFenetreGraphe* activeAvant = nullptr;
     QElapsedTimer chrono;
     int64_t actions = 0;
