@@ -126,9 +126,23 @@ void Repondant::RepondreBoite(QMessageBox& boite)
     bouton->click();
 }
 
-void Repondant::Remplir(QLineEdit& champ)
+// Names of the graph and plain weights more often than chance alone would
+// give them, so that arcs and paths come about.
+QString Repondant::TexteProbable(const QString& titre)
 {
-    const QString texte = hasard.Texte(noms());
+    const QStringList connus = noms();
+    if (titre.contains(QStringLiteral("poids")) && hasard.Chance(0.6))
+        return QString::number(hasard.Entier(-10, 50));
+    if (titre.contains(QStringLiteral("nom du sommet")) && hasard.Chance(0.4))
+        return QStringLiteral("S%1").arg(hasard.Entier(0, 99));
+    if (!connus.isEmpty() && hasard.Chance(titre.startsWith(QStringLiteral("Algorithme")) ? 0.8 : 0.4))
+        return hasard.Parmi(connus);
+    return hasard.Texte(connus);
+}
+
+void Repondant::Remplir(QLineEdit& champ, const QString& titre)
+{
+    const QString texte = TexteProbable(titre);
     if (hasard.Chance(0.2))
         return;  // left as it was
     champ.clear();
@@ -149,7 +163,7 @@ void Repondant::RepondreSaisie(QDialog& saisie, const std::vector<QLineEdit*>& c
 {
     QStringList textes;
     for (QLineEdit* champ : champs) {
-        Remplir(*champ);
+        Remplir(*champ, saisie.windowTitle());
         textes << champ->text();
     }
     auto* ok = saisie.findChild<QPushButton*>(QStringLiteral("btOk"));
@@ -174,7 +188,9 @@ void Repondant::RepondreSaisie(QDialog& saisie, const std::vector<QLineEdit*>& c
 QString Repondant::CheminAuHasard()
 {
     const QStringList existants = dossier.entryList({QStringLiteral("*.gff")}, QDir::Files);
-    switch (hasard.Entier(0, 5)) {
+    switch (hasard.Entier(-2, 5)) {
+    case -2:
+    case -1:
     case 0:
         if (!existants.isEmpty())
             return dossier.filePath(hasard.Parmi(existants));

@@ -56,7 +56,8 @@ private:
     void RepondreBoite(QMessageBox& boite);
     void RepondreSaisie(QDialog& saisie, const std::vector<QLineEdit*>& champs);
     void RepondreFichier(QFileDialog& fichiers);
-    void Remplir(QLineEdit& champ);
+    QString TexteProbable(const QString& titre);
+    void Remplir(QLineEdit& champ, const QString& titre);
     QString CheminAuHasard();
 
     Hasard& hasard;

@@ -1,5 +1,6 @@
 #include "Singe.h"
 
+#include "GrapheAleatoire.h"
 #include "core/Invariants.h"
 
 #include "Conversions.h"
@@ -25,6 +26,8 @@
 #include <QTest>
 #include <QToolBar>
 #include <QUrl>
+
+#include <sys/stat.h>
 
 #include <chrono>
 #include <cstdio>
@@ -100,6 +103,20 @@ std::string PhotoRelue(const std::string& chemin)
     return PhotoGraphe(relu);
 }
 
+// The regular ".gff" files under `dossier`, by their bytes; a FIFO, or a
+// link to one, would block the reading.
+QMap<QString, QByteArray> FichiersGff(const QString& dossier)
+{
+    QMap<QString, QByteArray> fichiers;
+    for (QDirIterator it(dossier, {QStringLiteral("*.gff")}, QDir::Files, QDirIterator::Subdirectories);
+         it.hasNext();) {
+        QFile fichier(it.next());
+        if (QFileInfo(fichier).isFile() && fichier.open(QIODevice::ReadOnly))
+            fichiers.insert(fichier.fileName(), fichier.readAll());
+    }
+    return fichiers;
+}
+
 void FinirEvenements()
 {
     QCoreApplication::processEvents();
@@ -151,6 +168,8 @@ Singe::Singe(const ReglagesSinge& reglages_)
             bruit.putChar(static_cast<char>(hasard.Entier(0, 255)));
     }
     QFile(ici.filePath(QStringLiteral("nul.gff"))).open(QIODevice::WriteOnly);
+    for (const char* fifo : {"fifo.gff", "fifo.pdf", "fifo.bmp"})
+        ::mkfifo(QFile::encodeName(ici.filePath(QLatin1String(fifo))).constData(), 0600);
     qputenv("HOME", QFile::encodeName(ici.path()));
     dossierInitial = QDir::currentPath();
     QDir::setCurrent(ici.path());
@@ -207,6 +226,7 @@ QString Singe::Session()
 {
     ++sessions;
     Noter(QStringLiteral("-- session %1").arg(sessions));
+    EcrireGraphesTires();
     cadre = std::make_unique<TTrivaldo>();
     cadre->show();
     if (!QTest::qWaitForWindowExposed(cadre.get()))
@@ -220,9 +240,43 @@ QString Singe::Session()
             return Echec(ecart);
     }
     Noter(QStringLiteral("-- fin de session"));
+    if (hasard.Chance(0.5))
+        cadre->close();  // its close box
     cadre.reset();
     FinirEvenements();
     return {};
+}
+
+// Larger graphs than the mouse draws in a session, for the files to open:
+// weights of both signs and at the ends of the range, names of letters or
+// numbers, oriented or not.
+void Singe::EcrireGraphesTires()
+{
+    for (int i = 0; i < 3; ++i) {
+        Tirage tirage;
+        tirage.sommets = hasard.Entier(2, 22);
+        tirage.arcs = hasard.Entier(0, 3 * tirage.sommets);
+        tirage.oriente = hasard.Chance(0.5);
+        tirage.lettres = hasard.Chance(0.5);
+        tirage.sansCircuit = hasard.Chance(0.3);
+        tirage.arbreCouvrant = hasard.Chance(0.5);
+        tirage.melange = hasard.Chance(0.5);
+        tirage.poidsMin = hasard.Entier(-10, 1);
+        tirage.poidsMax = hasard.Entier(1, 30);
+        tirage.poidsRares = {0, 2147483647, -2147483647};
+        tirage.coordonneeMin = 10;
+        tirage.coordonneeMax = hasard.Entier(60, 500);
+        tirage.graine = static_cast<uint32_t>(hasard.Entier(0, 1 << 30));
+        ServicesMuets muet;
+        TGraphe graphe(muet);
+        Remplir(graphe, Tirer(tirage));
+        graphe.Sauvegarder(CheminVersOctets(QDir(dossier.path()).filePath(QStringLiteral("t%1.gff").arg(i))));
+    }
+}
+
+void Singe::PhotographierDossier()
+{
+    fichiersAvant = FichiersGff(dossier.path());
 }
 
 void Singe::Agir()
@@ -233,13 +287,7 @@ void Singe::Agir()
         sous.constFirst()->close();
         FinirEvenements();
     }
-    fichiersAvant.clear();
-    for (QDirIterator it(dossier.path(), {QStringLiteral("*.gff")}, QDir::Files, QDirIterator::Subdirectories);
-         it.hasNext();) {
-        QFile fichier(it.next());
-        fichier.open(QIODevice::ReadOnly);
-        fichiersAvant.insert(fichier.fileName(), fichier.readAll());
-    }
+    PhotographierDossier();
     repondant->Vus() = {};
     debutAction = QDateTime::currentDateTime();
     actionEnCours.clear();
@@ -258,6 +306,7 @@ void Singe::Agir()
         {3, &Singe::RetoucherSousFenetre},
         {2, &Singe::Deposer},
         {2, &Singe::FermerFenetresVolantes},
+        {2, &Singe::Bricoler},
     };
     int total = 0;
     for (const auto& [poids, action] : kActions)
@@ -424,7 +473,7 @@ void Singe::RetoucherSousFenetre()
     if (sous.isEmpty())
         return Commander();
     QMdiSubWindow* choisie = hasard.Parmi(sous);
-    switch (hasard.Entier(0, 2)) {
+    switch (hasard.Entier(0, 5)) {
     case 0: {
         const QSize taille(hasard.Entier(20, 900), hasard.Entier(20, 700));
         Noter(QStringLiteral("« %1 » en %2 x %3").arg(choisie->windowTitle()).arg(taille.width()).arg(taille.height()));
@@ -435,6 +484,20 @@ void Singe::RetoucherSousFenetre()
         const QPoint p(hasard.Entier(-200, 800), hasard.Entier(-200, 600));
         Noter(QStringLiteral("« %1 » en (%2, %3)").arg(choisie->windowTitle()).arg(p.x()).arg(p.y()));
         choisie->move(p);
+        break;
+    }
+    case 2:
+        Noter(QStringLiteral("« %1 » réduite").arg(choisie->windowTitle()));
+        choisie->showMinimized();
+        break;
+    case 3:
+        Noter(QStringLiteral("« %1 » agrandie").arg(choisie->windowTitle()));
+        choisie->showMaximized();
+        break;
+    case 4: {
+        const QSize taille(hasard.Entier(150, 1200), hasard.Entier(120, 900));
+        Noter(QStringLiteral("cadre en %1 x %2").arg(taille.width()).arg(taille.height()));
+        cadre->resize(taille);
         break;
     }
     default:
@@ -463,6 +526,47 @@ void Singe::Deposer()
         return;
     QDropEvent depot(QPointF(centre), Qt::CopyAction, &donnees, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(cadre.get(), &depot);
+}
+
+// What another program or the user's file manager may do to the folder
+// meanwhile: a file deleted, cut short, overwritten with junk, turned into
+// a folder, a link or a FIFO.
+void Singe::Bricoler()
+{
+    const QDir ici(dossier.path());
+    const QStringList noms = ici.entryList({QStringLiteral("*.gff"), QStringLiteral("*.pdf"), QStringLiteral("*.bmp")},
+                                           QDir::Files | QDir::Dirs | QDir::System | QDir::NoDotAndDotDot);
+    if (noms.isEmpty())
+        return Commander();
+    const QString chemin = ici.filePath(hasard.Parmi(noms));
+    const QFileInfo info(chemin);
+    const int choix = hasard.Entier(0, 5);
+    Noter(QStringLiteral("fichier %1 bricolé (%2)").arg(chemin).arg(choix));
+    if (info.isDir() && !info.isSymLink())
+        QDir(chemin).removeRecursively();
+    else
+        QFile::remove(chemin);
+    switch (choix) {
+    case 0:
+        break;  // deleted
+    case 1:
+        ici.mkdir(info.fileName());
+        break;
+    case 2:
+        ::mkfifo(QFile::encodeName(chemin).constData(), 0600);
+        break;
+    case 3:
+        QFile::link(ici.filePath(hasard.Parmi(noms)), chemin);
+        break;
+    default: {
+        QFile fichier(chemin);
+        if (fichier.open(QIODevice::WriteOnly)) {
+            for (int n = hasard.Entier(0, 200); n > 0; --n)
+                fichier.putChar(static_cast<char>(hasard.Entier(0, 255)));
+        }
+    }
+    }
+    PhotographierDossier();  // not the program's doing
 }
 
 void Singe::FermerFenetresVolantes()
@@ -523,28 +627,28 @@ QString Singe::VerifierSorties()
 QString Singe::VerifierEnregistrements()
 {
     const QList<TFenetreGraphe*> fenetres = Fenetres(*cadre);
-    for (QDirIterator it(dossier.path(), {QStringLiteral("*.gff")}, QDir::Files, QDirIterator::Subdirectories);
-         it.hasNext();) {
-        QFile fichier(it.next());
-        fichier.open(QIODevice::ReadOnly);
-        if (fichiersAvant.value(fichier.fileName()) == fichier.readAll() && fichiersAvant.contains(fichier.fileName()))
+    const QMap<QString, QByteArray> apres = FichiersGff(dossier.path());
+    for (auto it = apres.cbegin(); it != apres.cend(); ++it) {
+        if (fichiersAvant.contains(it.key()) && fichiersAvant.value(it.key()) == it.value())
             continue;
         // Two windows may bear one name (a file opened twice): the one
-        // that wrote it holds what it reads back.
+        // that wrote it holds what it reads back. A save through a link
+        // writes the link's target.
+        const QString reel = QFileInfo(it.key()).canonicalFilePath();
         bool porte = false;
         bool relu = false;
         for (TFenetreGraphe* fenetre : fenetres) {
             const std::string& nom = fenetre->Graphe().NomFichier();
-            if (QFileInfo(CheminDepuisOctets(nom)).absoluteFilePath() != QFileInfo(fichier).absoluteFilePath())
+            if (QFileInfo(CheminDepuisOctets(nom)).canonicalFilePath() != reel)
                 continue;
             porte = true;
             relu = relu || PhotoRelue(nom) == PhotoGraphe(fenetre->Graphe());
         }
         if (!porte)
-            return QStringLiteral("%1 écrit, mais aucune fenêtre ne porte ce nom").arg(fichier.fileName());
+            return QStringLiteral("%1 écrit, mais aucune fenêtre ne porte ce nom").arg(it.key());
         if (!relu)
             return QStringLiteral("%1 ne relit le graphe d'aucune fenêtre qui porte ce nom :\n%2")
-                .arg(fichier.fileName(), QString::fromStdString(PhotoRelue(CheminVersOctets(fichier.fileName()))));
+                .arg(it.key(), QString::fromStdString(PhotoRelue(CheminVersOctets(it.key()))));
     }
     const Constats& vus = repondant->Vus();
     TFenetreGraphe* active = cadre->FenetreActive();

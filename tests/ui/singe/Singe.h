@@ -47,6 +47,8 @@ public:
 private:
     // One frame, from its creation to its end.
     QString Session();
+    void EcrireGraphesTires();
+    void PhotographierDossier();
     void Agir();
     QString Verifier();
     QString VerifierEnregistrements();
@@ -63,6 +65,7 @@ private:
     void RetoucherSousFenetre();
     void Deposer();
     void FermerFenetresVolantes();
+    void Bricoler();
 
     TFenetreGraphe* FenetreAuHasard();
     QPoint PointAuHasard(TFenetreGraphe& fenetre);
