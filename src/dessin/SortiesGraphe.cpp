@@ -4,6 +4,7 @@
 #include "TCanevasQt.h"
 
 #include "model/Cp1252.h"
+#include "model/EcritureAtomique.h"
 #include "model/TGraphe.h"
 #include "render/DessinGraphe.h"
 #include "render/Page.h"
@@ -82,10 +83,13 @@ QString ExporterImageBmp(const TGraphe& graphe, QSize exterieur, QSize client, c
         TCanevasQt canevas(peintre);
         DessinerGraphe(graphe, canevas, 0, 0, 1.0f);
     }
-    QFile fichier(chemin);
-    if (!fichier.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return fichier.errorString();
-    if (!image.save(&fichier, "BMP") || !fichier.flush())
-        return fichier.errorString();
-    return {};
+    // Through the program's one writer: opened directly, a FIFO left there
+    // would hold the desktop until some reader came, and a failure would
+    // leave the previous picture cut short.
+    const std::string erreur = EcrireFichier(QFile::encodeName(chemin).toStdString(), [&image](int descripteur) {
+        QFile fichier;
+        return fichier.open(descripteur, QIODevice::WriteOnly, QFileDevice::DontCloseHandle)
+            && image.save(&fichier, "BMP") && fichier.flush();
+    });
+    return QString::fromStdString(erreur);
 }
