@@ -26,16 +26,19 @@ inline QList<TFenetreGraphe*> Fenetres(TTrivaldo& cadre)
     return fenetres;
 }
 
-// The regular ".gff" files under `dossier`, by their bytes; a FIFO, or a
-// link to one, would block the reading.
+// The regular ".gff" files under `dossier` by their real paths (a link
+// followed), with their bytes. A FIFO, or a link to one, would block the
+// reading; a link to a picture or a page changes with that file, not with
+// any save.
 inline QMap<QString, QByteArray> FichiersGff(const QString& dossier)
 {
     QMap<QString, QByteArray> fichiers;
     for (QDirIterator it(dossier, {QStringLiteral("*.gff")}, QDir::Files, QDirIterator::Subdirectories);
          it.hasNext();) {
-        QFile fichier(it.next());
-        if (QFileInfo(fichier).isFile() && fichier.open(QIODevice::ReadOnly))
-            fichiers.insert(fichier.fileName(), fichier.readAll());
+        const QString reel = QFileInfo(it.next()).canonicalFilePath();
+        QFile fichier(reel);
+        if (reel.endsWith(QLatin1String(".gff")) && QFileInfo(reel).isFile() && fichier.open(QIODevice::ReadOnly))
+            fichiers.insert(reel, fichier.readAll());
     }
     return fichiers;
 }

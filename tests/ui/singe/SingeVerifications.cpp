@@ -68,11 +68,15 @@ QString Singe::VerifierSorties()
     return {};
 }
 
-// A ".gff" written during the action reads back as the graph of the window
-// that bears its name; a save the user saw through (no message, no refusal)
-// wrote the active graph.
+// After a save, a ".gff" written reads back as the graph of a window that
+// bears its name, and a save the user saw through (no message, no refusal)
+// wrote the active graph. Other commands are not looked at: a picture or a
+// page exported through a link named like a graph lands, by design, in
+// whatever file the link names.
 QString Singe::VerifierEnregistrements()
 {
+    if (!EstEnregistrement(actionEnCours))
+        return {};
     const QList<TFenetreGraphe*> fenetres = Fenetres(*cadre);
     const QMap<QString, QByteArray> apres = FichiersGff(dossier.path());
     for (auto it = apres.cbegin(); it != apres.cend(); ++it) {
@@ -99,7 +103,7 @@ QString Singe::VerifierEnregistrements()
     }
     const Constats& vus = repondant->Vus();
     TFenetreGraphe* active = cadre->FenetreActive();
-    if (!EstEnregistrement(actionEnCours) || active == nullptr || vus.notices > 0 || vus.refus > 0
+    if (active == nullptr || vus.notices > 0 || vus.refus > 0
         || vus.enregistrementsAcceptes < vus.dialoguesEnregistrement)
         return {};
     const std::string& nom = active->Graphe().NomFichier();
