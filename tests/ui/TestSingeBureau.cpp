@@ -2,7 +2,10 @@
 
 #include "Traductions.h"
 
+#include <QApplication>
 #include <QtTest>
+
+#include <algorithm>
 
 // The randomized desktop sessions, for as long as MONKEY_SECONDS says (20 s
 // without it), from MONKEY_SEED or, without it, from today's date, so that a
@@ -32,5 +35,17 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestSingeBureau)
+// QTEST_MAIN's, but Qt Test ends any test function after five minutes: a
+// run lasts as long as it is asked to, and has its own watchdog.
+int main(int argc, char** argv)
+{
+    const double secondes = std::min(LireReglagesSinge().secondes + 600, 2e6);
+    qputenv("QTEST_FUNCTION_TIMEOUT", QByteArray::number(static_cast<qint64>(secondes * 1000)));
+    QApplication application(argc, argv);
+    application.setAttribute(Qt::AA_Use96Dpi, true);
+    TestSingeBureau test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "TestSingeBureau.moc"
