@@ -17,6 +17,7 @@ BUILD ?= build
 BUILD_ASAN ?= build-asan
 BUILD_FUZZ ?= build-fuzz
 FUZZ_SECONDS ?= 60
+MONKEY_SECONDS ?= 600
 FUZZ_CXX ?= clang++
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
@@ -24,7 +25,7 @@ CLANG_FORMAT ?= clang-format
 # The C++ sources that .clang-format governs.
 SOURCES_CXX = $(shell find src tests bench fuzz -name '*.cpp' -o -name '*.h')
 
-.PHONY: run test test-asan fuzz bench build deps programs install deb format format-check
+.PHONY: run test test-asan fuzz monkey bench build deps programs install deb format format-check
 
 run: programs
 	$(BUILD)/src/ui/quorvalent
@@ -76,6 +77,14 @@ fuzz: deps
 	    -max_total_time=$$(( $(FUZZ_SECONDS) / 5 + 1 )) -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
 	    -artifact_prefix=$(BUILD_FUZZ)/trouvailles/$$format- || exit 1; \
 	done
+
+# Randomized desktop sessions (offscreen) for MONKEY_SECONDS, from
+# MONKEY_SEED or today's date; a failure prints the seed and the number of
+# actions that replay it (README, "Randomized desktop sessions").
+monkey: deps
+	cmake -S . -B $(BUILD) -DQUORVALENT_TESTS=ON -DQUORVALENT_STRICT=ON
+	cmake --build $(BUILD) -j$(JOBS) --target TestSingeBureau
+	QT_QPA_PLATFORM=offscreen MONKEY_SECONDS=$(MONKEY_SECONDS) $(BUILD)/tests/TestSingeBureau
 
 # Rewrites every C++ source in the committed style; format-check only
 # fails, naming each line that differs.

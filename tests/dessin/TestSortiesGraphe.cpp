@@ -2,9 +2,12 @@
 #include "SortiesGraphe.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 namespace {
 quint16 BitsParPixel(const QString& chemin)
@@ -92,6 +95,18 @@ private slots:
         const QString erreur = ExporterImageBmp(exemple.graphe, QSize(230, 175), QSize(210, 140),
                                                 QStringLiteral("/dossier-absent/graphe.bmp"));
         QCOMPARE(erreur, QStringLiteral("Impossible d'écrire « /dossier-absent/graphe.bmp » : dossier introuvable."));
+    }
+
+    // A FIFO under the export's name once held the desktop for good.
+    void exportBmp_surUneFifoRefuseSansLOuvrir()
+    {
+        Exemple exemple;
+        QTemporaryDir dossier;
+        const QString chemin = dossier.filePath(QStringLiteral("graphe.bmp"));
+        QCOMPARE(::mkfifo(QFile::encodeName(chemin).constData(), 0600), 0);
+        QCOMPARE(ExporterImageBmp(exemple.graphe, QSize(230, 175), QSize(210, 140), chemin),
+                 QStringLiteral("Impossible d'écrire « %1 » : ce n'est pas un fichier ordinaire.").arg(chemin));
+        QVERIFY(!QFileInfo(chemin).isFile() && QFileInfo::exists(chemin));
     }
 };
 

@@ -250,7 +250,8 @@ private slots:
         Declencher(*cadre, "bt_Dessin");
         QVERIFY(repondeur.ToutRepondu());
         QCOMPARE(boite.titre, QStringLiteral("Quorvalent"));
-        QVERIFY2(boite.texte.endsWith(QStringLiteral(" » : dossier introuvable.")), qPrintable(boite.texte));
+        QCOMPARE(boite.texte,
+                 QStringLiteral("Impossible d'écrire « /dossier-absent/reseau.bmp » : dossier introuvable."));
         QCOMPARE(TexteEtat(*cadre), QStringLiteral("Exportation vers un fichier bitmap."));
     }
 };

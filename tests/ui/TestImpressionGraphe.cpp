@@ -14,6 +14,8 @@
 
 #include <memory>
 
+#include <sys/stat.h>
+
 namespace {
 // A PDF file's bytes but for the time it was written.
 QByteArray SansDate(const QString& chemin)
@@ -69,6 +71,13 @@ private slots:
         imprimante.setOutputFileName(QStringLiteral("/dossier-absent/page.pdf"));
         const QString erreur = ImprimerGraphe(exemple.graphe, imprimante);
         QCOMPARE(erreur, QStringLiteral("Impossible d'écrire « /dossier-absent/page.pdf » : dossier introuvable."));
+        // A FIFO is refused before Qt opens it and waits for a reader.
+        QTemporaryDir dossier;
+        const QString fifo = dossier.filePath(QStringLiteral("page.pdf"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        imprimante.setOutputFileName(fifo);
+        QCOMPARE(ImprimerGraphe(exemple.graphe, imprimante),
+                 QStringLiteral("Impossible d'écrire « %1 » : ce n'est pas un fichier ordinaire.").arg(fifo));
     }
 
     // The batch tool writes its page without a printer: it must be the very
