@@ -132,7 +132,7 @@ bool TGraphe::LireGraphe(gff::Curseur& curseur, const std::string& chemin)
         (dernier != nullptr ? dernier->sommetSuivant : premierSommet) = sommet;
         dernier = sommet;
         ++nbSommets;
-        complet = LireChaine(curseur, *sommet, longueur);
+        complet = LireChaine(curseur, *sommet, LireEntier(degre));
     }
     FixerTailleSelonSommets();
     return complet;
