@@ -27,8 +27,6 @@ constexpr std::string_view kPied =
     "  -q, --silencieux     n'écrit rien : seul le statut de sortie répond\n"
     "  --json               un objet JSON par fichier et par ligne (schéma :\n"
     "                       docs/quorvalent-cli.schema.json)\n"
-    "  --etapes             (chemins et arbres) le déroulement de l'algorithme,\n"
-    "                       en tableau après le résultat ; avec --json, « etapes »\n"
     "  --                   termine les options (fichiers dont le nom commence par -)\n"
     "\n"
     "Les noms de sommets et les textes sont lus et écrits en UTF-8.\n"

@@ -56,7 +56,7 @@ offres_zsh() {
 }
 verifier "zsh : commandes décrites" "$(offres_zsh '')" \
     "$("$programme" --aide | grep -c '^  [a-z]') afficher:affiche chaque graphe : orientation"
-verifier "zsh : options de ford" "$(offres_zsh ford -)" "-h --aide --help -V --version -q --silencieux --json -- --max -o"
+verifier "zsh : options de ford" "$(offres_zsh ford -)" "-h --aide --help -V --version -q --silencieux --json -- --max --etapes -o"
 verifier "zsh : graphes à lire" "$(offres_zsh arbre '')" "_files -g *.(#i)(gff|graphml|dot|gv|csv|json)(-.)"
 verifier "zsh : sommets" "$(offres_zsh bellman --max a.gff X '')" ""
 verifier "zsh : formats" "$(offres_zsh exporter --format '')" "bmp png svg"

@@ -21,8 +21,11 @@ inline QMdiArea* Zone(TTrivaldo& cadre)
 inline QList<TFenetreGraphe*> Fenetres(TTrivaldo& cadre)
 {
     QList<TFenetreGraphe*> fenetres;
-    for (QMdiSubWindow* sous : Zone(cadre)->subWindowList())
-        fenetres << qobject_cast<TFenetreGraphe*>(sous->widget());
+    // Step tables are sub-windows too, without a graph.
+    for (QMdiSubWindow* sous : Zone(cadre)->subWindowList()) {
+        if (auto* fenetre = qobject_cast<TFenetreGraphe*>(sous->widget()))
+            fenetres << fenetre;
+    }
     return fenetres;
 }
 

@@ -4,6 +4,7 @@
 #include "core/Invariants.h"
 
 #include "Conversions.h"
+#include "TDeroulement.h"
 #include "model/ServicesMuets.h"
 
 #include <QApplication>
@@ -39,6 +40,9 @@ QString Singe::Verifier()
             .arg(QLatin1String(reste->metaObject()->className()), reste->windowTitle());
     for (QMdiSubWindow* sous : Zone(*cadre)->subWindowList()) {
         auto* fenetre = qobject_cast<TFenetreGraphe*>(sous->widget());
+        // A step table shows its graph window's last run, no graph of its own.
+        if (fenetre == nullptr && qobject_cast<TDeroulement*>(sous->widget()) != nullptr)
+            continue;
         if (fenetre == nullptr)
             return QStringLiteral("la sous-fenêtre « %1 » ne montre aucun graphe").arg(sous->windowTitle());
         if (const std::string ecarts = EcartsInvariants(fenetre->Graphe(), true); !ecarts.empty())
