@@ -102,15 +102,20 @@ TFenetreGraphe* TTrivaldo::CreerFenetreGraphe()
 {
     TFenetreGraphe* fenetre = TFenetreGraphe::Creer(*zone, gauche, haut);
     fenetre->FixerEnregistrement([this](TFenetreGraphe& aEnregistrer) { return Enregistrer(aEnregistrer); });
-    // Ctrl+W belongs to "Fermer": shared with the window's own menu, it
-    // would do nothing at all. That menu keeps Ctrl+F4.
+    LaisserCtrlWAFermer(*fenetre->SousFenetre());
+    return fenetre;
+}
+
+void TTrivaldo::LaisserCtrlWAFermer(QMdiSubWindow& sous)
+{
+    // Ctrl+W belongs to "Fermer": shared with a window's own menu, it would
+    // do nothing at all. That menu keeps Ctrl+F4.
     const QKeySequence ctrlW(Qt::CTRL | Qt::Key_W);
-    for (QAction* item : fenetre->SousFenetre()->systemMenu()->actions()) {
+    for (QAction* item : sous.systemMenu()->actions()) {
         QList<QKeySequence> raccourcis = item->shortcuts();
         if (raccourcis.removeAll(ctrlW) > 0)
             item->setShortcuts(raccourcis);
     }
-    return fenetre;
 }
 
 void TTrivaldo::Executer(Commande commande)

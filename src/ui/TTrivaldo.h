@@ -13,6 +13,7 @@ class QFileDialog;
 class QAction;
 class QLabel;
 class QMdiArea;
+class QMdiSubWindow;
 class QMenu;
 class QPrinter;
 class QUndoGroup;
@@ -69,6 +70,7 @@ private:
     void CreerDialoguesFichier();
     void CreerMenuFenetres();
     void CreerItemDeroulement(QMenu* traitement);
+    static void LaisserCtrlWAFermer(QMdiSubWindow& sous);
     void CreerMenuEdition();
     // The history the "Édition" items act on follows the active window.
     void SuivreFenetreActive();

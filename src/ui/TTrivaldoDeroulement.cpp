@@ -49,5 +49,6 @@ void TTrivaldo::ExecuterEtMontrer(TFenetreGraphe& fenetre, Commande commande)
         return;
     // The result window, when the run opened one, is the current one now.
     TDeroulement* table = TDeroulement::Ouvrir(*zone, Tabuler(deroulement), zone->currentSubWindow());
+    LaisserCtrlWAFermer(*table->SousFenetre());
     fenetre.LierFenetre(table->SousFenetre());
 }

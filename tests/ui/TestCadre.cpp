@@ -739,6 +739,9 @@ private slots:
         auto* table = cadre->findChild<TDeroulement*>();
         QVERIFY(table != nullptr);
         QCOMPARE(table->SousFenetre()->windowTitle(), QStringLiteral("Déroulement : Kruskal n°1 max"));
+        // Ctrl+W stays "Fermer"'s: a second owner would make it do nothing.
+        for (QAction* item : table->SousFenetre()->systemMenu()->actions())
+            QVERIFY(!item->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_W)));
         QVERIFY2(cadre->FenetreActive() != nullptr && cadre->FenetreActive() != source, "the tree stays current");
         table->CopierTableau();
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("Étape\tOrigine\tCible\tPoids\tDécision\tRaison\n"
