@@ -47,8 +47,8 @@ test-asan: deps
 	  UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j$(JOBS)
 
 # Fuzzes the file reader, and everything that runs on what it loaded, for
-# a quarter of FUZZ_SECONDS on one core, then each exchange format's reader
-# for another quarter. New inputs go to $(BUILD_FUZZ)/corpus (the
+# a fifth of FUZZ_SECONDS on one core, then each exchange format's reader
+# (DOT, GraphML, JSON, CSV) for another fifth. New inputs go to $(BUILD_FUZZ)/corpus (the
 # committed seeds in fuzz/graines are only read), findings to
 # $(BUILD_FUZZ)/trouvailles. Without clang (FUZZ_CXX) and its libFuzzer
 # runtime it says so and succeeds.
