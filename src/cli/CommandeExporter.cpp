@@ -10,6 +10,7 @@
 #include "model/Cp1252.h"
 #include "render/DessinGraphe.h"
 
+#include <QBuffer>
 #include <QImage>
 #include <QPainter>
 
@@ -85,8 +86,13 @@ bool Exporter(const FenetreConsole& fenetre, const std::string& chemin, Format f
             return false;
         }
         Peindre(image, *fenetre.graphe, taille);
+        // Encoded in memory first: libpng, stopped by a failed write, leaks
+        // the buffer Qt gave it.
+        QBuffer encode;
+        encode.open(QIODevice::WriteOnly);
+        const bool encodee = image.save(&encode, format == Format::Bmp ? "BMP" : "PNG");
         erreur = EcrireAvecQt(
-            chemin, [&](QIODevice& sortie) { return image.save(&sortie, format == Format::Bmp ? "BMP" : "PNG"); });
+            chemin, [&](QIODevice& sortie) { return encodee && sortie.write(encode.data()) == encode.size(); });
     }
     if (!erreur.isEmpty())
         std::cerr << EchapperControles(nom) << kNonEnregistree << erreur.toStdString() << '\n';
