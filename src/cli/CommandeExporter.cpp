@@ -1,18 +1,14 @@
 #include "Executeurs.h"
 
-#include "CanevasSvg.h"
 #include "EcritureQt.h"
 #include "Fichiers.h"
 #include "HorsEcran.h"
-#include "PoliceEcran.h"
-#include "TCanevasQt.h"
+#include "ImagesGraphe.h"
 
 #include "model/Cp1252.h"
-#include "render/DessinGraphe.h"
 
 #include <QBuffer>
 #include <QImage>
-#include <QPainter>
 
 #include <cstdlib>
 #include <filesystem>
@@ -45,26 +41,6 @@ std::optional<Format> FormatDe(const std::string& chemin)
     return std::nullopt;
 }
 
-// The graph as a window shows it: white background, the screen font, the
-// default one-pixel black pen, scale 1 and no offset.
-void Peindre(QPaintDevice& surface, const TGraphe& graphe, QSize taille)
-{
-    QPainter peintre(&surface);
-    peintre.fillRect(QRect(QPoint(0, 0), taille), Qt::white);
-    peintre.setFont(PoliceEcran());
-    TCanevasQt canevas(peintre);
-    DessinerGraphe(graphe, canevas, 0, 0, 1.0f);
-}
-
-// Written as it is drawn: a graph of any size takes little memory.
-bool EnregistrerSvg(QIODevice& sortie, const TGraphe& graphe, QSize taille)
-{
-    CanevasSvg canevas(sortie, taille, CheminAffichable(graphe.NomFichier()), PoliceEcran());
-    DessinerGraphe(graphe, canevas, 0, 0, 1.0f);
-    canevas.Terminer();
-    return true;
-}
-
 // Writes the picture to `chemin`; messages name the file `nom`.
 bool Exporter(const FenetreConsole& fenetre, const std::string& chemin, Format format, const std::string& nom)
 {
@@ -74,8 +50,10 @@ bool Exporter(const FenetreConsole& fenetre, const std::string& chemin, Format f
     const QSize taille(fenetre.services->LargeurClient(), fenetre.services->HauteurClient());
     QString erreur;
     if (format == Format::Svg)
-        erreur =
-            EcrireAvecQt(chemin, [&](QIODevice& sortie) { return EnregistrerSvg(sortie, *fenetre.graphe, taille); });
+        erreur = EcrireAvecQt(chemin, [&](QIODevice& sortie) {
+            EcrireSvgGraphe(sortie, *fenetre.graphe, taille);
+            return true;
+        });
     else {
         const bool raisonnable = taille.width() <= kCoteMax && taille.height() <= kCoteMax
                               && qint64(taille.width()) * taille.height() <= kPixelsMax;
@@ -85,7 +63,7 @@ bool Exporter(const FenetreConsole& fenetre, const std::string& chemin, Format f
                       << " pixels).\n";
             return false;
         }
-        Peindre(image, *fenetre.graphe, taille);
+        PeindreGraphe(image, *fenetre.graphe, taille);
         // Encoded in memory first: libpng, stopped by a failed write, leaks
         // the buffer Qt gave it.
         QBuffer encode;

@@ -1,18 +1,14 @@
 #include "TTrivaldo.h"
 
 #include "Boites.h"
-#include "CanevasSvg.h"
+#include "ImagesGraphe.h"
 #include "Conversions.h"
-#include "PoliceEcran.h"
 #include "SortiesGraphe.h"
-#include "TCanevasQt.h"
 #include "TFenetreGraphe.h"
 #include "TextesCommuns.h"
 
 #include "formats/FichiersEchange.h"
-#include "model/Cp1252.h"
 #include "model/EcritureAtomique.h"
-#include "render/DessinGraphe.h"
 
 #include <QBuffer>
 #include <QFileDialog>
@@ -47,29 +43,16 @@ QString Texte(std::string_view utf8)
     return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
 }
 
-// The graph as its window paints it, on a white ground of the fitted size.
-void Peindre(QPaintDevice& surface, TGraphe& graphe, QSize taille)
-{
-    QPainter peintre(&surface);
-    peintre.fillRect(QRect(QPoint(0, 0), taille), Qt::white);
-    peintre.setFont(PoliceEcran());
-    TCanevasQt canevas(peintre);
-    DessinerGraphe(graphe, canevas, 0, 0, 1.0f);
-}
-
 QByteArray ContenuImage(TGraphe& graphe, const QString& extension, QSize taille)
 {
     QBuffer tampon;
     tampon.open(QIODevice::WriteOnly);
     if (extension == QStringLiteral(".png")) {
         QImage image(taille, QImage::Format_RGB32);
-        Peindre(image, graphe, taille);
+        PeindreGraphe(image, graphe, taille);
         image.save(&tampon, "PNG");
     } else if (extension == QStringLiteral(".svg")) {
-        // The batch tool's SVG, so that both programs write the same file.
-        CanevasSvg canevas(tampon, taille, CheminAffichable(graphe.NomFichier()), PoliceEcran());
-        DessinerGraphe(graphe, canevas, 0, 0, 1.0f);
-        canevas.Terminer();
+        EcrireSvgGraphe(tampon, graphe, taille);
     } else {
         QPdfWriter document(&tampon);
         document.setTitle(kTitrePage);

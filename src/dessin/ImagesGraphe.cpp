@@ -1,0 +1,27 @@
+#include "ImagesGraphe.h"
+
+#include "CanevasSvg.h"
+#include "PoliceEcran.h"
+#include "TCanevasQt.h"
+
+#include "model/Cp1252.h"
+#include "model/TGraphe.h"
+#include "render/DessinGraphe.h"
+
+#include <QPainter>
+
+void PeindreGraphe(QPaintDevice& surface, const TGraphe& graphe, QSize taille)
+{
+    QPainter peintre(&surface);
+    peintre.fillRect(QRect(QPoint(0, 0), taille), Qt::white);
+    peintre.setFont(PoliceEcran());
+    TCanevasQt canevas(peintre);
+    DessinerGraphe(graphe, canevas, 0, 0, 1.0f);
+}
+
+void EcrireSvgGraphe(QIODevice& sortie, const TGraphe& graphe, QSize taille)
+{
+    CanevasSvg canevas(sortie, taille, CheminAffichable(graphe.NomFichier()), PoliceEcran());
+    DessinerGraphe(graphe, canevas, 0, 0, 1.0f);
+    canevas.Terminer();
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QSize>
+
+class QIODevice;
+class QPaintDevice;
+class TGraphe;
+
+// The graph's picture as both programs export it, the same to the byte.
+
+// As a window shows it: white background, the screen font, the default
+// one-pixel black pen, scale 1 and no offset.
+void PeindreGraphe(QPaintDevice& surface, const TGraphe& graphe, QSize taille);
+
+// The same as SVG, written as it is drawn: a graph of any size takes little
+// memory.
+void EcrireSvgGraphe(QIODevice& sortie, const TGraphe& graphe, QSize taille);
