@@ -143,7 +143,7 @@ std::string NomAffiche(const std::string& nom)
 std::string TexteDistance(int64_t distance, bool poidsInverses)
 {
     if (distance >= kAucunSommet)
-        return poidsInverses ? "-" + std::string(kInfini) : std::string(kInfini);
+        return std::string(poidsInverses ? "-" : "").append(kInfini);
     return std::to_string(poidsInverses ? -distance : distance);
 }
 
