@@ -17,7 +17,7 @@ constexpr int64_t kInfini = kAucunSommet;
 }  // namespace
 
 std::vector<int32_t> PredecesseursBellman(const IndexNumeros& index, int32_t nbSommets, int32_t depart,
-                                          Deroulement* deroulement)
+                                          Deroulement* deroulement, Avancement avancement)
 {
     const ListesEntrantes entrants(index);
     std::vector<int64_t> distance(static_cast<size_t>(index.Taille()), kInfini);
@@ -30,6 +30,7 @@ std::vector<int32_t> PredecesseursBellman(const IndexNumeros& index, int32_t nbS
     // reached and leads nowhere, whatever the weight of its arcs: else a
     // negative arc would hand on a path that does not start at the departure.
     for (int32_t k = 1; k <= nbSommets; ++k) {
+        avancement.Avancer();
         if (k == depart) {
             if (deroulement != nullptr)
                 deroulement->NoterAtteint(k, distance, predecesseur, -1, 0);
@@ -72,6 +73,8 @@ void Bellman(TGraphe& graphe, Deroulement* deroulement)
         deroulement->Commencer(graphe, depart, arrivee);
         deroulement->Numeroter(index);
     }
-    AfficherChemin(graphe, PredecesseursBellman(index, graphe.NbSommets(), index.Numero(depart), deroulement),
+    const Avancement avancement(graphe.Fenetre(), static_cast<uint64_t>(graphe.NbSommets()));
+    AfficherChemin(graphe,
+                   PredecesseursBellman(index, graphe.NbSommets(), index.Numero(depart), deroulement, avancement),
                    index.Numero(arrivee));
 }

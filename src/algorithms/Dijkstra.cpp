@@ -75,9 +75,10 @@ bool SansNumero(const Releve& releve, const char (&nom)[kTailleNom])
 // to settle.
 class Recherche {
 public:
-    Recherche(const IndexNumeros& index_, Deroulement* deroulement_)
+    Recherche(const IndexNumeros& index_, Deroulement* deroulement_, Avancement avancement_)
         : index(index_),
           deroulement(deroulement_),
+          avancement(avancement_),
           distance(size_t(index.Taille()), kInfini),
           predecesseur(size_t(index.Taille()), kAucunSommet),
           regle(size_t(index.Taille()), false),
@@ -99,6 +100,7 @@ public:
                 __builtin_prefetch(index.SommetNumero(file.Premier()));
             Regler(b, d);
             Noter(b);
+            avancement.Avancer();
         }
         return std::move(predecesseur);
     }
@@ -106,6 +108,7 @@ public:
 private:
     const IndexNumeros& index;
     Deroulement* deroulement;
+    Avancement avancement;
     std::vector<int64_t> distance;
     std::vector<int32_t> predecesseur;
     std::vector<bool> regle;
@@ -184,12 +187,13 @@ private:
 };
 }  // namespace
 
-std::vector<int32_t> PredecesseursDijkstra(const IndexNumeros& index, int32_t depart, Deroulement* deroulement)
+std::vector<int32_t> PredecesseursDijkstra(const IndexNumeros& index, int32_t depart, Deroulement* deroulement,
+                                           Avancement avancement)
 {
     const Sommet* sommetDepart = index.SommetNumero(depart);
     if (sommetDepart == nullptr)
         return std::vector<int32_t>(size_t(index.Taille()), kAucunSommet);
-    return Recherche(index, deroulement).Depuis(*sommetDepart, depart);
+    return Recherche(index, deroulement, avancement).Depuis(*sommetDepart, depart);
 }
 
 void Dijkstra(TGraphe& graphe, Deroulement* deroulement)
@@ -218,6 +222,7 @@ void Dijkstra(TGraphe& graphe, Deroulement* deroulement)
         deroulement->Commencer(graphe, depart, arrivee);
         deroulement->Numeroter(index);
     }
-    AfficherChemin(graphe, index, PredecesseursDijkstra(index, index.Numero(depart), deroulement),
+    const Avancement avancement(fenetre, static_cast<uint64_t>(graphe.NbSommets()));
+    AfficherChemin(graphe, index, PredecesseursDijkstra(index, index.Numero(depart), deroulement, avancement),
                    index.Numero(arrivee));
 }

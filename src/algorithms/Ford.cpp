@@ -64,10 +64,11 @@ std::vector<int32_t> CircuitNegatif(const std::vector<ArcRetenu>& retenus)
 // values alone, as the least sum over its incoming arcs.
 class PassesFord {
 public:
-    PassesFord(const IndexNumeros& index, int32_t depart_, Deroulement* deroulement_)
+    PassesFord(const IndexNumeros& index, int32_t depart_, Deroulement* deroulement_, Avancement avancement_)
         : n(index.Taille()),
           depart(depart_),
           deroulement(deroulement_),
+          avancement(avancement_),
           entrants(index),
           precedente(static_cast<size_t>(n), kInfini),
           courante(static_cast<size_t>(n), kInfini),
@@ -109,6 +110,7 @@ private:
     const int32_t n;
     const int32_t depart;
     Deroulement* deroulement;
+    Avancement avancement;
     const ListesEntrantes entrants;
     std::vector<int64_t> precedente;
     std::vector<int64_t> courante;
@@ -150,6 +152,7 @@ private:
             }
             change = change || m != precedente[j];
             courante[j] = m;
+            avancement.Avancer();
         }
         precedente.swap(courante);
         return change;
@@ -189,7 +192,7 @@ std::vector<int32_t> PassesFord::Predecesseurs() const
 }  // namespace
 
 std::optional<std::vector<int32_t>> PredecesseursFord(const IndexNumeros& index, int32_t depart,
-                                                      Deroulement* deroulement)
+                                                      Deroulement* deroulement, Avancement avancement)
 {
     if (index.SommetNumero(depart) == nullptr)
         return std::vector<int32_t>(static_cast<size_t>(index.Taille()), kAucunSommet);
@@ -198,15 +201,15 @@ std::optional<std::vector<int32_t>> PredecesseursFord(const IndexNumeros& index,
         if (auto directs = PredecesseursFordDirects(index, depart))
             return directs;
     }
-    return PredecesseursFordParPasses(index, depart, deroulement);
+    return PredecesseursFordParPasses(index, depart, deroulement, avancement);
 }
 
 std::optional<std::vector<int32_t>> PredecesseursFordParPasses(const IndexNumeros& index, int32_t depart,
-                                                               Deroulement* deroulement)
+                                                               Deroulement* deroulement, Avancement avancement)
 {
     if (index.SommetNumero(depart) == nullptr)
         return std::vector<int32_t>(static_cast<size_t>(index.Taille()), kAucunSommet);
-    PassesFord passes(index, depart, deroulement);
+    PassesFord passes(index, depart, deroulement, avancement);
     // The path runs from the departure only; then, from the values found,
     // passes through every vertex settle unless some circuit elsewhere, one
     // the departure does not reach included, is absorbing.
@@ -231,7 +234,11 @@ void Ford(TGraphe& graphe, Deroulement* deroulement)
         deroulement->Commencer(graphe, depart, arrivee);
         deroulement->Numeroter(index);
     }
-    const auto predecesseur = PredecesseursFord(index, index.Numero(depart), deroulement);
+    // Up to two series of passes, each up to one per vertex and one more:
+    // the most the run can take, so the bar may finish early, never overrun.
+    const auto n = static_cast<uint64_t>(index.Taille());
+    const auto predecesseur =
+        PredecesseursFord(index, index.Numero(depart), deroulement, Avancement(fenetre, 2 * (n + 1) * n));
     if (!predecesseur) {
         fenetre.AfficherMessage(kCircuitAbsorbant, kTitreCircuit);
         return;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Avancement.h"
+
 #include "algorithms/IndexNumeros.h"
 
 #include <cstdint>
@@ -21,4 +23,5 @@ std::optional<std::vector<int32_t>> PredecesseursFordDirects(const IndexNumeros&
 
 // The passes themselves, whatever the graph.
 std::optional<std::vector<int32_t>> PredecesseursFordParPasses(const IndexNumeros& index, int32_t depart,
-                                                               Deroulement* deroulement = nullptr);
+                                                               Deroulement* deroulement = nullptr,
+                                                               Avancement avancement = {});

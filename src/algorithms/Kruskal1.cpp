@@ -3,6 +3,7 @@
 #include "algorithms/IndexSommets.h"
 #include "algorithms/Kruskal.h"
 #include "algorithms/Partition.h"
+#include "model/Avancement.h"
 #include "model/RemplissageGraphe.h"
 #include "model/TGraphe.h"
 
@@ -114,11 +115,12 @@ struct Foret {
 };
 
 template <class Regle>
-Foret Retenir(const std::vector<ArcDuGraphe>& arcs, const std::vector<int>& choix)
+Foret Retenir(const std::vector<ArcDuGraphe>& arcs, const std::vector<int>& choix, Avancement& avancement)
 {
     Regle regle;
     Foret foret;
     for (const int i : choix) {
+        avancement.Avancer();
         const ArcDuGraphe& a = arcs[size_t(i)];
         const Ajout ajout = regle.Accepter(a.origine->nom, a.arc->nom);
         if (ajout.accepte) {
@@ -152,7 +154,6 @@ int32_t Oppose(int32_t poids)
 
 void Kruskal1(TGraphe& graphe, Deroulement* deroulement)
 {
-    TGraphe& arbre = graphe.Fenetre().CreerFenetreResultat();
     const std::vector<ArcDuGraphe> arcs = TousLesArcs(graphe);
     for (const ArcDuGraphe& a : arcs)
         a.arc->marque = false;
@@ -169,14 +170,18 @@ void Kruskal1(TGraphe& graphe, Deroulement* deroulement)
     // already has a parent, or into the root of a tree listed earlier. Its
     // tree is kept only when no better one exists over as many arcs; the
     // user asked for a tree of greatest weight.
-    const Foret parCycles = Retenir<ForetDuResultat>(arcs, choix);
-    const Foret parKruskal = Retenir<ForetDeKruskal>(arcs, choix);
+    Avancement avancement(graphe.Fenetre(), 2 * choix.size());
+    const Foret parCycles = Retenir<ForetDuResultat>(arcs, choix, avancement);
+    const Foret parKruskal = Retenir<ForetDeKruskal>(arcs, choix, avancement);
     const bool aussiBonne =
         parCycles.retenus.size() == parKruskal.retenus.size() && parCycles.poids == parKruskal.poids;
     const std::vector<Retenu>& retenus = aussiBonne ? parCycles.retenus : parKruskal.retenus;
     if (deroulement != nullptr)
         Noter(*deroulement, graphe, arcs, choix, retenus);
 
+    // Opened once the run can no longer be stopped: a stopped run leaves
+    // no window behind.
+    TGraphe& arbre = graphe.Fenetre().CreerFenetreResultat();
     const IndexSommets sommets(graphe.PremierSommet());
     RemplissageGraphe remplissage(arbre);
     for (const auto& [a, ajout] : retenus) {

@@ -4,6 +4,7 @@
 #include "algorithms/Kruskal.h"
 #include "algorithms/Partition.h"
 #include "algorithms/Structure.h"
+#include "model/Avancement.h"
 #include "model/TGraphe.h"
 
 #include <algorithm>
@@ -63,7 +64,7 @@ int PrendreMiroir(std::map<CleMiroir, Miroirs>& miroirs, const CleMiroir& cle, c
     return m.libre < m.arcs.size() ? m.arcs[m.libre] : -1;
 }
 
-void Decouper(Plan& plan, bool oriente)
+void Decouper(Plan& plan, bool oriente, Avancement avancement)
 {
     std::map<CleMiroir, Miroirs> miroirs;
     if (!oriente) {
@@ -76,6 +77,7 @@ void Decouper(Plan& plan, bool oriente)
     // Arcs taken before are left alone, so that each arc is considered once
     // and the removal never takes back what a step put back.
     for (int choisi : OrdreDesChoix(plan.arcs)) {
+        avancement.Avancer();
         if (plan.etapeDe[choisi] >= 0)
             continue;
         const ArcDuGraphe& a = plan.arcs[choisi];
@@ -177,7 +179,7 @@ void Kruskal2(TGraphe& graphe, Deroulement* deroulement)
     Plan plan(graphe);
     for (const ArcDuGraphe& a : plan.arcs)
         a.arc->marque = false;
-    Decouper(plan, graphe.Oriente());
+    Decouper(plan, graphe.Oriente(), Avancement(graphe.Fenetre(), plan.arcs.size()));
     Decider(plan, EstConnexe(graphe));
     if (deroulement != nullptr)
         Noter(*deroulement, graphe, plan);

@@ -1,6 +1,7 @@
 #include "algorithms/ComposantesFortes.h"
 #include "algorithms/IndexSommets.h"
 #include "algorithms/Structure.h"
+#include "model/Avancement.h"
 #include "model/ListeNoms.h"
 #include "model/TGraphe.h"
 
@@ -80,7 +81,9 @@ static int32_t CompterDepartsParcours(TGraphe& graphe)
     if (nombre > 0)
         Atteindre(file, index[0]);
     char nom[kTailleNom];
+    Avancement avancement(graphe.Fenetre(), static_cast<uint64_t>(graphe.NbSommets()));
     for (int32_t traites = 0; traites < graphe.NbSommets(); ++traites) {
+        avancement.Avancer();
         if (file.EstVide()) {
             while (prochainDepart < nombre && index[prochainDepart].marque)
                 ++prochainDepart;

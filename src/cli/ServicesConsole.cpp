@@ -1,5 +1,7 @@
 #include "ServicesConsole.h"
 
+#include "LigneProgression.h"
+
 #include <ostream>
 #include <string>
 
@@ -36,6 +38,11 @@ void ServicesConsole::SaisirExtremites(std::string_view, char (&depart)[kTailleN
 {
     CopierNom(depart, nomDepart);
     CopierNom(arrivee, nomArrivee);
+}
+
+void ServicesConsole::SignalerAvancement(uint64_t fait, uint64_t total)
+{
+    LigneProgression::Signaler(fait, total);
 }
 
 TGraphe& ServicesConsole::CreerFenetreResultat()

@@ -44,6 +44,7 @@ public:
     void AfficherMessage(std::string_view texte, std::string_view titre) override;
     bool PoserQuestion(std::string_view texte, std::string_view titre) override;
     void SaisirExtremites(std::string_view titre, char (&depart)[kTailleNom], char (&arrivee)[kTailleNom]) override;
+    void SignalerAvancement(uint64_t fait, uint64_t total) override;
     TGraphe& CreerFenetreResultat() override;
 
 private:

@@ -1,4 +1,5 @@
 #include "Cli.h"
+#include "LigneProgression.h"
 
 #include <algorithm>
 #include <csignal>
@@ -44,10 +45,11 @@ int main(int argc, char** argv)
     // A file size limit then fails the write, which says so with status 3.
     std::signal(SIGXFSZ, SIG_IGN);
     std::vector<std::string> ligne(argv + 1, argv + argc);
+    std::streambuf* muet = nullptr;
     if (RetirerOption(ligne, {"-q", "--silencieux"})) {
         // Never freed: the standard streams are flushed once more after main
         // returns, when a static buffer would already be gone.
-        static TamponMuet* const muet = new TamponMuet;
+        muet = new TamponMuet;
         std::cout.rdbuf(muet);
         std::cerr.rdbuf(muet);
     }
@@ -63,6 +65,9 @@ int main(int argc, char** argv)
     Arguments arguments;
     if (!AnalyserLigne(ligne, commande, arguments))
         return kErreurUsage;
+    // Muted by -q, standard error shows no progress either.
+    if (muet == nullptr)
+        LigneProgression::Suivre(commande->nom);
     int statut = kEchec;
     try {
         statut = commande->executer(arguments);

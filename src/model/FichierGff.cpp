@@ -1,3 +1,4 @@
+#include "model/Avancement.h"
 #include "model/Cp1252.h"
 #include "model/EcritureAtomique.h"
 #include "model/FichierVerrouille.h"
@@ -46,7 +47,9 @@ std::vector<unsigned char> ContenuGff(const TGraphe& graphe)
     // name another, existing file.
     const bool tient = graphe.NomFichier().size() < kTailleChemin;
     AjouterTexte(octets, tient ? graphe.NomFichier().c_str() : "", kTailleChemin);
+    Avancement avancement(graphe.Fenetre(), static_cast<uint64_t>(graphe.NbSommets()));
     for (const Sommet& s : graphe.Sommets()) {
+        avancement.Avancer();
         // The chain's own length: with homonyms read from a file, a count by
         // name would describe another vertex's chain.
         AjouterEntier(octets, LongueurChaine(s));
@@ -120,7 +123,9 @@ bool TGraphe::LireGraphe(gff::Curseur& curseur, const std::string& chemin)
     // nothing is allocated ahead of the bytes that back it.
     Sommet* dernier = nullptr;
     bool complet = true;
+    Avancement avancement(fenetre, static_cast<uint64_t>(annonces));
     for (int32_t i = 0; i < annonces && complet; ++i) {
+        avancement.Avancer();
         // One piece: a second call could move the block under the first.
         const unsigned char* degre = curseur.Prendre(4 + kTailleEnregistrement);
         if (degre == nullptr) {

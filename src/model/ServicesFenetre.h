@@ -2,6 +2,7 @@
 
 #include "model/Sommet.h"
 
+#include <cstdint>
 #include <string_view>
 
 class TGraphe;
@@ -69,6 +70,11 @@ public:
     // becomes one step of the window's history, named `etape` as it follows
     // « Annuler » or « Rétablir » (UTF-8). Nothing differing, nothing is kept.
     virtual void SignalerModification(std::string_view etape) = 0;
+
+    // `fait` of the `total` steps of the command running are done. A window
+    // that lets the user stop the command throws CalculAnnule (model/
+    // Avancement.h) from here; loops report through Avancement.
+    virtual void SignalerAvancement(uint64_t fait, uint64_t total) = 0;
 
     // A new graph window owned by this one, shown in front; it closes with
     // its owner. Its graph starts empty and oriented.

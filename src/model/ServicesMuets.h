@@ -37,6 +37,7 @@ public:
     ChoixMenuGraphe OuvrirMenuGraphe(Point) override { return ChoixMenuGraphe::Aucun; }
     Point PositionDansCadre() const override { return {}; }
     void SignalerModification(std::string_view) override {}
+    void SignalerAvancement(uint64_t, uint64_t) override {}
     TGraphe& CreerFenetreResultat() override;
     void OublierResultats();
 

@@ -1,5 +1,6 @@
 #include "Boites.h"
 
+#include "TProgression.h"
 #include "TextesCommuns.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@ const QString kAnnuler = QStringLiteral("&Annuler");
 
 int Montrer(const QString& texte, const QString& titre, QMessageBox::StandardButtons boutons)
 {
+    TProgression::Masquer();
     // Centred over whatever window the user works in; the box has no owner
     // beyond that, so it never closes with a graph window.
     QMessageBox boite(QMessageBox::NoIcon, titre, texte, boutons, QApplication::activeWindow());
@@ -36,6 +38,7 @@ bool PoserQuestionBoite(const QString& texte, const QString& titre)
 
 ChoixFermeture DemanderEnregistrement(const QString& nom)
 {
+    TProgression::Masquer();
     QMessageBox boite(QMessageBox::NoIcon, kNomApplication, kModifie.arg(nom), QMessageBox::NoButton,
                       QApplication::activeWindow());
     QPushButton* enregistrer = boite.addButton(kEnregistrer, QMessageBox::AcceptRole);

@@ -1,8 +1,10 @@
 #include "CommandeProtegee.h"
 
 #include "Boites.h"
+#include "TProgression.h"
 #include "TextesCommuns.h"
 
+#include "model/Avancement.h"
 #include "model/TGraphe.h"
 
 #include <memory>
@@ -12,28 +14,38 @@ namespace {
 const QString kMemoireInsuffisante = QStringLiteral("Mémoire insuffisante : la commande « %1 » a été abandonnée.");
 }  // namespace
 
-void ExecuterProtege(const QString& nom, const std::function<void()>& commande)
+bool ExecuterProtege(const QString& nom, const std::function<void()>& commande)
 {
     try {
+        const TProgression progression(nom);
         commande();
+        return true;
+    } catch (const CalculAnnule&) {
+        // The user asked for it: nothing to tell.
     } catch (const std::bad_alloc&) {
         AfficherBoite(kMemoireInsuffisante.arg(nom), kNomApplication);
     }
+    return false;
 }
 
 void ExecuterSurCopie(TGraphe& graphe, const std::function<void()>& commande)
 {
     auto avant = std::make_unique<TGraphe>(graphe.Fenetre());
     graphe.CopierDans(*avant);
+    const auto remettre = [&] {
+        graphe.EchangerAvec(*avant);
+        // What the command built goes first, so that the repaint and the
+        // message have memory to work with.
+        avant.reset();
+        graphe.Fenetre().Redessiner();
+    };
     try {
         commande();
-        return;
+    } catch (const CalculAnnule&) {
+        remettre();
+        throw;
     } catch (const std::bad_alloc&) {
-        graphe.EchangerAvec(*avant);
+        remettre();
+        throw;
     }
-    // What the command built goes first, so that the repaint and the
-    // message have memory to work with.
-    avant.reset();
-    graphe.Fenetre().Redessiner();
-    throw std::bad_alloc();
 }

@@ -3,6 +3,7 @@
 #include "Boites.h"
 #include "CommandeProtegee.h"
 #include "Conversions.h"
+#include "TProgression.h"
 #include "TextesCommuns.h"
 
 #include <QMdiArea>
@@ -161,6 +162,11 @@ Point TFenetreGraphe::PositionDansCadre() const
 {
     const QPoint position = SousFenetre()->pos();
     return {position.x(), position.y()};
+}
+
+void TFenetreGraphe::SignalerAvancement(uint64_t fait, uint64_t total)
+{
+    TProgression::Signaler(fait, total);
 }
 
 TGraphe& TFenetreGraphe::CreerFenetreResultat()

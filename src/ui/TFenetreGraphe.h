@@ -78,6 +78,7 @@ public:
     ChoixMenuGraphe OuvrirMenuGraphe(Point ecran) override;
     Point PositionDansCadre() const override;
     void SignalerModification(std::string_view etape) override;
+    void SignalerAvancement(uint64_t fait, uint64_t total) override;
     TGraphe& CreerFenetreResultat() override;
 
 protected:

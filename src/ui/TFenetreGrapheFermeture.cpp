@@ -4,6 +4,8 @@
 #include "Conversions.h"
 #include "TextesCommuns.h"
 
+#include "model/Avancement.h"
+
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QMdiArea>
@@ -43,7 +45,12 @@ bool TFenetreGraphe::AccepterFermeture()
         sous->mdiArea()->setActiveSubWindow(sous);
     switch (DemanderEnregistrement(NomCourt())) {
     case ChoixFermeture::Enregistrer:
-        return enregistrer && enregistrer(*this);
+        // A save the user stops keeps the window open, as a failed one does.
+        try {
+            return enregistrer && enregistrer(*this);
+        } catch (const CalculAnnule&) {
+            return false;
+        }
     case ChoixFermeture::NePasEnregistrer:
         return true;
     case ChoixFermeture::Annuler:

@@ -120,11 +120,15 @@ void TTrivaldo::OpenDialog1CanClose(const QString& chemin)
     // Shown before loading, so that its size is known when the loader fits
     // it to the vertices; a failed load leaves it empty, captioned "Graphe".
     TFenetreGraphe* fenetre = CreerFenetreGraphe();
-    // Out of memory, the new window stays empty, as after a file it refused.
-    ExecuterProtege(kTitreOuvrir, [&] {
+    const bool charge = ExecuterProtege(kTitreOuvrir, [&] {
         ExecuterSurCopie(fenetre->Graphe(), [&] { fenetre->Graphe().Charger(CheminVersOctets(chemin)); });
     });
     fenetre->FixerEtatInitial();
+    // Stopped by the user or out of memory, the window would hold nothing.
+    if (!charge) {
+        fenetre->SousFenetre()->close();
+        return;
+    }
     zone->setActiveSubWindow(fenetre->SousFenetre());
     // A graph read takes the path it was read from; a failed read leaves none.
     if (!fenetre->Graphe().NomFichier().empty())
@@ -186,10 +190,17 @@ bool TTrivaldo::EnregistrerSous(TFenetreGraphe& fenetre, const QString& chemin)
     fenetre.Synchroniser();
     TGraphe& graphe = fenetre.Graphe();
     // The file records its own path, so the name is set before writing; a
-    // failed write leaves the window with the file it had.
+    // failed or stopped write leaves the window with the file it had.
     const std::string ancien = graphe.NomFichier();
     graphe.FixerNomFichier(CheminVersOctets(nom));
-    if (!graphe.Sauvegarder(graphe.NomFichier())) {
+    bool ecrit = false;
+    try {
+        ecrit = graphe.Sauvegarder(graphe.NomFichier());
+    } catch (...) {
+        graphe.FixerNomFichier(ancien);
+        throw;
+    }
+    if (!ecrit) {
         graphe.FixerNomFichier(ancien);
         return false;
     }

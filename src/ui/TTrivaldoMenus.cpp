@@ -44,7 +44,7 @@ QIcon Icone(const char* image)
 }
 
 // The command as the user names it: its item without the accelerator mark
-// or the shortcut, after its submenu's title ("Bellman max").
+// or the shortcut, after its submenu's title ("Bellman (max)").
 QString NomCommande(const QMenu* menu, const QString& texte)
 {
     const auto sansMarques = [](const QString& t) {
@@ -52,7 +52,7 @@ QString NomCommande(const QMenu* menu, const QString& texte)
     };
     if (qobject_cast<const QMenu*>(menu->parentWidget()) == nullptr)
         return sansMarques(texte);
-    return sansMarques(menu->title()) + QLatin1Char(' ') + sansMarques(texte);
+    return QStringLiteral("%1 (%2)").arg(sansMarques(menu->title()), sansMarques(texte));
 }
 }  // namespace
 

@@ -10,12 +10,15 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QUndoStack>
 #include <QtTest>
 
 #include <memory>
+#include <string>
 
 // Undo, redo, the modified mark and the question asked before a modified
 // graph closes, through the frame's menus and the window's mouse.
@@ -331,6 +334,45 @@ private slots:
         QCOMPARE(Octets(fenetre), etats[6 - gardees]);
         QVERIFY(!Action("Annuler1")->isEnabled());
         QVERIFY(fenetre->Modifie());
+    }
+
+    // A long command stopped from its progress dialog, once it shows: the
+    // weights it had negated, the marks, the history are as before, and no
+    // result window is left.
+    void Progression_AnnulerLaisseLeGrapheEtLHistoriqueIntacts()
+    {
+        TFenetreGraphe* fenetre = Nouveau();
+        TGraphe& graphe = fenetre->Graphe();
+        constexpr int n = 60;
+        for (int i = 0; i < n; ++i)
+            graphe.AjouterSommet(("S" + std::to_string(i)).c_str(), 5 * i, 7 * (i % 9));
+        for (int i = 0; i < n; ++i)
+            for (int j = 0; j < n; ++j)
+                if (i != j)
+                    graphe.AjouterArc(("S" + std::to_string(i)).c_str(), ("S" + std::to_string(j)).c_str(),
+                                      (i * 7 + j) % 10);
+        fenetre->Synchroniser();
+        const QByteArray avant = Octets(fenetre);
+        const int etapes = fenetre->Historique().count();
+        const qsizetype fenetres = Zone()->subWindowList().size();
+
+        QString texte;
+        QTimer annulation;
+        annulation.setSingleShot(true);
+        connect(&annulation, &QTimer::timeout, [&] {
+            QProgressDialog* dialogue = nullptr;
+            QTRY_VERIFY((dialogue = qobject_cast<QProgressDialog*>(QApplication::activeModalWidget())) != nullptr);
+            texte = dialogue->labelText();
+            QTest::mouseClick(dialogue->findChild<QPushButton*>(), Qt::LeftButton);
+        });
+        // It fires at the command's first look at the events.
+        annulation.start(0);
+        Action("min1")->trigger();
+        QCOMPARE(texte, QStringLiteral("Calcul en cours : Kruskal n°1 (min)…"));
+        QCOMPARE(Octets(fenetre), avant);
+        QCOMPARE(fenetre->Historique().count(), etapes);
+        QCOMPARE(Zone()->subWindowList().size(), fenetres);
+        QCOMPARE(QApplication::activeModalWidget(), nullptr);
     }
 };
 

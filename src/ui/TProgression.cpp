@@ -1,0 +1,82 @@
+#include "TProgression.h"
+
+#include "TextesCommuns.h"
+
+#include "model/Avancement.h"
+
+#include <QApplication>
+#include <QProgressDialog>
+
+namespace {
+const QString kCalculEnCours = QStringLiteral("Calcul en cours : %1…");
+const QString kAnnuler = QStringLiteral("Annuler");
+// The bar's scale: totals may exceed what an int counts.
+constexpr int kGraduations = 1000;
+}  // namespace
+
+TProgression* TProgression::courante = nullptr;
+
+TProgression::TProgression(const QString& nom_) : responsable(courante == nullptr), nom(nom_)
+{
+    if (!responsable)
+        return;
+    courante = this;
+    delai.setSingleShot(true);
+    QObject::connect(&delai, &QTimer::timeout, [this] { Montrer(); });
+}
+
+TProgression::~TProgression()
+{
+    if (responsable)
+        courante = nullptr;
+}
+
+void TProgression::Signaler(uint64_t fait, uint64_t total)
+{
+    if (courante != nullptr)
+        courante->Avancer(fait, total);
+}
+
+void TProgression::Masquer()
+{
+    if (courante == nullptr)
+        return;
+    courante->delai.stop();
+    courante->dialogue.reset();
+    courante->horloge.invalidate();
+    courante->dernierCoupDOeil = -1;
+}
+
+void TProgression::Avancer(uint64_t fait, uint64_t total)
+{
+    if (!horloge.isValid()) {
+        horloge.start();
+        delai.start(kDelaiMs);
+    }
+    const qint64 maintenant = horloge.elapsed();
+    if (dernierCoupDOeil >= 0 && maintenant - dernierCoupDOeil < kIntervalleMs)
+        return;
+    dernierCoupDOeil = maintenant;
+    if (dialogue && total > 0)
+        dialogue->setValue(static_cast<int>(fait * kGraduations / total));
+    // Until the dialog blocks the other windows, what the user does waits
+    // for the command's end; painting and timers go on.
+    const bool bloque = dialogue && dialogue->isVisible();
+    QCoreApplication::processEvents(bloque ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
+    if (annule)
+        throw CalculAnnule();
+}
+
+void TProgression::Montrer()
+{
+    dialogue = std::make_unique<QProgressDialog>(kCalculEnCours.arg(nom), kAnnuler, 0, kGraduations,
+                                                 QApplication::activeWindow());
+    dialogue->setObjectName(QStringLiteral("Progression"));
+    dialogue->setWindowTitle(kNomApplication);
+    dialogue->setWindowModality(Qt::ApplicationModal);
+    dialogue->setAutoReset(false);
+    dialogue->setAutoClose(false);
+    dialogue->setMinimumDuration(0);
+    QObject::connect(dialogue.get(), &QProgressDialog::canceled, [this] { annule = true; });
+    dialogue->show();
+}
