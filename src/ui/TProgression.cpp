@@ -20,9 +20,10 @@ TProgression::TProgression(const QString& nom_) : responsable(courante == nullpt
 {
     if (!responsable)
         return;
-    courante = this;
     delai.setSingleShot(true);
     QObject::connect(&delai, &QTimer::timeout, [this] { Montrer(); });
+    // Last: a scope whose making failed must not stay in charge.
+    courante = this;
 }
 
 TProgression::~TProgression()
