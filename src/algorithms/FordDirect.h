@@ -1,8 +1,7 @@
 #pragma once
 
-#include "model/Avancement.h"
-
 #include "algorithms/IndexNumeros.h"
+#include "model/Avancement.h"
 
 #include <cstdint>
 #include <optional>
