@@ -10,18 +10,23 @@
 
 #include <QPainter>
 
+Avancement Suivi(const TGraphe& graphe)
+{
+    return {graphe.Fenetre(), static_cast<uint64_t>(graphe.NbSommets())};
+}
+
 void PeindreGraphe(QPaintDevice& surface, const TGraphe& graphe, QSize taille)
 {
     QPainter peintre(&surface);
     peintre.fillRect(QRect(QPoint(0, 0), taille), Qt::white);
     peintre.setFont(PoliceEcran());
     TCanevasQt canevas(peintre);
-    DessinerGraphe(graphe, canevas, 0, 0, 1.0f);
+    DessinerGraphe(graphe, canevas, 0, 0, 1.0f, Suivi(graphe));
 }
 
 void EcrireSvgGraphe(QIODevice& sortie, const TGraphe& graphe, QSize taille)
 {
     CanevasSvg canevas(sortie, taille, CheminAffichable(graphe.NomFichier()), PoliceEcran());
-    DessinerGraphe(graphe, canevas, 0, 0, 1.0f);
+    DessinerGraphe(graphe, canevas, 0, 0, 1.0f, Suivi(graphe));
     canevas.Terminer();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Avancement.h"
+
 #include <QSize>
 
 class QIODevice;
@@ -7,6 +9,10 @@ class QPaintDevice;
 class TGraphe;
 
 // The graph's picture as both programs export it, the same to the byte.
+// The drawing reports to the graph's window as it goes.
+
+// A count of the graph's vertices drawn, for its window.
+Avancement Suivi(const TGraphe& graphe);
 
 // As a window shows it: white background, the screen font, the default
 // one-pixel black pen, scale 1 and no offset.

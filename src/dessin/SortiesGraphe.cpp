@@ -1,6 +1,7 @@
 #include "SortiesGraphe.h"
 
 #include "EcritureQt.h"
+#include "ImagesGraphe.h"
 #include "PoliceEcran.h"
 #include "TCanevasQt.h"
 
@@ -80,7 +81,7 @@ QString ExporterImageBmp(const TGraphe& graphe, QSize exterieur, QSize client, c
         peintre.setFont(PoliceEcran());
         peintre.setPen(QPen(Qt::black, 1));
         TCanevasQt canevas(peintre);
-        DessinerGraphe(graphe, canevas, 0, 0, 1.0f);
+        DessinerGraphe(graphe, canevas, 0, 0, 1.0f, Suivi(graphe));
     }
     return EcrireAvecQt(QFile::encodeName(chemin).toStdString(),
                         [&](QIODevice& sortie) { return image.save(&sortie, "BMP"); });

@@ -239,12 +239,15 @@ private:
 };
 }  // namespace
 
-void DessinerGraphe(const TGraphe& graphe, Canevas& canevas, int32_t decalageX, int32_t decalageY, float echelle)
+void DessinerGraphe(const TGraphe& graphe, Canevas& canevas, int32_t decalageX, int32_t decalageY, float echelle,
+                    Avancement avancement)
 {
     canevas.FixerPinceauTransparent();
     Dessin dessin(canevas, decalageX, decalageY, echelle, graphe.Oriente());
-    for (const Sommet& sommet : graphe.Sommets())
+    for (const Sommet& sommet : graphe.Sommets()) {
         dessin.DessinerSommet(sommet);
+        avancement.Avancer();
+    }
 }
 
 void DessinerGrapheDans(const TGraphe& graphe, Canevas& canevas, int32_t decalageX, int32_t decalageY, float echelle,

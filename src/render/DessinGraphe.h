@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Avancement.h"
+
 #include <cstdint>
 
 class Canevas;
@@ -7,8 +9,10 @@ class TGraphe;
 
 // Draws every vertex, arc, loop and weight, scaled by `echelle` and then
 // shifted by the offsets, with the canvas's current pen and font. Leaves the
-// canvas's brush clear and its font colour at the last one used.
-void DessinerGraphe(const TGraphe& graphe, Canevas& canevas, int32_t decalageX, int32_t decalageY, float echelle);
+// canvas's brush clear and its font colour at the last one used. Files and
+// pages follow the drawing with `avancement`; a window's painting must not.
+void DessinerGraphe(const TGraphe& graphe, Canevas& canevas, int32_t decalageX, int32_t decalageY, float echelle,
+                    Avancement avancement = {});
 
 // A rectangle of the canvas, its edges included.
 struct ZoneDessin {

@@ -87,7 +87,8 @@ void DessinerPage(TGraphe& graphe, Canevas& canevas, int32_t largeur, int32_t ha
     canevas.FixerTaillePolice(kPointsGraphe);
     const int32_t decalageX =
         Tronquer(static_cast<double>(Moitie(largeur)) - largeurClient * static_cast<double>(echelle) * 0.5);
-    DessinerGraphe(graphe, canevas, decalageX, hauteur / 8, echelle);
+    DessinerGraphe(graphe, canevas, decalageX, hauteur / 8, echelle,
+                   Avancement(fenetre, static_cast<uint64_t>(graphe.NbSommets())));
 
     canevas.FixerTaillePolice(kPointsRapport);
     canevas.FixerCouleurPolice(kNoir);

@@ -2,6 +2,8 @@
 
 #include "SortiesGraphe.h"
 
+#include "model/Avancement.h"
+
 #include <QPainter>
 #include <QPrinter>
 
@@ -21,7 +23,13 @@ QString ImprimerGraphe(TGraphe& graphe, QPrinter& imprimante)
     for (int copie = 0; copie < copies; ++copie) {
         if (!peintre.begin(&imprimante))
             return ErreurDebutPage(imprimante.printerName());
-        DessinerPageSur(graphe, peintre);
+        try {
+            DessinerPageSur(graphe, peintre);
+        } catch (const CalculAnnule&) {
+            // Half a page must not reach the printer.
+            imprimante.abort();
+            throw;
+        }
         if (!peintre.end())
             return ErreurDebutPage(imprimante.printerName());
     }

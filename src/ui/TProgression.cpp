@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QProgressDialog>
+#include <QThread>
 
 namespace {
 const QString kCalculEnCours = QStringLiteral("Calcul en cours : %1…");
@@ -16,7 +17,8 @@ constexpr int kGraduations = 1000;
 
 TProgression* TProgression::courante = nullptr;
 
-TProgression::TProgression(const QString& nom_) : responsable(courante == nullptr), nom(nom_)
+TProgression::TProgression(const QString& nom_)
+    : responsable(courante == nullptr), niveauBoucle(QThread::currentThread()->loopLevel()), nom(nom_)
 {
     if (!responsable)
         return;
@@ -34,7 +36,7 @@ TProgression::~TProgression()
 
 void TProgression::Signaler(uint64_t fait, uint64_t total)
 {
-    if (courante != nullptr)
+    if (courante != nullptr && QThread::currentThread()->loopLevel() == courante->niveauBoucle)
         courante->Avancer(fait, total);
 }
 

@@ -12,7 +12,9 @@ class QProgressDialog;
 // The command the user started, while it runs: past a moment, a dialog shows
 // how far it has come and lets the user stop it. The windows keep painting
 // meanwhile; nothing else takes the user's input. One command at a time: a
-// scope opened inside another's leaves it in charge.
+// scope opened inside another's leaves it in charge. Reports from a dialog's
+// own event loop (a print preview drawing its pages) are the dialog's
+// affair, not the command's, and are ignored.
 class TProgression {
 public:
     // The delay before the dialog shows: shorter commands never show it.
@@ -41,6 +43,7 @@ private:
 
     static TProgression* courante;
     bool responsable;
+    int niveauBoucle;
     QString nom;
     // From the first report: what comes before (a file chosen, names typed)
     // is the user's time, not the command's.

@@ -1,6 +1,7 @@
 #include "TTrivaldo.h"
 
 #include "CommandeProtegee.h"
+#include "TextesCommuns.h"
 
 #include <QAction>
 #include <QMenuBar>
@@ -70,9 +71,12 @@ QAction* TTrivaldo::AjouterItem(QMenu* menu, const char* composant, const QStrin
     item->setObjectName(QLatin1String(composant));
     item->setShortcut(raccourci);
     if (gestionnaire)
-        connect(item, &QAction::triggered, this, [nom = NomCommande(menu, texte), commande = std::move(gestionnaire)] {
-            ExecuterProtege(nom, commande);
-        });
+        connect(item, &QAction::triggered, this,
+                [this, nom = NomCommande(menu, texte), commande = std::move(gestionnaire)] {
+                    // A command given up leaves no stale state in the bar.
+                    if (!ExecuterProtege(nom, commande))
+                        FixerTexteEtat(kPret);
+                });
     return item;
 }
 
@@ -186,7 +190,8 @@ void TTrivaldo::CreerBarreOutils()
         widget->setFixedSize(bouton.largeur, kHauteurBouton);
         widget->setAccessibleName(action->text());
         connect(action, &QAction::triggered, this, [this, nom = action->text(), gestionnaire = bouton.gestionnaire] {
-            ExecuterProtege(nom, [this, gestionnaire] { (this->*gestionnaire)(); });
+            if (!ExecuterProtege(nom, [this, gestionnaire] { (this->*gestionnaire)(); }))
+                FixerTexteEtat(kPret);
         });
     }
 }

@@ -1,6 +1,7 @@
 #include "TTrivaldo.h"
 
 #include "Boites.h"
+#include "CommandeProtegee.h"
 #include "Conversions.h"
 #include "ImpressionGraphe.h"
 #include "SortiesGraphe.h"
@@ -49,7 +50,9 @@ void TTrivaldo::bt_ImprimerClick()
         // A fresh dialog: Qt's reads the printer's file name only when made.
         QPrintDialog PrintDialog1(imprimante.get(), this);
         if (PrintDialog1.exec() == QDialog::Accepted) {
-            const QString erreur = ImprimerGraphe(fenetre->Graphe(), *imprimante);
+            // A print stopped on the way gives the numbers back.
+            QString erreur;
+            ExecuterSurCopie(fenetre->Graphe(), [&] { erreur = ImprimerGraphe(fenetre->Graphe(), *imprimante); });
             // The page's report has cleared the vertex numbers.
             fenetre->SignalerModification(kEtapeRapport);
             if (!erreur.isEmpty()) {
