@@ -20,12 +20,8 @@ TProgression* TProgression::courante = nullptr;
 TProgression::TProgression(const QString& nom_)
     : responsable(courante == nullptr), niveauBoucle(QThread::currentThread()->loopLevel()), nom(nom_)
 {
-    if (!responsable)
-        return;
-    delai.setSingleShot(true);
-    QObject::connect(&delai, &QTimer::timeout, [this] { Montrer(); });
-    // Last: a scope whose making failed must not stay in charge.
-    courante = this;
+    if (responsable)
+        courante = this;
 }
 
 TProgression::~TProgression()
@@ -44,28 +40,25 @@ void TProgression::Masquer()
 {
     if (courante == nullptr)
         return;
-    courante->delai.stop();
     courante->dialogue.reset();
     courante->horloge.invalidate();
-    courante->dernierCoupDOeil = -1;
+    courante->dernierCoupDOeil = 0;
 }
 
 void TProgression::Avancer(uint64_t fait, uint64_t total)
 {
-    if (!horloge.isValid()) {
+    if (!horloge.isValid())
         horloge.start();
-        delai.start(kDelaiMs);
-    }
     const qint64 maintenant = horloge.elapsed();
-    if (dernierCoupDOeil >= 0 && maintenant - dernierCoupDOeil < kIntervalleMs)
+    if (maintenant - dernierCoupDOeil < kIntervalleMs || (!dialogue && maintenant < kDelaiMs))
         return;
     dernierCoupDOeil = maintenant;
-    if (dialogue && total > 0)
-        dialogue->setValue(static_cast<int>(fait * kGraduations / total));
-    // Until the dialog blocks the other windows, what the user does waits
-    // for the command's end; painting and timers go on.
-    const bool bloque = dialogue && dialogue->isVisible();
-    QCoreApplication::processEvents(bloque ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
+    if (!dialogue)
+        Montrer();
+    if (total > 0)
+        dialogue->setValue(static_cast<int>(static_cast<double>(fait) / static_cast<double>(total) * kGraduations));
+    // The dialog is modal: only it takes the user's input.
+    QCoreApplication::processEvents();
     if (annule)
         throw CalculAnnule();
 }

@@ -2,7 +2,6 @@
 
 #include <QElapsedTimer>
 #include <QString>
-#include <QTimer>
 
 #include <cstdint>
 #include <memory>
@@ -10,15 +9,16 @@
 class QProgressDialog;
 
 // The command the user started, while it runs: past a moment, a dialog shows
-// how far it has come and lets the user stop it. The windows keep painting
-// meanwhile; nothing else takes the user's input. One command at a time: a
-// scope opened inside another's leaves it in charge. Reports from a dialog's
-// own event loop (a print preview drawing its pages) are the dialog's
-// affair, not the command's, and are ignored.
+// how far it has come and lets the user stop it; from then on the windows
+// keep painting, and nothing else takes the user's input. A shorter command
+// never looks at the events: a window painted half-way would only slow it.
+// One command at a time: a scope opened inside another's leaves it in
+// charge. Reports from a dialog's own event loop (a print preview drawing
+// its pages) are the dialog's affair, not the command's, and are ignored.
 class TProgression {
 public:
-    // The delay before the dialog shows: shorter commands never show it.
-    static constexpr int kDelaiMs = 300;
+    // The delay before the dialog shows.
+    static constexpr qint64 kDelaiMs = 300;
 
     // `nom` as the user names the command ("Ford (max)").
     explicit TProgression(const QString& nom);
@@ -48,8 +48,7 @@ private:
     // From the first report: what comes before (a file chosen, names typed)
     // is the user's time, not the command's.
     QElapsedTimer horloge;
-    qint64 dernierCoupDOeil = -1;
-    QTimer delai;
+    qint64 dernierCoupDOeil = 0;
     std::unique_ptr<QProgressDialog> dialogue;
     bool annule = false;
 };
