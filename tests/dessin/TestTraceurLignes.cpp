@@ -261,7 +261,9 @@ private slots:
         QTest::addColumn<QPoint>("arrivee");
         const int rgb32 = QImage::Format_RGB32;
         const QPoint dedans(30, 20);
-        QTest::newRow("translation") << Reglage([](QPainter& p) { p.translate(1, 0); }) << rgb32 << dedans;
+        QTest::newRow("half-pixel shift") << Reglage([](QPainter& p) { p.translate(0.5, 0); }) << rgb32 << dedans;
+        QTest::newRow("scale") << Reglage([](QPainter& p) { p.scale(1, 1.5); }) << rgb32 << dedans;
+        QTest::newRow("shift out of the image") << Reglage([](QPainter& p) { p.translate(0, 25); }) << rgb32 << dedans;
         QTest::newRow("clip") << Reglage([](QPainter& p) { p.setClipRect(0, 0, 50, 50); }) << rgb32 << dedans;
         QTest::newRow("antialiasing") << Reglage([](QPainter& p) { p.setRenderHint(QPainter::Antialiasing); }) << rgb32
                                       << dedans;

@@ -97,6 +97,31 @@ private slots:
         }
     }
 
+    // The window paints into its frame's image, shifted, and a repaint is
+    // clipped to the part uncovered: lines crossing its edge must stop
+    // there as Qt's own do, or they would cover the texts drawn after them.
+    void RepeindreDesParties_ecranCommeLeDessinEntier()
+    {
+        QMdiArea zone;
+        zone.resize(900, 700);
+        TFenetreGraphe* fenetre = TFenetreGraphe::Creer(zone, 0, 0);
+        zone.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&zone));
+        std::mt19937 alea(2026120);
+        Remplir(fenetre->Graphe(), alea, 200, 420);
+        fenetre->Graphe().AjusterFenetre();
+        const QRect enVue(fenetre->mapTo(&zone, QPoint(0, 0)), fenetre->size());
+        const QImage attendu =
+            Dessiner(fenetre->Graphe(), fenetre->size(), 1.0f, nullptr, {0, 0}).convertToFormat(QImage::Format_RGB32);
+        std::uniform_int_distribution<int> coin(-20, 400);
+        std::uniform_int_distribution<int> cote(1, 150);
+        for (int essai = 0; essai < 12; ++essai) {
+            fenetre->repaint(QRect(coin(alea), coin(alea), cote(alea), cote(alea)));
+            const QImage ecran = zone.screen()->grabWindow(zone.winId()).toImage().copy(enVue);
+            QCOMPARE(ecran.convertToFormat(QImage::Format_RGB32), attendu);
+        }
+    }
+
     // The window shown, an arc dragged across it: what is on screen after
     // each move, the band's old places repainted from the kept picture, is
     // the whole graph drawn with the band over it.
