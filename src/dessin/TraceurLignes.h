@@ -8,6 +8,7 @@ class QPainter;
 // into the painter's image, with exactly the pixels QPainter::drawLine would
 // give, also into a widget's window image. Returns false, having drawn
 // nothing, when that exactness cannot be vouched for (another device, pen,
-// transform, a clip of the painter's own, a line leaving the image or the
-// part being repainted...): the caller then draws through the painter.
+// transform, a clip of the painter's own, a repainted part of several
+// rectangles that the line crosses...): the caller then draws through the
+// painter.
 bool TracerLigneDirecte(QPainter& peintre, QPoint depart, QPoint arrivee);
