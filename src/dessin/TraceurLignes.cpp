@@ -1,5 +1,8 @@
 #include "TraceurLignes.h"
 
+#include "LignesCoupees.h"
+#include "ToileDirecte.h"
+
 #include <QImage>
 #include <QPaintEngine>
 #include <QPainter>
@@ -71,8 +74,8 @@ std::optional<QRect> ZoneRepeinte(const QPaintEngine& moteur, const QImage& imag
     if (zone.rectCount() == 1)
         return zone.boundingRect() & image.rect();
     const bool tenue = depart && arrivee && std::any_of(zone.begin(), zone.end(), [&](const QRect& rectangle) {
-        return rectangle.contains(*depart) && rectangle.contains(*arrivee);
-    });
+                           return rectangle.contains(*depart) && rectangle.contains(*arrivee);
+                       });
     return tenue ? std::optional<QRect>(image.rect()) : std::nullopt;
 }
 
@@ -100,16 +103,6 @@ std::optional<QPoint> PlaceDansImage(const QImage& image, QPoint p, QPoint decal
     return QPoint(static_cast<int>(x), static_cast<int>(y));
 }
 
-// Qt's step along the minor axis for each pixel along the major one, in
-// 16.16 fixed point, truncated toward zero as Qt does. A single point has
-// no major axis and no step.
-int32_t Increment(int32_t mineur, int32_t majeur)
-{
-    if (majeur == 0)
-        return 0;
-    return static_cast<int32_t>(static_cast<int64_t>(mineur) * 65536 / majeur);
-}
-
 // Qt starts half a step ahead when the minor coordinate grows, and on the
 // exact endpoint when it shrinks; found by comparing pixels, not documented.
 int64_t Origine(int32_t debut, int32_t increment)
@@ -117,15 +110,6 @@ int64_t Origine(int32_t debut, int32_t increment)
     const int64_t avance = increment > 0 ? increment - (increment >> 1) : 0;
     return static_cast<int64_t>(debut) * 65536 + avance;
 }
-
-struct Toile {
-    uchar* bits;
-    qsizetype octetsParLigne;
-    uint32_t couleur;
-    QRect zone;
-
-    void Poser(int32_t x, int32_t y) const { reinterpret_cast<uint32_t*>(bits + y * octetsParLigne)[x] = couleur; }
-};
 
 // Steep lines: one pixel per row, walked from the top end. Rows above the
 // zone are stepped over at once, which lands on the very positions the walk
@@ -135,7 +119,8 @@ void TracerVerticale(const Toile& toile, QPoint haut, QPoint bas)
     const int32_t increment = Increment(bas.x() - haut.x(), bas.y() - haut.y());
     const int32_t premier = std::max(haut.y(), toile.zone.top());
     const int32_t dernier = std::min(bas.y(), toile.zone.bottom());
-    const bool borner = std::min(haut.x(), bas.x()) < toile.zone.left() || std::max(haut.x(), bas.x()) > toile.zone.right();
+    const bool borner =
+        std::min(haut.x(), bas.x()) < toile.zone.left() || std::max(haut.x(), bas.x()) > toile.zone.right();
     int64_t x = Origine(haut.x(), increment) + int64_t{premier - haut.y()} * increment;
     for (int32_t y = premier; y <= dernier; ++y, x += increment) {
         const auto colonne = static_cast<int32_t>(x >> 16);
@@ -160,101 +145,8 @@ void TracerHorizontale(const Toile& toile, QPoint gauche, QPoint droite)
     }
 }
 
-// A line leaving the image is first cut, in floating point, where it
-// crosses the ring of pixels just outside the image; what is left is walked
-// from its cut ends in 26.6 fixed point, half a pixel longer at each end for
-// the square caps. Positions up to 16,383 keep Qt's 32-bit arithmetic from
-// wrapping, which 64 bits would not follow.
-constexpr int kCoteCoupe = 16383;
-
-struct Bout {
-    double x;
-    double y;
-};
-
-// Cuts the segment to the box along one axis; false when nothing is left.
-bool CouperSelon(double Bout::*axe, double Bout::*autre, Bout& a, Bout& b, double bas, double haut)
-{
-    if (a.*axe < bas) {
-        if (b.*axe <= bas)
-            return false;
-        a.*autre += (b.*autre - a.*autre) / (b.*axe - a.*axe) * (bas - a.*axe);
-        a.*axe = bas;
-    } else if (a.*axe > haut) {
-        if (b.*axe >= haut)
-            return false;
-        a.*autre += (b.*autre - a.*autre) / (b.*axe - a.*axe) * (haut - a.*axe);
-        a.*axe = haut;
-    }
-    if (b.*axe < bas) {
-        b.*autre += (b.*autre - a.*autre) / (b.*axe - a.*axe) * (bas - b.*axe);
-        b.*axe = bas;
-    } else if (b.*axe > haut) {
-        b.*autre += (b.*autre - a.*autre) / (b.*axe - a.*axe) * (haut - b.*axe);
-        b.*axe = haut;
-    }
-    return true;
-}
-
-int64_t EnVingtSixSix(double coordonnee)
-{
-    return static_cast<int32_t>(coordonnee * 64.);
-}
-
-// One pixel per step along the major axis, from `debut` to `fin` (26.6,
-// debut <= fin); `mineur` where the line starts across it.
-void Parcourir(const Toile& toile, bool vertical, int64_t mineur, int64_t debut, int64_t fin, int32_t increment)
-{
-    int64_t position = mineur * 1024 - (increment >> 1);
-    debut -= 32;
-    fin += 32;
-    const int64_t premier = (debut + 32) >> 6;
-    const int64_t dernier = (fin + 32) >> 6;
-    if (premier == dernier)
-        return;
-    position += ((premier * 64 + (increment > 0 ? 32 : 0) - debut) * increment) >> 6;
-    // Steps before the zone are taken at once, as in the lines within the image.
-    const int64_t entree = std::max<int64_t>(premier, vertical ? toile.zone.top() : toile.zone.left());
-    const int64_t sortie = std::min<int64_t>(dernier, int64_t{vertical ? toile.zone.bottom() : toile.zone.right()} + 1);
-    position += (entree - premier) * increment;
-    for (int64_t m = entree; m < sortie; ++m, position += increment) {
-        const auto x = static_cast<int32_t>(vertical ? position >> 16 : m);
-        const auto y = static_cast<int32_t>(vertical ? m : position >> 16);
-        if (toile.zone.contains(x, y))
-            toile.Poser(x, y);
-    }
-}
-
-void TracerCoupee(const Toile& toile, const QImage& image, Bout a, Bout b)
-{
-    const double gauche = -1;
-    const double droite = image.width() + 1;
-    const double haut = -1;
-    const double bas = image.height() + 1;
-    if (!CouperSelon(&Bout::x, &Bout::y, a, b, gauche, droite) || !CouperSelon(&Bout::y, &Bout::x, a, b, haut, bas))
-        return;
-    int64_t x1 = EnVingtSixSix(a.x);
-    int64_t y1 = EnVingtSixSix(a.y);
-    int64_t x2 = EnVingtSixSix(b.x);
-    int64_t y2 = EnVingtSixSix(b.y);
-    if (std::abs(x2 - x1) < std::abs(y2 - y1)) {
-        if (y1 > y2) {
-            std::swap(x1, x2);
-            std::swap(y1, y2);
-        }
-        const int32_t increment = Increment(static_cast<int32_t>(x2 - x1), static_cast<int32_t>(y2 - y1));
-        Parcourir(toile, true, x1, y1, y2, increment);
-    } else if (x1 != x2) {
-        if (x1 > x2) {
-            std::swap(x1, x2);
-            std::swap(y1, y2);
-        }
-        const int32_t increment = Increment(static_cast<int32_t>(y2 - y1), static_cast<int32_t>(x2 - x1));
-        Parcourir(toile, false, y1, x1, x2, increment);
-    }
-}
-
-Bout BoutDansImage(QPoint p, QPoint decalage)
+// The painter's point in the image's pixels, which it may lie beyond.
+QPointF PointDansImage(QPoint p, QPoint decalage)
 {
     return {static_cast<double>(p.x()) + decalage.x(), static_cast<double>(p.y()) + decalage.y()};
 }
@@ -279,7 +171,7 @@ bool TracerLigneDirecte(QPainter& peintre, QPoint depart, QPoint arrivee)
         return false;
     const Toile toile{image->bits(), image->bytesPerLine(), plume.color().rgba64().toArgb32(), *zone};
     if (!debut || !fin) {
-        TracerCoupee(toile, *image, BoutDansImage(depart, *decalage), BoutDansImage(arrivee, *decalage));
+        TracerLigneCoupee(toile, image->size(), PointDansImage(depart, *decalage), PointDansImage(arrivee, *decalage));
         return true;
     }
     depart = *debut;

@@ -131,7 +131,8 @@ private slots:
             const QRect visible = fenetre->visibleRegion().boundingRect();
             QVERIFY(!visible.isEmpty());
             const QRect enVue(fenetre->mapTo(&zone, visible.topLeft()), visible.size());
-            const QImage attendu = Partie(DessinerParQt(fenetre->Graphe(), cadre, fenetre->mapTo(&zone, QPoint(0, 0))), enVue);
+            const QImage attendu =
+                Partie(DessinerParQt(fenetre->Graphe(), cadre, fenetre->mapTo(&zone, QPoint(0, 0))), enVue);
             std::uniform_int_distribution<int> coin(-20, 400);
             std::uniform_int_distribution<int> cote(1, 150);
             for (int essai = 0; essai < 12; ++essai) {
