@@ -68,7 +68,7 @@ bool Exporter(const FenetreConsole& fenetre, const std::string& chemin, Format f
         // the buffer Qt gave it.
         QBuffer encode;
         encode.open(QIODevice::WriteOnly);
-        const bool encodee = image.save(&encode, format == Format::Bmp ? "BMP" : "PNG");
+        const bool encodee = EncoderImage(image, encode, format == Format::Bmp ? "BMP" : "PNG");
         erreur = EcrireAvecQt(
             chemin, [&](QIODevice& sortie) { return encodee && sortie.write(encode.data()) == encode.size(); });
     }

@@ -8,7 +8,14 @@
 #include "model/TGraphe.h"
 #include "render/DessinGraphe.h"
 
+#include <QImageWriter>
 #include <QPainter>
+
+#include <cstring>
+
+namespace {
+constexpr int kQualitePng = 80;
+}  // namespace
 
 Avancement Suivi(const TGraphe& graphe)
 {
@@ -29,4 +36,13 @@ void EcrireSvgGraphe(QIODevice& sortie, const TGraphe& graphe, QSize taille)
     CanevasSvg canevas(sortie, taille, CheminAffichable(graphe.NomFichier()), PoliceEcran());
     DessinerGraphe(graphe, canevas, 0, 0, 1.0f, Suivi(graphe));
     canevas.Terminer();
+}
+
+bool EncoderImage(const QImage& image, QIODevice& sortie, const char* format)
+{
+    QImageWriter encodeur(&sortie, format);
+    // Qt's PNG writer takes zlib's level from the quality: 80 gives level 1.
+    if (std::strcmp(format, "PNG") == 0)
+        encodeur.setQuality(kQualitePng);
+    return encodeur.write(image);
 }

@@ -50,7 +50,7 @@ QByteArray ContenuImage(TGraphe& graphe, const QString& extension, QSize taille)
     if (extension == QStringLiteral(".png")) {
         QImage image(taille, QImage::Format_RGB32);
         PeindreGraphe(image, graphe, taille);
-        image.save(&tampon, "PNG");
+        EncoderImage(image, tampon, "PNG");
     } else if (extension == QStringLiteral(".svg")) {
         EcrireSvgGraphe(tampon, graphe, taille);
     } else {

@@ -66,6 +66,21 @@ QImage Dessiner(const TGraphe& g, QSize taille, float echelle, const QRect* zone
     return image;
 }
 
+// As Qt alone would paint the window into its frame's image: a pen given
+// in other terms than red, green and blue keeps the lines out of the direct
+// path, with the same pixels.
+QImage DessinerParQt(const TGraphe& g, QSize cadre, QPoint place)
+{
+    QImage image = Blanche(cadre);
+    QPainter peintre(&image);
+    peintre.translate(place);
+    peintre.setFont(PoliceEcran());
+    peintre.setPen(QPen(QColor::fromHsv(0, 0, 0), 1));
+    TCanevasQt canevas(peintre);
+    DessinerGraphe(g, canevas, 0, 0, 1.0f);
+    return image;
+}
+
 QImage Partie(const QImage& image, const QRect& zone)
 {
     return image.copy(zone).convertToFormat(QImage::Format_RGB32);
@@ -93,6 +108,37 @@ private slots:
                 if (zone.isEmpty())
                     continue;
                 QCOMPARE(Partie(Dessiner(g, taille, echelle, &zone), zone), Partie(entier, zone));
+            }
+        }
+    }
+
+    // The window paints into its frame's image, shifted, and a repaint is
+    // clipped to the part uncovered: lines crossing its edge must stop
+    // there as Qt's own do, or they would cover the texts drawn after them.
+    // In a frame too small for the graph, lines also leave the frame's image,
+    // where Qt cuts them.
+    void RepeindreDesParties_ecranCommeLeDessinEntier()
+    {
+        for (const QSize cadre : {QSize(900, 700), QSize(330, 280)}) {
+            QMdiArea zone;
+            zone.resize(cadre);
+            TFenetreGraphe* fenetre = TFenetreGraphe::Creer(zone, 0, 0);
+            zone.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&zone));
+            std::mt19937 alea(2026120);
+            Remplir(fenetre->Graphe(), alea, 200, 420);
+            fenetre->Graphe().AjusterFenetre();
+            const QRect visible = fenetre->visibleRegion().boundingRect();
+            QVERIFY(!visible.isEmpty());
+            const QRect enVue(fenetre->mapTo(&zone, visible.topLeft()), visible.size());
+            const QImage attendu =
+                Partie(DessinerParQt(fenetre->Graphe(), cadre, fenetre->mapTo(&zone, QPoint(0, 0))), enVue);
+            std::uniform_int_distribution<int> coin(-20, 400);
+            std::uniform_int_distribution<int> cote(1, 150);
+            for (int essai = 0; essai < 12; ++essai) {
+                fenetre->repaint(QRect(coin(alea), coin(alea), cote(alea), cote(alea)));
+                const QImage ecran = zone.screen()->grabWindow(zone.winId()).toImage().copy(enVue);
+                QCOMPARE(Partie(ecran, ecran.rect()), attendu);
             }
         }
     }
