@@ -37,8 +37,7 @@ constexpr int64_t kBoucleHaut = -5;
 constexpr int64_t kBoucleDroite = 50;
 constexpr int64_t kBoucleBas = 10;
 
-// The longest label: a name and a bracketed number; the longest weight.
-constexpr int64_t kCaracteresEtiquette = kTailleNom + 13;
+// The longest weight.
 constexpr int64_t kCaracteresPoids = 11;
 // Beyond the pen and the glyphs' overhang.
 constexpr int64_t kMarge = 4;
@@ -89,6 +88,16 @@ struct PartiesArc {
     bool ligne;
     Boite extremite;
     Boite poids;
+};
+
+// Which parts of an arc are drawn; all of them but where a region of many
+// parts shows only some.
+struct ArcMontre {
+    bool ligne = true;
+    bool extremite = true;
+    bool poids = true;
+
+    bool Rien() const { return !ligne && !extremite && !poids; }
 };
 
 // The rectangles a move repaints, cut to the window's part in view.
@@ -186,14 +195,15 @@ public:
     void DessinerSommet(const Sommet& sommet)
     {
         const Point p1 = Position(sommet.x, sommet.y);
-        if (!Limite() || Montre(BoiteSommet(p1))) {
+        if (!Limite() || Montre(BoiteSommet(sommet, p1))) {
             canevas.FixerCouleurPolice(kCouleurEtiquette);
             DessinerCercle(sommet);
             DessinerEtiquette(sommet);
         }
         for (const Arc* arc = sommet.arcSuivant; arc != nullptr; arc = arc->arcSuivant) {
-            if (!Limite() || MontreArc(p1, Position(arc->x, arc->y)))
-                DessinerArc(p1, *arc);
+            const ArcMontre montre = Limite() ? MontreArc(p1, Position(arc->x, arc->y)) : ArcMontre{};
+            if (!montre.Rien())
+                DessinerArc(p1, *arc, montre);
         }
     }
 
@@ -241,16 +251,17 @@ private:
     }
 
     // In a region of many parts, a long arc's box meets some part almost
-    // always: each part of the arc is asked about in turn.
-    bool MontreArc(Point p1, Point p2) const
+    // always: each part of the arc is asked about in turn, and only those
+    // that meet the region are drawn (a weight's text costs the most).
+    ArcMontre MontreArc(Point p1, Point p2) const
     {
         if (!Montre(BoiteArc(p1, p2)))
-            return false;
+            return {false, false, false};
         if (carte == nullptr)
-            return true;
+            return {};
         const PartiesArc parties = Parties(p1, p2, kCaracteresPoids * texte.largeurCaractere);
-        return Montre(parties.extremite) || Montre(parties.poids)
-               || (parties.ligne && carte->RencontreSegment(p1.x, p1.y, p2.x, p2.y, kMarge));
+        return {parties.ligne && carte->RencontreSegment(p1.x, p1.y, p2.x, p2.y, kMarge), Montre(parties.extremite),
+                Montre(parties.poids)};
     }
 
     // As DessinerArc draws them, for a weight `largeurPoids` pixels wide.
@@ -306,11 +317,12 @@ private:
     }
 
     // The circle, and the label below it: its name centred, its number on
-    // the right.
-    Boite BoiteSommet(Point p) const
+    // the right. Counted in characters, the label's room is a tenth of the
+    // longest label's, which culls most of a crowded window's vertices.
+    Boite BoiteSommet(const Sommet& sommet, Point p) const
     {
         const auto rayon = static_cast<int64_t>(kRayon * s) + 1;
-        const int64_t largeur = kCaracteresEtiquette * texte.largeurCaractere;
+        const int64_t largeur = CaracteresEtiquette(sommet) * texte.largeurCaractere;
         return {int64_t{p.x} - std::max(rayon, largeur) - kMarge, int64_t{p.y} - rayon - kMarge,
                 int64_t{p.x} + std::max(rayon, largeur) + kMarge,
                 int64_t{p.y} + std::max(rayon, static_cast<int64_t>(kDescenteEtiquette) + 1 + texte.hauteur) + kMarge};
@@ -364,7 +376,18 @@ private:
 
     int32_t HautEtiquette(int32_t y) const { return Tronquer(y * s + kDescenteEtiquette + oy); }
 
-    void DessinerArc(Point p1, const Arc& arc)
+    static int64_t CaracteresEtiquette(const Sommet& sommet)
+    {
+        int64_t caracteres = static_cast<int64_t>(Nom(sommet).size());
+        if (sommet.valeur != 0) {
+            caracteres += sommet.valeur < 0 ? 4 : 3;  // the brackets, the sign, the last digit
+            for (int64_t reste = sommet.valeur / 10; reste != 0; reste /= 10)
+                ++caracteres;
+        }
+        return caracteres;
+    }
+
+    void DessinerArc(Point p1, const Arc& arc, ArcMontre montre)
     {
         const Point p2 = Position(arc.x, arc.y);
         const double dx = static_cast<double>(p2.x) - p1.x;
@@ -376,16 +399,20 @@ private:
         int64_t ancreX = p1.x;
         int64_t ancreY = p1.y;
         if (distance != 0) {
-            if (oriente)
+            if (oriente && montre.extremite)
                 DessinerPointe(p1, p2, distance);
-            canevas.DeplacerVers(p1.x, p1.y);
-            canevas.TracerLigneVers(p2.x, p2.y);
+            if (montre.ligne) {
+                canevas.DeplacerVers(p1.x, p1.y);
+                canevas.TracerLigneVers(p2.x, p2.y);
+            }
         } else {
-            DessinerBoucle(p1, p2);
+            if (montre.extremite)
+                DessinerBoucle(p1, p2);
             ancreX += kBoucleDroite;
             ancreY += kBoucleHaut;
         }
-        EcrirePoids(ancreX, ancreY, p2, arc.valeur);
+        if (montre.poids)
+            EcrirePoids(ancreX, ancreY, p2, arc.valeur);
     }
 
     // Two strokes from the target centre back along the arc, opening 45°.
