@@ -116,8 +116,8 @@ bool CarteZones::RencontreLeLongDeX(double u1, double v1, double u2, double v2, 
         const double vq = v1 + (double(q) - u1) * pente;
         const auto vMin = static_cast<int64_t>(std::floor(std::min(vp, vq))) - large;
         const auto vMax = static_cast<int64_t>(std::ceil(std::max(vp, vq))) + large;
-        const bool touche = transpose ? Rencontre(vMin, p - large, vMax, q + large)
-                                      : Rencontre(p - large, vMin, q + large, vMax);
+        const bool touche =
+            transpose ? Rencontre(vMin, p - large, vMax, q + large) : Rencontre(p - large, vMin, q + large, vMax);
         if (touche)
             return true;
         p = q + 1;

@@ -287,7 +287,8 @@ private:
         }
         const int64_t xPoids = (ancreX + x2) >> 1;
         const int64_t yPoids = (ancreY + y2) >> 1;
-        return {!boucle, extremite,
+        return {!boucle,
+                extremite,
                 {xPoids - kMarge, yPoids - kMarge, xPoids + largeurPoids + kMarge, yPoids + texte.hauteur + kMarge}};
     }
 
@@ -497,9 +498,9 @@ void DessinerGrapheDansZones(const TGraphe& graphe, Canevas& canevas, int32_t de
         dessin.DessinerSommet(sommet);
 }
 
-std::vector<ZoneDessin> ZonesDeplacement(const TGraphe& graphe, Canevas& canevas, const Sommet& sommet,
-                                         int32_t departX, int32_t departY, ZoneDessin cadre, int32_t decalageX,
-                                         int32_t decalageY, float echelle)
+std::vector<ZoneDessin> ZonesDeplacement(const TGraphe& graphe, Canevas& canevas, const Sommet& sommet, int32_t departX,
+                                         int32_t departY, ZoneDessin cadre, int32_t decalageX, int32_t decalageY,
+                                         float echelle)
 {
     Dessin dessin(canevas, decalageX, decalageY, echelle, graphe.Oriente());
     Emprise emprise(cadre);

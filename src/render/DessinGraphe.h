@@ -39,6 +39,6 @@ void DessinerGrapheDansZones(const TGraphe& graphe, Canevas& canevas, int32_t de
 // weight). Generous by a few pixels; small rectangles along each line. The
 // arcs that reach `sommet` must already carry its new place, as
 // TGraphe::DeplacerSommet leaves them.
-std::vector<ZoneDessin> ZonesDeplacement(const TGraphe& graphe, Canevas& canevas, const Sommet& sommet,
-                                         int32_t departX, int32_t departY, ZoneDessin cadre, int32_t decalageX,
-                                         int32_t decalageY, float echelle);
+std::vector<ZoneDessin> ZonesDeplacement(const TGraphe& graphe, Canevas& canevas, const Sommet& sommet, int32_t departX,
+                                         int32_t departY, ZoneDessin cadre, int32_t decalageX, int32_t decalageY,
+                                         float echelle);

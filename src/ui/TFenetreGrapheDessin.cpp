@@ -84,8 +84,9 @@ void TFenetreGraphe::RedessinerDeplacement(const Sommet& sommet, int32_t departX
     peintre.setFont(PoliceEcran());
     TCanevasQt canevas(peintre);
     const QRect cadre = rect();
-    const std::vector<ZoneDessin> zones = ZonesDeplacement(
-        graphe, canevas, sommet, departX, departY, {cadre.left(), cadre.top(), cadre.right(), cadre.bottom()}, 0, 0, 1.0f);
+    const std::vector<ZoneDessin> zones =
+        ZonesDeplacement(graphe, canevas, sommet, departX, departY,
+                         {cadre.left(), cadre.top(), cadre.right(), cadre.bottom()}, 0, 0, 1.0f);
     if (!zones.empty())
         repaint(Reunir(zones));
 }

@@ -203,7 +203,8 @@ private slots:
         repondeur.Puis(Choisir("Deplacer1"));
         QTest::mouseClick(fenetre, Qt::RightButton, {}, QPoint(460, 450));
         QVERIFY(repondeur.ToutRepondu());
-        for (const QPoint vers : {QPoint(452, 441), QPoint(300, 200), QPoint(20, 400), QPoint(24, 396), QPoint(430, 15)}) {
+        for (const QPoint vers :
+             {QPoint(452, 441), QPoint(300, 200), QPoint(20, 400), QPoint(24, 396), QPoint(430, 15)}) {
             QMouseEvent deplacement(QEvent::MouseMove, vers, fenetre->mapToGlobal(vers), Qt::NoButton, Qt::NoButton,
                                     Qt::NoModifier);
             QCoreApplication::sendEvent(fenetre, &deplacement);
