@@ -92,10 +92,14 @@ double MesurerDeplacement(TFenetreGraphe& fenetre)
         ++pas;
         EnvoyerSouris(fenetre, QEvent::MouseMove, Qt::NoButton, depart + QPoint(pas % 40, pas % 25));
     });
-    // Dropped where it was taken: no step is kept, the window stays unmodified.
     EnvoyerSouris(fenetre, QEvent::MouseMove, Qt::NoButton, depart);
     EnvoyerSouris(fenetre, QEvent::MouseButtonPress, Qt::LeftButton, depart);
     EnvoyerSouris(fenetre, QEvent::MouseButtonRelease, Qt::LeftButton, depart);
+    // With several vertices under the pointer, the last one's menu chose the
+    // vertex moved, and it may have come from a few pixels away: its step is
+    // undone, so that the window closes without asking to save.
+    if (fenetre.Modifie())
+        fenetre.Annuler();
     Traiter();
     return duree;
 }

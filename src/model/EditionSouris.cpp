@@ -169,10 +169,14 @@ void EditionGraphe::DeplacerSommet(int32_t X, int32_t Y)
     }
     const int32_t departX = sommetDeplace->x;
     const int32_t departY = sommetDeplace->y;
-    graphe.DeplacerSommet(sommetDeplace->nom, X, Y);
     // At 10,000 vertices a whole repaint takes a tenth of a second; a step
-    // only changes the places the vertex and its arcs leave and take.
-    fenetre.RedessinerDeplacement(*sommetDeplace, departX, departY);
+    // only changes the places the vertex and its arcs leave and take. A
+    // homonym or an arc copy elsewhere, as a file may hold, moves from other
+    // places: the whole window then.
+    if (graphe.DeplacerSommet(sommetDeplace->nom, X, Y))
+        fenetre.RedessinerDeplacement(*sommetDeplace, departX, departY);
+    else
+        fenetre.Redessiner();
 }
 
 void EditionGraphe::TerminerDeplacement()
