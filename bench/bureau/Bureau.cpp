@@ -4,9 +4,13 @@
 #include "TFenetreGraphe.h"
 #include "TTrivaldo.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMdiArea>
+#include <QMenu>
 #include <QMouseEvent>
+#include <QTimer>
 
 #include <cstdlib>
 
@@ -56,20 +60,47 @@ double MesurerGlissement(TFenetreGraphe& fenetre)
     return duree;
 }
 
-// What the editing does for each pointer move of a vertex being moved.
+// The vertex menus a right press at `position` opens, one for each vertex
+// there, answered "Déplacer ce sommet" as from the keyboard once they show.
+void ChoisirDeplacer(TFenetreGraphe& fenetre, QPoint position)
+{
+    QTimer attente;
+    attente.setInterval(10);
+    QObject::connect(&attente, &QTimer::timeout, [] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (menu == nullptr)
+            return;
+        if (auto* deplacer = menu->findChild<QAction*>(QStringLiteral("Deplacer1")))
+            menu->setActiveAction(deplacer);
+        QKeyEvent entree(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(menu, &entree);
+    });
+    attente.start();
+    EnvoyerSouris(fenetre, QEvent::MouseButtonPress, Qt::RightButton, position);
+    EnvoyerSouris(fenetre, QEvent::MouseButtonRelease, Qt::RightButton, position);
+}
+
+// One pointer move of a vertex being moved, from its menu: the editing's
+// step and the repaint it asks for.
 double MesurerDeplacement(TFenetreGraphe& fenetre)
 {
     const Sommet& sommet = SommetEnVue(fenetre.Graphe());
-    const std::string nom = sommet.nom;
-    const int x = sommet.x;
-    const int y = sommet.y;
+    const QPoint depart(sommet.x, sommet.y);
+    ChoisirDeplacer(fenetre, depart);
     int pas = 0;
     const double duree = Mesurer([&] {
         ++pas;
-        fenetre.Graphe().DeplacerSommet(nom.c_str(), x + pas % 40, y + pas % 25);
-        fenetre.Redessiner();
+        EnvoyerSouris(fenetre, QEvent::MouseMove, Qt::NoButton, depart + QPoint(pas % 40, pas % 25));
     });
-    fenetre.Graphe().DeplacerSommet(nom.c_str(), x, y);
+    EnvoyerSouris(fenetre, QEvent::MouseMove, Qt::NoButton, depart);
+    EnvoyerSouris(fenetre, QEvent::MouseButtonPress, Qt::LeftButton, depart);
+    EnvoyerSouris(fenetre, QEvent::MouseButtonRelease, Qt::LeftButton, depart);
+    // With several vertices under the pointer, the last one's menu chose the
+    // vertex moved, and it may have come from a few pixels away: its step is
+    // undone, so that the window closes without asking to save.
+    if (fenetre.Modifie())
+        fenetre.Annuler();
+    Traiter();
     return duree;
 }
 

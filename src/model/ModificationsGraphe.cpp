@@ -1,7 +1,9 @@
 #include "model/TGraphe.h"
 
 #include <new>
+#include <optional>
 #include <string_view>
+#include <utility>
 
 namespace {
 constexpr std::string_view kSommetExistant = "Un sommet possède déjà ce nom.";
@@ -146,17 +148,25 @@ void TGraphe::SupprimerArcUnSens(const char* origine, const char* cible)
     nbArcs -= RetirerArcsVers(*ChercherSommet(origine), cible);
 }
 
-void TGraphe::DeplacerSommet(const char* nom, int32_t x, int32_t y)
+bool TGraphe::DeplacerSommet(const char* nom, int32_t x, int32_t y)
 {
     // By name, as every arc that ends at the vertex carries a copy of it.
     char copie[kTailleNom];
     CopierNom(copie, nom);
+    int sommetsDeplaces = 0;
+    bool ensemble = true;
+    std::optional<std::pair<int32_t, int32_t>> place;
     for (Sommet& s : Sommets()) {
         for (Arc* a = &s; a != nullptr; a = a->arcSuivant) {
-            if (MemeNom(a->nom, copie)) {
-                a->x = x;
-                a->y = y;
-            }
+            if (!MemeNom(a->nom, copie))
+                continue;
+            if (!place)
+                place.emplace(a->x, a->y);
+            sommetsDeplaces += a == &s ? 1 : 0;
+            ensemble = ensemble && place == std::make_pair(a->x, a->y);
+            a->x = x;
+            a->y = y;
         }
     }
+    return ensemble && sommetsDeplaces == 1;
 }

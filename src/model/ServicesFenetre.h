@@ -56,6 +56,10 @@ public:
     virtual void FixerTitre(std::string_view titre) = 0;
     // Erases the client area and paints the graph before returning.
     virtual void Redessiner() = 0;
+    // One step of a vertex's move: `sommet`, with the arcs that leave or reach
+    // it, has just left (departX, departY). Leaves the picture as Redessiner
+    // would, repainting only what changed.
+    virtual void RedessinerDeplacement(const Sommet& sommet, int32_t departX, int32_t departY) = 0;
     // The rubber band of an arc being drawn, over the picture just painted.
     virtual void TracerElastique(Point depuis, Point vers) = 0;
 

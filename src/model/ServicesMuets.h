@@ -32,6 +32,8 @@ public:
     int HauteurClient() const { return hauteur; }
     void FixerTitre(std::string_view) override {}
     void Redessiner() override {}
+    // Nothing is shown, so nothing is spared: the whole window, as Redessiner.
+    void RedessinerDeplacement(const Sommet&, int32_t, int32_t) override { Redessiner(); }
     void TracerElastique(Point, Point) override {}
     ChoixMenuSommet OuvrirMenuSommet(Point) override { return ChoixMenuSommet::Aucun; }
     ChoixMenuGraphe OuvrirMenuGraphe(Point) override { return ChoixMenuGraphe::Aucun; }

@@ -72,8 +72,10 @@ public:
     void SupprimerSommet(const char* nom);
     // Removes every arc from `origine` to `cible` (both ways when non-oriented).
     void SupprimerArc(const char* origine, const char* cible);
-    // Moves the vertex bearing `nom` and every arc copy that names it.
-    void DeplacerSommet(const char* nom, int32_t x, int32_t y);
+    // Moves the vertex bearing `nom` and every arc copy that names it. True
+    // when all that moved was one vertex and copies that stood with it; a
+    // file may hold homonyms, and arc copies at another place.
+    bool DeplacerSommet(const char* nom, int32_t x, int32_t y);
 
     // Frees every vertex and arc, telling the watcher first (with null); the
     // path and the orientation stay.

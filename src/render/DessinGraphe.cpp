@@ -2,6 +2,7 @@
 
 #include "model/TGraphe.h"
 #include "render/Canevas.h"
+#include "render/CarteZones.h"
 #include "render/Troncature.h"
 
 #include <algorithm>
@@ -11,6 +12,8 @@
 #include <cstring>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 // The pictures must come out the same to the pixel on every machine and in
 // saved bitmaps, so every rounding below is deliberate: truncation toward
@@ -34,11 +37,12 @@ constexpr int64_t kBoucleHaut = -5;
 constexpr int64_t kBoucleDroite = 50;
 constexpr int64_t kBoucleBas = 10;
 
-// The longest label: a name and a bracketed number; the longest weight.
-constexpr int64_t kCaracteresEtiquette = kTailleNom + 13;
+// The longest weight.
 constexpr int64_t kCaracteresPoids = 11;
 // Beyond the pen and the glyphs' overhang.
 constexpr int64_t kMarge = 4;
+// The length of the rectangles that follow a line a move repaints.
+constexpr int64_t kPasBande = 16;
 
 // Bounds of what an item may paint, in canvas pixels, generous rather than
 // tight: culling must never drop a pixel.
@@ -78,6 +82,97 @@ std::string_view Nom(const Sommet& sommet)
     return {sommet.nom, strnlen(sommet.nom, kTailleNom)};
 }
 
+// The parts of an arc's picture: its line (none for a loop), a box round its
+// head or its loop (empty for an unoriented line), one round its weight.
+struct PartiesArc {
+    bool ligne;
+    Boite extremite;
+    Boite poids;
+};
+
+// Which parts of an arc are drawn; all of them but where a region of many
+// parts shows only some.
+struct ArcMontre {
+    bool ligne = true;
+    bool extremite = true;
+    bool poids = true;
+
+    bool Rien() const { return !ligne && !extremite && !poids; }
+};
+
+// The rectangles a move repaints, cut to the window's part in view.
+class Emprise {
+public:
+    explicit Emprise(ZoneDessin cadre_) : cadre(cadre_) {}
+
+    void Ajouter(const Boite& boite)
+    {
+        const Boite coupee{std::max<int64_t>(boite.gauche, cadre.gauche), std::max<int64_t>(boite.haut, cadre.haut),
+                           std::min<int64_t>(boite.droite, cadre.droite), std::min<int64_t>(boite.bas, cadre.bas)};
+        if (coupee.gauche <= coupee.droite && coupee.haut <= coupee.bas)
+            zones.push_back({static_cast<int32_t>(coupee.gauche), static_cast<int32_t>(coupee.haut),
+                             static_cast<int32_t>(coupee.droite), static_cast<int32_t>(coupee.bas)});
+    }
+
+    // One box round the line will not do: a long arc's would take in most of
+    // the window. Rectangles a step long along the longer axis, as wide as the
+    // line's run over the step and the margin, follow the part in view.
+    void AjouterLigne(Point p1, Point p2)
+    {
+        const bool parX = std::abs(int64_t{p2.x} - p1.x) >= std::abs(int64_t{p2.y} - p1.y);
+        const double u1 = parX ? p1.x : p1.y;
+        const double v1 = parX ? p1.y : p1.x;
+        const double u2 = parX ? p2.x : p2.y;
+        const double v2 = parX ? p2.y : p2.x;
+        const std::optional<std::pair<double, double>> vue = PartieEnVue(p1, p2);
+        if (!vue)
+            return;
+        const double pente = (v2 - v1) / (u2 - u1);
+        const auto premier = static_cast<int64_t>(std::floor(u1 + vue->first * (u2 - u1)));
+        const auto dernier = static_cast<int64_t>(std::ceil(u1 + vue->second * (u2 - u1)));
+        const int64_t large = kMarge + 1;
+        for (int64_t p = std::min(premier, dernier); p <= std::max(premier, dernier); p += kPasBande) {
+            const int64_t q = p + kPasBande - 1;
+            const double vp = v1 + (static_cast<double>(p) - u1) * pente;
+            const double vq = v1 + (static_cast<double>(q) - u1) * pente;
+            const auto vMin = static_cast<int64_t>(std::floor(std::min(vp, vq))) - large;
+            const auto vMax = static_cast<int64_t>(std::ceil(std::max(vp, vq))) + large;
+            Ajouter(parX ? Boite{p - large, vMin, q + large, vMax} : Boite{vMin, p - large, vMax, q + large});
+        }
+    }
+
+    std::vector<ZoneDessin> Zones() && { return std::move(zones); }
+
+private:
+    ZoneDessin cadre;
+    std::vector<ZoneDessin> zones;
+
+    // The share of the line, from p1 (0) to p2 (1), within the frame and
+    // its margin; none when it passes outside.
+    std::optional<std::pair<double, double>> PartieEnVue(Point p1, Point p2) const
+    {
+        const double marge = kMarge + 1;
+        const double dx = static_cast<double>(p2.x) - p1.x;
+        const double dy = static_cast<double>(p2.y) - p1.y;
+        double debut = 0.0;
+        double fin = 1.0;
+        const auto borner = [&](double sens, double ecart) {
+            if (sens == 0.0)
+                return ecart >= 0.0;
+            const double t = ecart / sens;
+            if (sens < 0.0)
+                debut = std::max(debut, t);
+            else
+                fin = std::min(fin, t);
+            return debut <= fin;
+        };
+        if (borner(-dx, p1.x - (cadre.gauche - marge)) && borner(dx, cadre.droite + marge - p1.x)
+            && borner(-dy, p1.y - (cadre.haut - marge)) && borner(dy, cadre.bas + marge - p1.y))
+            return std::make_pair(debut, fin);
+        return std::nullopt;
+    }
+};
+
 class Dessin {
 public:
     Dessin(Canevas& canevas_, int32_t decalageX, int32_t decalageY, float echelle, bool oriente_)
@@ -91,17 +186,48 @@ public:
         texte = Mesurer(canevas);
     }
 
+    void Limiter(const CarteZones& carte_)
+    {
+        carte = &carte_;
+        texte = Mesurer(canevas);
+    }
+
     void DessinerSommet(const Sommet& sommet)
     {
         const Point p1 = Position(sommet.x, sommet.y);
-        if (!zone || BoiteSommet(p1).Rencontre(*zone)) {
+        if (!Limite() || Montre(BoiteSommet(sommet, p1))) {
             canevas.FixerCouleurPolice(kCouleurEtiquette);
             DessinerCercle(sommet);
             DessinerEtiquette(sommet);
         }
         for (const Arc* arc = sommet.arcSuivant; arc != nullptr; arc = arc->arcSuivant) {
-            if (!zone || BoiteArc(p1, Position(arc->x, arc->y)).Rencontre(*zone))
-                DessinerArc(p1, *arc);
+            const ArcMontre montre = Limite() ? MontreArc(p1, Position(arc->x, arc->y)) : ArcMontre{};
+            if (!montre.Rien())
+                DessinerArc(p1, *arc, montre);
+        }
+    }
+
+    // Before and after one step of `sommet`'s move from (departX, departY):
+    // itself, its own arcs, and the arcs of the others that reach it.
+    void CouvrirDeplacement(Emprise& emprise, const TGraphe& graphe, const Sommet& sommet, int32_t departX,
+                            int32_t departY)
+    {
+        texte = Mesurer(canevas);
+        const Point avant = Position(departX, departY);
+        const Point apres = Position(sommet.x, sommet.y);
+        CouvrirSommet(emprise, sommet, departX, departY);
+        CouvrirSommet(emprise, sommet, sommet.x, sommet.y);
+        for (const Sommet& source : graphe.Sommets()) {
+            if (&source == &sommet)
+                continue;
+            const Point p1 = Position(source.x, source.y);
+            for (const Arc* arc = source.arcSuivant; arc != nullptr; arc = arc->arcSuivant) {
+                // The place first: it rules out nearly every arc before any name is compared.
+                if (arc->x == sommet.x && arc->y == sommet.y && MemeNom(arc->nom, sommet.nom)) {
+                    CouvrirArc(emprise, p1, avant, arc->valeur);
+                    CouvrirArc(emprise, p1, apres, arc->valeur);
+                }
+            }
         }
     }
 
@@ -112,14 +238,92 @@ private:
     const double s;
     const bool oriente;
     std::optional<ZoneDessin> zone;
+    const CarteZones* carte = nullptr;
     MesureTexte texte{};
 
+    bool Limite() const { return zone || carte != nullptr; }
+
+    bool Montre(const Boite& boite) const
+    {
+        if (carte != nullptr)
+            return carte->Rencontre(boite.gauche, boite.haut, boite.droite, boite.bas);
+        return boite.Rencontre(*zone);
+    }
+
+    // In a region of many parts, a long arc's box meets some part almost
+    // always: each part of the arc is asked about in turn, and only those
+    // that meet the region are drawn (a weight's text costs the most).
+    ArcMontre MontreArc(Point p1, Point p2) const
+    {
+        if (!Montre(BoiteArc(p1, p2)))
+            return {false, false, false};
+        if (carte == nullptr)
+            return {};
+        const PartiesArc parties = Parties(p1, p2, kCaracteresPoids * texte.largeurCaractere);
+        return {parties.ligne && carte->RencontreSegment(p1.x, p1.y, p2.x, p2.y, kMarge), Montre(parties.extremite),
+                Montre(parties.poids)};
+    }
+
+    // As DessinerArc draws them, for a weight `largeurPoids` pixels wide.
+    PartiesArc Parties(Point p1, Point p2, int64_t largeurPoids) const
+    {
+        const int64_t x1 = p1.x;
+        const int64_t y1 = p1.y;
+        const int64_t x2 = p2.x;
+        const int64_t y2 = p2.y;
+        const auto rayon = static_cast<int64_t>(kRayon * s) + 1;
+        const auto pointe = static_cast<int64_t>(kLongueurTrait * s) + 1;
+        const bool boucle = x1 == x2 && y1 == y2;
+        Boite extremite{x2 - pointe - kMarge, y2 - pointe - kMarge, x2 + pointe + kMarge, y2 + pointe + kMarge};
+        if (!oriente)
+            extremite = {x2, y2, x2 - 1, y2 - 1};
+        int64_t ancreX = x1;
+        int64_t ancreY = y1;
+        if (boucle) {
+            extremite = {x1 - kMarge, y1 + kBoucleHaut - 5 - kMarge, x1 + kBoucleDroite + 10 + rayon + kMarge,
+                         y1 + kBoucleBas + kMarge};
+            ancreX += kBoucleDroite;
+            ancreY += kBoucleHaut;
+        }
+        const int64_t xPoids = (ancreX + x2) >> 1;
+        const int64_t yPoids = (ancreY + y2) >> 1;
+        return {!boucle,
+                extremite,
+                {xPoids - kMarge, yPoids - kMarge, xPoids + largeurPoids + kMarge, yPoids + texte.hauteur + kMarge}};
+    }
+
+    // Its circle and its label as measured, were it at (x, y); then its arcs,
+    // a loop going round that place too.
+    void CouvrirSommet(Emprise& emprise, const Sommet& sommet, int32_t x, int32_t y)
+    {
+        const Point p = Position(x, y);
+        const auto rayon = static_cast<int64_t>(kRayon * s) + 1 + kMarge;
+        emprise.Ajouter({int64_t{p.x} - rayon, int64_t{p.y} - rayon, int64_t{p.x} + rayon, int64_t{p.y} + rayon});
+        const int64_t gauche = GaucheEtiquette(sommet, x);
+        const int64_t haut = HautEtiquette(y);
+        emprise.Ajouter({gauche - kMarge, haut - kMarge,
+                         gauche + std::max(canevas.LargeurTexte(Etiquette(sommet)), 0) + kMarge,
+                         haut + texte.hauteur + kMarge});
+        for (const Arc* arc = sommet.arcSuivant; arc != nullptr; arc = arc->arcSuivant)
+            CouvrirArc(emprise, p, MemeNom(arc->nom, sommet.nom) ? p : Position(arc->x, arc->y), arc->valeur);
+    }
+
+    void CouvrirArc(Emprise& emprise, Point p1, Point p2, int32_t poids)
+    {
+        const PartiesArc parties = Parties(p1, p2, std::max(canevas.LargeurTexte(std::to_string(poids)), 0));
+        emprise.Ajouter(parties.extremite);
+        emprise.Ajouter(parties.poids);
+        if (parties.ligne)
+            emprise.AjouterLigne(p1, p2);
+    }
+
     // The circle, and the label below it: its name centred, its number on
-    // the right.
-    Boite BoiteSommet(Point p) const
+    // the right. Counted in characters, the label's room is a tenth of the
+    // longest label's, which culls most of a crowded window's vertices.
+    Boite BoiteSommet(const Sommet& sommet, Point p) const
     {
         const auto rayon = static_cast<int64_t>(kRayon * s) + 1;
-        const int64_t largeur = kCaracteresEtiquette * texte.largeurCaractere;
+        const int64_t largeur = CaracteresEtiquette(sommet) * texte.largeurCaractere;
         return {int64_t{p.x} - std::max(rayon, largeur) - kMarge, int64_t{p.y} - rayon - kMarge,
                 int64_t{p.x} + std::max(rayon, largeur) + kMarge,
                 int64_t{p.y} + std::max(rayon, static_cast<int64_t>(kDescenteEtiquette) + 1 + texte.hauteur) + kMarge};
@@ -154,15 +358,37 @@ private:
     // right without moving the name when the graph gets numbered.
     void DessinerEtiquette(const Sommet& sommet)
     {
+        canevas.EcrireTexte(GaucheEtiquette(sommet, sommet.x), HautEtiquette(sommet.y), Etiquette(sommet));
+    }
+
+    static std::string Etiquette(const Sommet& sommet)
+    {
         std::string etiquette(Nom(sommet));
         if (sommet.valeur != 0)
             etiquette += "[" + std::to_string(sommet.valeur) + "]";
-        const int32_t demiLargeur = std::max(canevas.LargeurTexte(Nom(sommet)), 0) >> 1;
-        canevas.EcrireTexte(Tronquer(sommet.x * s - demiLargeur + ox), Tronquer(sommet.y * s + kDescenteEtiquette + oy),
-                            etiquette);
+        return etiquette;
     }
 
-    void DessinerArc(Point p1, const Arc& arc)
+    int32_t GaucheEtiquette(const Sommet& sommet, int32_t x)
+    {
+        const int32_t demiLargeur = std::max(canevas.LargeurTexte(Nom(sommet)), 0) >> 1;
+        return Tronquer(x * s - demiLargeur + ox);
+    }
+
+    int32_t HautEtiquette(int32_t y) const { return Tronquer(y * s + kDescenteEtiquette + oy); }
+
+    static int64_t CaracteresEtiquette(const Sommet& sommet)
+    {
+        int64_t caracteres = static_cast<int64_t>(Nom(sommet).size());
+        if (sommet.valeur != 0) {
+            caracteres += sommet.valeur < 0 ? 4 : 3;  // the brackets, the sign, the last digit
+            for (int64_t reste = sommet.valeur / 10; reste != 0; reste /= 10)
+                ++caracteres;
+        }
+        return caracteres;
+    }
+
+    void DessinerArc(Point p1, const Arc& arc, ArcMontre montre)
     {
         const Point p2 = Position(arc.x, arc.y);
         const double dx = static_cast<double>(p2.x) - p1.x;
@@ -174,16 +400,20 @@ private:
         int64_t ancreX = p1.x;
         int64_t ancreY = p1.y;
         if (distance != 0) {
-            if (oriente)
+            if (oriente && montre.extremite)
                 DessinerPointe(p1, p2, distance);
-            canevas.DeplacerVers(p1.x, p1.y);
-            canevas.TracerLigneVers(p2.x, p2.y);
+            if (montre.ligne) {
+                canevas.DeplacerVers(p1.x, p1.y);
+                canevas.TracerLigneVers(p2.x, p2.y);
+            }
         } else {
-            DessinerBoucle(p1, p2);
+            if (montre.extremite)
+                DessinerBoucle(p1, p2);
             ancreX += kBoucleDroite;
             ancreY += kBoucleHaut;
         }
-        EcrirePoids(ancreX, ancreY, p2, arc.valeur);
+        if (montre.poids)
+            EcrirePoids(ancreX, ancreY, p2, arc.valeur);
     }
 
     // Two strokes from the target centre back along the arc, opening 45°.
@@ -258,4 +488,25 @@ void DessinerGrapheDans(const TGraphe& graphe, Canevas& canevas, int32_t decalag
     dessin.Limiter(zone);
     for (const Sommet& sommet : graphe.Sommets())
         dessin.DessinerSommet(sommet);
+}
+
+void DessinerGrapheDansZones(const TGraphe& graphe, Canevas& canevas, int32_t decalageX, int32_t decalageY,
+                             float echelle, const std::vector<ZoneDessin>& zones)
+{
+    canevas.FixerPinceauTransparent();
+    const CarteZones carte(zones);
+    Dessin dessin(canevas, decalageX, decalageY, echelle, graphe.Oriente());
+    dessin.Limiter(carte);
+    for (const Sommet& sommet : graphe.Sommets())
+        dessin.DessinerSommet(sommet);
+}
+
+std::vector<ZoneDessin> ZonesDeplacement(const TGraphe& graphe, Canevas& canevas, const Sommet& sommet, int32_t departX,
+                                         int32_t departY, ZoneDessin cadre, int32_t decalageX, int32_t decalageY,
+                                         float echelle)
+{
+    Dessin dessin(canevas, decalageX, decalageY, echelle, graphe.Oriente());
+    Emprise emprise(cadre);
+    dessin.CouvrirDeplacement(emprise, graphe, sommet, departX, departY);
+    return std::move(emprise).Zones();
 }

@@ -73,6 +73,7 @@ public:
     int LargeurClient() const override;
     void FixerTitre(std::string_view titre) override;
     void Redessiner() override;
+    void RedessinerDeplacement(const Sommet& sommet, int32_t departX, int32_t departY) override;
     void TracerElastique(Point depuis, Point vers) override;
     ChoixMenuSommet OuvrirMenuSommet(Point ecran) override;
     ChoixMenuGraphe OuvrirMenuGraphe(Point ecran) override;

@@ -39,6 +39,8 @@ public:
     std::vector<std::pair<Point, Point>> elastiques;
     std::string titre;
     int redessins = 0;
+    // Each step of a move repainted alone: the vertex, and where it left.
+    std::vector<std::pair<std::string, Point>> pasDeplacement;
     Point position;
     std::vector<FenetreResultat> resultats;
     std::vector<std::string> etapes;
@@ -75,6 +77,10 @@ public:
     int LargeurClient() const override { return tailles.empty() ? kLargeurInitiale : tailles.back().first; }
     void FixerTitre(std::string_view texte) override { titre = texte; }
     void Redessiner() override { ++redessins; }
+    void RedessinerDeplacement(const Sommet& sommet, int32_t departX, int32_t departY) override
+    {
+        pasDeplacement.push_back({sommet.nom, {departX, departY}});
+    }
     void TracerElastique(Point depuis, Point vers) override { elastiques.emplace_back(depuis, vers); }
     ChoixMenuSommet OuvrirMenuSommet(Point ecran) override
     {

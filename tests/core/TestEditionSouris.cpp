@@ -256,6 +256,22 @@ TEST_F(Deplacement, LeSommetEtLesArcsQuiYArriventSuiventLePointeur)
     EXPECT_EQ(g.ChercherArc("B", "A")->x, 40);
     EXPECT_EQ(g.ChercherArc("B", "A")->y, 70);
     EXPECT_EQ(g.ChercherSommet("B")->x, 100);
+    e.OnMouseMove(45, 72);
+    ASSERT_EQ(fenetre.pasDeplacement.size(), 2u) << "each step repaints only what changed";
+    EXPECT_EQ(fenetre.pasDeplacement[1].first, "A");
+    EXPECT_EQ(fenetre.pasDeplacement[1].second.x, 40);
+    EXPECT_EQ(fenetre.pasDeplacement[1].second.y, 70);
+    EXPECT_EQ(fenetre.redessins, 0);
+}
+
+// Only a file can hold an arc copy at another place than its target: what
+// moves then was not all where the vertex was, and the whole window is repainted.
+TEST_F(Deplacement, UneCopieDArcAilleurs_toutLaFenetreRedessinee)
+{
+    g.ChercherArc("B", "A")->x = 999;
+    e.OnMouseMove(40, 70);
+    EXPECT_EQ(g.ChercherArc("B", "A")->x, 40);
+    EXPECT_TRUE(fenetre.pasDeplacement.empty());
     EXPECT_EQ(fenetre.redessins, 1);
 }
 

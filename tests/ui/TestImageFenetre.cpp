@@ -1,4 +1,5 @@
 #include "PoliceEcran.h"
+#include "Repondeur.h"
 #include "TCanevasQt.h"
 #include "TFenetreGraphe.h"
 #include "model/ServicesMuets.h"
@@ -81,9 +82,45 @@ QImage DessinerParQt(const TGraphe& g, QSize cadre, QPoint place)
     return image;
 }
 
+// Drawn in a region of many parts, as a moved vertex's repaint asks.
+QImage DessinerDans(const TGraphe& g, QSize taille, float echelle, const QRegion& region)
+{
+    QImage image = Blanche(taille);
+    QPainter peintre(&image);
+    peintre.setFont(PoliceEcran());
+    peintre.setPen(QPen(Qt::black, 1));
+    peintre.setClipRegion(region);
+    TCanevasQt canevas(peintre);
+    std::vector<ZoneDessin> zones;
+    for (const QRect& r : region)
+        zones.push_back({r.left(), r.top(), r.right(), r.bottom()});
+    DessinerGrapheDansZones(g, canevas, 3, -2, echelle, zones);
+    return image;
+}
+
+// The image's pixels in the region, white elsewhere.
+QImage Seulement(const QImage& image, const QRegion& region)
+{
+    QImage partie = Blanche(image.size());
+    QPainter peintre(&partie);
+    peintre.setClipRegion(region);
+    peintre.drawImage(0, 0, image);
+    peintre.end();
+    return partie.convertToFormat(QImage::Format_RGB32);
+}
+
 QImage Partie(const QImage& image, const QRect& zone)
 {
     return image.copy(zone).convertToFormat(QImage::Format_RGB32);
+}
+
+// What the screen shows of the window, against the whole graph drawn directly.
+void ComparerEcran(QMdiArea& zone, TFenetreGraphe* fenetre, const QImage& attendu)
+{
+    const QRect enVue(fenetre->mapTo(&zone, QPoint(0, 0)), fenetre->size());
+    QVERIFY(zone.rect().contains(enVue));
+    const QImage ecran = zone.screen()->grabWindow(zone.winId()).toImage().copy(enVue);
+    QCOMPARE(ecran.convertToFormat(QImage::Format_RGB32), attendu.convertToFormat(QImage::Format_RGB32));
 }
 }  // namespace
 
@@ -108,6 +145,14 @@ private slots:
                 if (zone.isEmpty())
                     continue;
                 QCOMPARE(Partie(Dessiner(g, taille, echelle, &zone), zone), Partie(entier, zone));
+                // Small squares along a line across the picture, as a moved
+                // vertex's arcs leave: whatever crosses them is drawn.
+                QRegion region;
+                const QPoint depuis(coin(alea), coin(alea));
+                const QPoint vers(coin(alea), coin(alea));
+                for (int pas = 0; pas <= 20; ++pas)
+                    region += QRect(depuis + (vers - depuis) * pas / 20, QSize(1 + pas % 9, 1 + pas % 5));
+                QCOMPARE(Seulement(DessinerDans(g, taille, echelle, region), region), Seulement(entier, region));
             }
         }
     }
@@ -160,8 +205,6 @@ private slots:
         fenetre->Graphe().AjouterSommet("D", 460, 450);  // apart, so that the press takes it
         fenetre->Graphe().AjusterFenetre();
         QTest::mousePress(fenetre, Qt::LeftButton, {}, QPoint(460, 450));
-        const QRect enVue(fenetre->mapTo(&zone, QPoint(0, 0)), fenetre->size());
-        QVERIFY(zone.rect().contains(enVue));
         for (const QPoint vers : {QPoint(200, 150), QPoint(60, 300), QPoint(400, 90), QPoint(458, 452)}) {
             QTest::mouseMove(fenetre, vers);
             QImage attendu = Dessiner(fenetre->Graphe(), fenetre->size(), 1.0f, nullptr, {0, 0});
@@ -169,10 +212,54 @@ private slots:
             peintre.setPen(QPen(Qt::black, 1));
             peintre.drawLine(QPoint(460, 450), vers);
             peintre.end();
-            const QImage ecran = zone.screen()->grabWindow(zone.winId()).toImage().copy(enVue);
-            QCOMPARE(ecran.convertToFormat(QImage::Format_RGB32), attendu.convertToFormat(QImage::Format_RGB32));
+            ComparerEcran(zone, fenetre, attendu);
+            if (QTest::currentTestFailed())
+                return;
         }
         QTest::mouseClick(fenetre, Qt::RightButton, {}, QPoint(460, 450));
+    }
+
+    // A vertex moved step by step, each step repainting only the places it
+    // and its arcs leave and take: a loop, and long arcs to and from it that
+    // cross the window, each other and the rest. The screen, made of those
+    // repaints, is the whole graph drawn after each step.
+    void DeplacerUnSommet_ecranCommeLeDessinDirect()
+    {
+        QMdiArea zone;
+        zone.resize(900, 700);
+        const int gauche = 0;
+        const int haut = 0;
+        TFenetreGraphe* fenetre = TFenetreGraphe::Creer(zone, gauche, haut);
+        zone.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&zone));
+        std::mt19937 alea(20261209);
+        TGraphe& g = fenetre->Graphe();
+        Remplir(g, alea, 150, 420);
+        std::vector<std::string> noms;
+        for (const Sommet& s : g.Sommets())
+            noms.emplace_back(s.nom);
+        g.AjouterSommet("D", 460, 450);
+        for (size_t i = 0; i < noms.size(); i += 19) {
+            g.AjouterArc("D", noms[i].c_str(), int32_t(i) * 7919);
+            g.AjouterArc(noms[(i + 7) % noms.size()].c_str(), "D", -int32_t(i));
+        }
+        g.AjouterArc("D", "D", 12);
+        g.AjusterFenetre();
+        Repondeur repondeur;
+        repondeur.Puis(Choisir("Deplacer1"));
+        QTest::mouseClick(fenetre, Qt::RightButton, {}, QPoint(460, 450));
+        QVERIFY(repondeur.ToutRepondu());
+        for (const QPoint vers :
+             {QPoint(452, 441), QPoint(300, 200), QPoint(20, 400), QPoint(24, 396), QPoint(430, 15)}) {
+            QMouseEvent deplacement(QEvent::MouseMove, vers, fenetre->mapToGlobal(vers), Qt::NoButton, Qt::NoButton,
+                                    Qt::NoModifier);
+            QCoreApplication::sendEvent(fenetre, &deplacement);
+            QCOMPARE(g.ChercherSommet("D")->x, vers.x());
+            ComparerEcran(zone, fenetre, Dessiner(g, fenetre->size(), 1.0f, nullptr, {0, 0}));
+            if (QTest::currentTestFailed())
+                return;
+        }
+        QTest::mouseClick(fenetre, Qt::LeftButton, {}, QPoint(430, 15));
     }
 };
 
