@@ -16,6 +16,9 @@
 #include <utility>
 
 namespace {
+// Beyond this many rectangles in the part repainted, Qt draws the lines.
+constexpr int kRectanglesParcourus = 16;
+
 // Qt steps along its lines in 16.16 fixed point on 32 bits: beyond this size
 // its positions could wrap, and we only vouch for what we have compared.
 constexpr int kCoteMaximal = 32767;
@@ -64,7 +67,9 @@ std::optional<QPoint> Decalage(const QPainter& peintre)
 // The window system limits a repaint to the part uncovered, and Qt walks
 // each line whole, leaving out the pixels beyond: the rectangle where
 // pixels may go, the image's when the part is not one rectangle but one of
-// its rectangles holds the line.
+// its rectangles holds the line. A part of many rectangles (a moved
+// vertex's places, in the thousands) is left to Qt: looking through them for
+// each line costs more than Qt's own clipping.
 std::optional<QRect> ZoneRepeinte(const QPaintEngine& moteur, const QImage& image, std::optional<QPoint> depart,
                                   std::optional<QPoint> arrivee)
 {
@@ -73,6 +78,8 @@ std::optional<QRect> ZoneRepeinte(const QPaintEngine& moteur, const QImage& imag
         return image.rect();
     if (zone.rectCount() == 1)
         return zone.boundingRect() & image.rect();
+    if (zone.rectCount() > kRectanglesParcourus)
+        return std::nullopt;
     const bool tenue = depart && arrivee && std::any_of(zone.begin(), zone.end(), [&](const QRect& rectangle) {
                            return rectangle.contains(*depart) && rectangle.contains(*arrivee);
                        });
