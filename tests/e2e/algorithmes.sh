@@ -56,11 +56,18 @@ arc() {  # x1, y1, x2, y2, weight
     repondre "Entrez le poids de l'arc :" "$5"
 }
 chemin() {  # dialog title, departure, arrival
-    fenetre "$1" >/dev/null
-    xdotool type "$2"
-    xdotool key Tab
-    xdotool type "$3"
-    xdotool key Return
+    local id essai
+    id=$(fenetre "$1")
+    # Keys typed while a loaded machine hands the dialog the keyboard can be
+    # lost all together: the dialog still open, they are typed again.
+    for essai in 1 2 3; do
+        xdotool type "$2"
+        xdotool key Tab
+        xdotool type "$3"
+        xdotool key Return
+        tenter 20 cachee "$1" && return
+        xdotool windowfocus --sync "$id" 2>/dev/null || true
+    done
     fermee "$1"
 }
 # Saves the active graph window under a new name ("Enregistrer sous").

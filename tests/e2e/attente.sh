@@ -15,6 +15,17 @@ attendre() {
     done
 }
 
+# tenter SECONDS COMMAND [ARGUMENTS...]: as attendre, but false when the time
+# is out, for a step that may be taken again.
+tenter() {
+    local fin=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        [ "$SECONDS" -lt "$fin" ] || return 1
+        sleep 0.1
+    done
+}
+
 # The visible top-level window of exactly this title, if any.
 titre_visible() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1; }
 visible() { [ -n "$(titre_visible "$1")" ]; }
