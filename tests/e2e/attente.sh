@@ -5,18 +5,8 @@ delai=${E2E_DELAI:-90}
 
 echec() { echo "FAIL: $*" >&2; exit 1; }
 
-# attendre DESCRIPTION COMMAND [ARGUMENTS...]: polls COMMAND until it succeeds.
-attendre() {
-    local quoi=$1 fin=$((SECONDS + delai))
-    shift
-    until "$@"; do
-        [ "$SECONDS" -lt "$fin" ] || echec "waited ${delai}s for $quoi"
-        sleep 0.1
-    done
-}
-
-# tenter SECONDS COMMAND [ARGUMENTS...]: as attendre, but false when the time
-# is out, for a step that may be taken again.
+# tenter SECONDS COMMAND [ARGUMENTS...]: polls COMMAND until it succeeds;
+# false when the time is out, for a step that may be taken again.
 tenter() {
     local fin=$((SECONDS + $1))
     shift
@@ -24,6 +14,14 @@ tenter() {
         [ "$SECONDS" -lt "$fin" ] || return 1
         sleep 0.1
     done
+}
+
+# attendre DESCRIPTION COMMAND [ARGUMENTS...]: the same for E2E_DELAI
+# seconds, the session failing when the time is out.
+attendre() {
+    local quoi=$1
+    shift
+    tenter "$delai" "$@" || echec "waited ${delai}s for $quoi"
 }
 
 # The visible top-level window of exactly this title, if any.

@@ -109,6 +109,19 @@ QImage Seulement(const QImage& image, const QRegion& region)
     return partie.convertToFormat(QImage::Format_RGB32);
 }
 
+// Where the windows take their frame to stand on screen: they keep a
+// reference to it, so it outlives them all.
+const int kOrigine = 0;
+
+// A graph window alone in `zone`, shown at `taille`.
+TFenetreGraphe* Montrer(QMdiArea& zone, QSize taille)
+{
+    zone.resize(taille);
+    TFenetreGraphe* fenetre = TFenetreGraphe::Creer(zone, kOrigine, kOrigine);
+    zone.show();
+    return fenetre;
+}
+
 QImage Partie(const QImage& image, const QRect& zone)
 {
     return image.copy(zone).convertToFormat(QImage::Format_RGB32);
@@ -166,9 +179,7 @@ private slots:
     {
         for (const QSize cadre : {QSize(900, 700), QSize(330, 280)}) {
             QMdiArea zone;
-            zone.resize(cadre);
-            TFenetreGraphe* fenetre = TFenetreGraphe::Creer(zone, 0, 0);
-            zone.show();
+            TFenetreGraphe* fenetre = Montrer(zone, cadre);
             QVERIFY(QTest::qWaitForWindowExposed(&zone));
             std::mt19937 alea(2026120);
             Remplir(fenetre->Graphe(), alea, 200, 420);
@@ -194,11 +205,7 @@ private slots:
     void GlisserUnArc_ecranCommeLeDessinDirect()
     {
         QMdiArea zone;
-        zone.resize(900, 700);
-        const int gauche = 0;
-        const int haut = 0;
-        TFenetreGraphe* fenetre = TFenetreGraphe::Creer(zone, gauche, haut);
-        zone.show();
+        TFenetreGraphe* fenetre = Montrer(zone, {900, 700});
         QVERIFY(QTest::qWaitForWindowExposed(&zone));
         std::mt19937 alea(9122026);
         Remplir(fenetre->Graphe(), alea, 150, 420);
@@ -226,11 +233,7 @@ private slots:
     void DeplacerUnSommet_ecranCommeLeDessinDirect()
     {
         QMdiArea zone;
-        zone.resize(900, 700);
-        const int gauche = 0;
-        const int haut = 0;
-        TFenetreGraphe* fenetre = TFenetreGraphe::Creer(zone, gauche, haut);
-        zone.show();
+        TFenetreGraphe* fenetre = Montrer(zone, {900, 700});
         QVERIFY(QTest::qWaitForWindowExposed(&zone));
         std::mt19937 alea(20261209);
         TGraphe& g = fenetre->Graphe();
