@@ -31,7 +31,7 @@ sans_question() { [ -z "$(questions)" ]; }
 repondre_question() {  # keys answering the closing question
     attendre "the closing question" question_posee
     local id
-    id=$(questions | head -n1)
+    id=$(questions | sed -n 1p)
     xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id"
     photo "question-$1"
     xdotool key "$2"

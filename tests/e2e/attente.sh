@@ -25,7 +25,7 @@ attendre() {
 }
 
 # The visible top-level window of exactly this title, if any.
-titre_visible() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1; }
+titre_visible() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | sed -n 1p; }
 visible() { [ -n "$(titre_visible "$1")" ]; }
 cachee() { ! visible "$1"; }
 

@@ -19,7 +19,7 @@ for fichier in usr/libexec/quorvalent/quorvalent-cli-dessin \
 done
 [ ! -e "$racine/usr/bin/quorvalent-cli-dessin" ] || { echo "installation: le programme de dessin est dans bin"; exit 1; }
 
-"$outil" rapport "$source/exemples/reseau.gff" | grep -q "possède 5 sommets"
+"$outil" rapport "$source/exemples/reseau.gff" | grep "possède 5 sommets" >/dev/null
 "$outil" exporter "$source/exemples/reseau.gff" "$racine/reseau.png"
 "$outil" imprimer --format pdf "$source/exemples/reseau.gff" - >"$racine/reseau.pdf"
 file -b "$racine/reseau.png" | grep -q "^PNG image data"

@@ -44,8 +44,8 @@ done
 echo "== les programmes"
 # Neither needs a display for its version, as root on a server for instance.
 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM quorvalent --version
-quorvalent-cli --aide | head -n 1
-quorvalent-cli afficher exemples/reseau.gff | head -n 3
+quorvalent-cli --aide | sed -n 1p
+quorvalent-cli afficher exemples/reseau.gff | sed -n 1,3p
 # The text commands load no Qt; the pictures come from the drawing half
 # under /usr/libexec.
 if ldd /usr/bin/quorvalent-cli | grep libQt6; then exit 1; fi
@@ -69,7 +69,7 @@ appstreamcli validate --no-net /usr/share/metainfo/org.quorvalent.Quorvalent.met
 for page in /usr/share/man/fr/man1/quorvalent.1 /usr/share/man/fr/man1/quorvalent-cli.1; do
     avertissements=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)
     [ -z "$avertissements" ] || { echo "$avertissements"; exit 1; }
-    LC_ALL=C.UTF-8 MANWIDTH=80 man -l "$page" | head -n 4
+    LC_ALL=C.UTF-8 MANWIDTH=80 man -l "$page" | sed -n 1,4p
 done
 
 echo "== type de fichier"
