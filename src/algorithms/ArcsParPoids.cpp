@@ -16,14 +16,25 @@ std::vector<ArcDuGraphe> TousLesArcs(const TGraphe& graphe)
 
 std::vector<int> OrdreDesChoix(const std::vector<ArcDuGraphe>& arcs)
 {
-    std::vector<int> ordre;
+    // The weights copied beside the positions: sorting through the arc
+    // pointers missed the cache at every comparison.
+    struct Candidat {
+        int32_t poids;
+        int position;
+    };
+    std::vector<Candidat> candidats;
     for (int i = 0; i < static_cast<int>(arcs.size()); ++i) {
         if (arcs[i].arc->valeur > kPoidsPlancher)
-            ordre.push_back(i);
+            candidats.push_back({arcs[i].arc->valeur, i});
     }
-    // Stable: a pick takes the first of equal weights, and removing or
+    // The first of equal weights first: a pick takes it, and removing or
     // putting back other arcs never reorders the arcs still unconsidered.
-    std::stable_sort(ordre.begin(), ordre.end(),
-                     [&arcs](int a, int b) { return arcs[a].arc->valeur > arcs[b].arc->valeur; });
+    std::sort(candidats.begin(), candidats.end(), [](const Candidat& a, const Candidat& b) {
+        return a.poids != b.poids ? a.poids > b.poids : a.position < b.position;
+    });
+    std::vector<int> ordre;
+    ordre.reserve(candidats.size());
+    for (const Candidat& candidat : candidats)
+        ordre.push_back(candidat.position);
     return ordre;
 }

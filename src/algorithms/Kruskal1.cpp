@@ -5,12 +5,11 @@
 #include "algorithms/Partition.h"
 #include "model/Avancement.h"
 #include "model/RemplissageGraphe.h"
+#include "model/TableNoms.h"
 #include "model/TGraphe.h"
 
 #include <algorithm>
 #include <cstdint>
-#include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace {
@@ -20,26 +19,61 @@ struct Ajout {
     bool cibleNouvelle = false;
 };
 
-// The tree window's vertices by name, numbered in the order they come in,
-// each in the class of the tree that holds it.
+// The ends of the arcs, each name numbered once (names compare on their
+// first 19 bytes), so that both runs below compare and index numbers rather
+// than look names up. In list order, an origin's arcs come together and it
+// is looked up once.
+struct Extremites {
+    int32_t origine;
+    int32_t cible;
+};
+struct NomsNumerotes {
+    std::vector<Extremites> parArc;  // by position in the arcs
+    int32_t nombre = 0;
+};
+
+NomsNumerotes NumeroterNoms(const std::vector<ArcDuGraphe>& arcs, int32_t nombreSommets)
+{
+    NomsNumerotes noms;
+    noms.parArc.reserve(arcs.size());
+    TableNoms table(size_t(std::max(nombreSommets, 0)));
+    const auto numero = [&](const char (&nom)[kTailleNom]) {
+        const int32_t* connu = table.Chercher(nom);
+        if (connu != nullptr)
+            return *connu;
+        table.Ajouter(nom, noms.nombre);
+        return noms.nombre++;
+    };
+    const Sommet* origine = nullptr;
+    int32_t numeroOrigine = -1;
+    for (const ArcDuGraphe& a : arcs) {
+        if (a.origine != origine) {
+            origine = a.origine;
+            numeroOrigine = numero(origine->nom);
+        }
+        noms.parArc.push_back({numeroOrigine, numero(a.arc->nom)});
+    }
+    return noms;
+}
+
+// The tree window's vertices by name number, numbered in the order they
+// come in, each in the class of the tree that holds it.
 class SommetsDeLaFenetre {
+public:
+    explicit SommetsDeLaFenetre(int32_t nombreNoms) : indices(size_t(nombreNoms), -1) {}
+
 protected:
     Partition arbres;
 
-    int Indice(std::string_view nom) const
+    int Indice(int32_t nom) const { return indices[size_t(nom)]; }
+    int Creer(int32_t nom)
     {
-        const auto trouve = indices.find(nom);
-        return trouve != indices.end() ? trouve->second : -1;
-    }
-    int Creer(std::string_view nom)
-    {
-        const int indice = arbres.Ajouter();
-        indices.emplace(nom, indice);
-        return indice;
+        indices[size_t(nom)] = arbres.Ajouter();
+        return indices[size_t(nom)];
     }
 
 private:
-    std::unordered_map<std::string_view, int> indices;
+    std::vector<int> indices;  // by name number; -1 while not in the window
 };
 
 // The tree window as its cycle test sees it, kept up to date so that a step
@@ -52,9 +86,11 @@ private:
 // a tree's root is the smallest number of its class.
 class ForetDuResultat : SommetsDeLaFenetre {
 public:
+    using SommetsDeLaFenetre::SommetsDeLaFenetre;
+
     // Whether the arc keeps the window free of cycles; if so it is recorded,
     // with the ends that it brings in.
-    Ajout Accepter(std::string_view origine, std::string_view cible)
+    Ajout Accepter(int32_t origine, int32_t cible)
     {
         Ajout ajout;
         // A loop closes a cycle at once.
@@ -89,7 +125,9 @@ private:
 // window, whichever way the window's arcs point.
 class ForetDeKruskal : SommetsDeLaFenetre {
 public:
-    Ajout Accepter(std::string_view origine, std::string_view cible)
+    using SommetsDeLaFenetre::SommetsDeLaFenetre;
+
+    Ajout Accepter(int32_t origine, int32_t cible)
     {
         const int indiceOrigine = Indice(origine);
         const int indiceCible = Indice(cible);
@@ -115,14 +153,16 @@ struct Foret {
 };
 
 template <class Regle>
-Foret Retenir(const std::vector<ArcDuGraphe>& arcs, const std::vector<int>& choix, Avancement& avancement)
+Foret Retenir(const std::vector<ArcDuGraphe>& arcs, const std::vector<int>& choix, const NomsNumerotes& noms,
+              Avancement& avancement)
 {
-    Regle regle;
+    Regle regle(noms.nombre);
     Foret foret;
     for (const int i : choix) {
         avancement.Avancer();
         const ArcDuGraphe& a = arcs[size_t(i)];
-        const Ajout ajout = regle.Accepter(a.origine->nom, a.arc->nom);
+        const Extremites& extremites = noms.parArc[size_t(i)];
+        const Ajout ajout = regle.Accepter(extremites.origine, extremites.cible);
         if (ajout.accepte) {
             foret.retenus.push_back({a, ajout});
             foret.poids += a.arc->valeur;
@@ -171,8 +211,9 @@ void Kruskal1(TGraphe& graphe, Deroulement* deroulement)
     // tree is kept only when no better one exists over as many arcs; the
     // user asked for a tree of greatest weight.
     Avancement avancement(graphe.Fenetre(), 2 * choix.size());
-    const Foret parCycles = Retenir<ForetDuResultat>(arcs, choix, avancement);
-    const Foret parKruskal = Retenir<ForetDeKruskal>(arcs, choix, avancement);
+    const NomsNumerotes noms = NumeroterNoms(arcs, graphe.NbSommets());
+    const Foret parCycles = Retenir<ForetDuResultat>(arcs, choix, noms, avancement);
+    const Foret parKruskal = Retenir<ForetDeKruskal>(arcs, choix, noms, avancement);
     const bool aussiBonne =
         parCycles.retenus.size() == parKruskal.retenus.size() && parCycles.poids == parKruskal.poids;
     const std::vector<Retenu>& retenus = aussiBonne ? parCycles.retenus : parKruskal.retenus;

@@ -8,6 +8,7 @@
 #include "model/TGraphe.h"
 
 #include <algorithm>
+#include <array>
 #include <map>
 #include <string_view>
 #include <tuple>
@@ -20,10 +21,26 @@
 // a non-oriented graph, its mirror. Only whether it puts them back does
 // depend on the others, and that is settled for all steps at once.
 namespace {
+// Positions in the arc table: the arc, then its mirror if it has one. Held
+// in place: a vector per step was an allocation per arc of the graph.
+class ArcsDeLEtape {
+public:
+    explicit ArcsDeLEtape(int arc) : positions{arc, -1} {}
+
+    void Ajouter(int arc) { positions[nombre++] = arc; }
+    int Premier() const { return positions[0]; }
+    const int* begin() const { return positions.data(); }
+    const int* end() const { return positions.data() + nombre; }
+
+private:
+    std::array<int, 2> positions;
+    int nombre = 1;
+};
+
 struct Etape {
-    int origine;            // the ends, as positions of their names' first bearers
-    int cible;              // -1 when no vertex bears the target's name
-    std::vector<int> arcs;  // positions in the arc table: the arc, then its mirror
+    int origine;  // the ends, as positions of their names' first bearers
+    int cible;    // -1 when no vertex bears the target's name
+    ArcsDeLEtape arcs;
     bool remiseEnPlace = false;
 };
 
@@ -82,14 +99,14 @@ void Decouper(Plan& plan, bool oriente, Avancement avancement)
             continue;
         const ArcDuGraphe& a = plan.arcs[choisi];
         const int numero = static_cast<int>(plan.etapes.size());
-        Etape etape{plan.bouts[choisi].first, plan.bouts[choisi].second, {choisi}};
+        Etape etape{plan.bouts[choisi].first, plan.bouts[choisi].second, ArcsDeLEtape(choisi)};
         plan.etapeDe[choisi] = numero;
         if (!oriente && etape.cible >= 0) {
             const CleMiroir cle{&plan.sommets[etape.cible], a.origine->nom, a.arc->valeur};
             const int miroir = PrendreMiroir(miroirs, cle, plan.etapeDe);
             if (miroir >= 0) {
                 plan.etapeDe[miroir] = numero;
-                etape.arcs.push_back(miroir);
+                etape.arcs.Ajouter(miroir);
             }
         }
         plan.etapes.push_back(std::move(etape));
@@ -135,7 +152,7 @@ void Noter(Deroulement& deroulement, const TGraphe& graphe, const Plan& plan)
     std::vector<int> choix;
     std::vector<bool> gardes;
     for (const Etape& etape : plan.etapes) {
-        choix.push_back(etape.arcs.front());
+        choix.push_back(etape.arcs.Premier());
         gardes.push_back(etape.remiseEnPlace);
     }
     deroulement.Commencer(graphe);

@@ -2,16 +2,6 @@
 
 #include "model/TGraphe.h"
 
-#include <cstring>
-
-namespace {
-// A name as MemeNom compares it: its first 19 bytes at most.
-std::string_view Cle(const char* nom)
-{
-    return {nom, strnlen(nom, kLongueurNomMax)};
-}
-}  // namespace
-
 RemplissageGraphe::RemplissageGraphe(TGraphe& graphe_) : graphe(graphe_)
 {
     for (Sommet& s : graphe.Sommets())
@@ -22,16 +12,19 @@ void RemplissageGraphe::Indexer(Sommet* sommet)
 {
     // A file may repeat a name: the later vertex becomes that name's last
     // bearer, as the store's own walks would find it.
-    const auto [place, nouveau] = parNom.try_emplace(Cle(sommet->nom), Porteurs{sommet, sommet});
-    if (!nouveau)
-        place->second.dernier = sommet;
+    if (numeros.Ajouter(sommet->nom, static_cast<int32_t>(porteurs.size())))
+        porteurs.push_back({sommet, sommet});
+    else
+        porteurs[size_t(*numeros.Chercher(sommet->nom))].dernier = sommet;
     dernierSommet = sommet;
 }
 
 const RemplissageGraphe::Porteurs* RemplissageGraphe::Chercher(const char* nom) const
 {
-    const auto trouve = parNom.find(Cle(nom));
-    return trouve != parNom.end() ? &trouve->second : nullptr;
+    char cle[kTailleNom];
+    CopierNom(cle, nom);
+    const int32_t* numero = numeros.Chercher(cle);
+    return numero != nullptr ? &porteurs[size_t(*numero)] : nullptr;
 }
 
 void RemplissageGraphe::AjouterSommet(const char* nom, int32_t x, int32_t y)

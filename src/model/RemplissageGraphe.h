@@ -1,10 +1,11 @@
 #pragma once
 
 #include "model/Sommet.h"
+#include "model/TableNoms.h"
 
 #include <cstdint>
-#include <string_view>
 #include <unordered_map>
+#include <vector>
 
 class TGraphe;
 
@@ -29,7 +30,8 @@ private:
     };
 
     TGraphe& graphe;
-    std::unordered_map<std::string_view, Porteurs> parNom;
+    TableNoms numeros{0};            // name to its place in `porteurs`
+    std::vector<Porteurs> porteurs;
     std::unordered_map<const Sommet*, Arc*> finsDeChaine;
     Sommet* dernierSommet = nullptr;
 
