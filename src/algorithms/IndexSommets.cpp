@@ -2,11 +2,15 @@
 
 IndexSommets::IndexSommets(Sommet* premierSommet)
 {
-    for (Sommet* s = premierSommet; s != nullptr; s = s->sommetSuivant) {
-        const auto position = static_cast<int32_t>(sommets.size());
+    for (Sommet* s = premierSommet; s != nullptr; s = s->sommetSuivant)
+        sommets.push_back(s);
+    // Sized once: growing it step by step rehashed every name several times.
+    positions = TableNoms(sommets.size());
+    porteurs.reserve(sommets.size());
+    for (const Sommet* s : sommets) {
+        const auto position = static_cast<int32_t>(porteurs.size());
         // The table keeps the first bearer when a file repeats a name.
         porteurs.push_back(positions.Ajouter(s->nom, position) ? position : *positions.Chercher(s->nom));
-        sommets.push_back(s);
     }
 }
 
