@@ -1,6 +1,5 @@
 #include "algorithms/IndexSommets.h"
 #include "algorithms/Numerotation.h"
-#include "model/ListeNoms.h"
 #include "model/TGraphe.h"
 
 #include <vector>
@@ -13,36 +12,39 @@
 // Names resolve to their first bearer, as every lookup does: a later
 // homonym read from a file keeps its full in-degree in `compteur`, since no
 // arc decrements it. Each name enters the queue at most once (its counter
-// reaches 0 once and never goes below), so the loop ends on any graph.
+// reaches 0 once and never goes below), so the loop ends on any graph, and
+// the queue is the first bearers' positions in order of entry. The empty
+// name never enters it, though its bearer is numbered.
 int32_t NumerotationTopologique(TGraphe& graphe)
 {
     const IndexSommets index(graphe.PremierSommet());
     const std::vector<int32_t> entrants = index.ArcsEntrants();
     int32_t numero = 1;
-    ListeNoms file;
+    std::vector<int32_t> file;
+    file.reserve(size_t(index.Nombre()));
+    const auto entrer = [&](int32_t porteur) {
+        if (index[porteur].nom[0] != '\0')
+            file.push_back(porteur);
+        index[porteur].valeur = numero++;
+    };
     for (int32_t i = 0; i < index.Nombre(); ++i) {
         Sommet& sommet = index[i];
         sommet.valeur = 0;
         sommet.compteur = entrants[size_t(index.Porteur(i))];
-        if (sommet.compteur == 0) {
-            file.Inserer(sommet);
+        if (sommet.compteur != 0)
+            continue;
+        // A later homonym's name is in the queue already, with its first bearer.
+        if (index.Porteur(i) == i)
+            entrer(i);
+        else
             sommet.valeur = numero++;
-        }
     }
-    char nom[kTailleNom];
-    while (!file.EstVide()) {
-        file.Premier(nom);
-        for (const Arc* a = index[index.Position(nom)].arcSuivant; a != nullptr; a = a->arcSuivant) {
+    for (size_t tete = 0; tete < file.size(); ++tete) {
+        for (const Arc* a = index[file[tete]].arcSuivant; a != nullptr; a = a->arcSuivant) {
             const int32_t position = index.Position(a->nom);
-            if (position < 0)
-                continue;
-            Sommet& cible = index[position];
-            if (--cible.compteur == 0) {
-                file.Inserer(*a);
-                cible.valeur = numero++;
-            }
+            if (position >= 0 && --index[position].compteur == 0)
+                entrer(position);
         }
-        file.Retirer(nom);
     }
     return numero;
 }
