@@ -37,7 +37,7 @@ NomsNumerotes NumeroterNoms(const std::vector<ArcDuGraphe>& arcs, int32_t nombre
     NomsNumerotes noms;
     noms.parArc.reserve(arcs.size());
     TableNoms table(size_t(std::max(nombreSommets, 0)));
-    const auto numero = [&](const char (&nom)[kTailleNom]) {
+    const auto numero = [&](const char(&nom)[kTailleNom]) {
         const int32_t* connu = table.Chercher(nom);
         if (connu != nullptr)
             return *connu;

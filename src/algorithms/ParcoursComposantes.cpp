@@ -39,16 +39,18 @@ struct Predecesseurs {
     std::vector<bool> nomAtteint;  // every bearer of that name is marked
 
     Predecesseurs(const IndexSommets& index, const Lignes& successeurs)
-        : parCible(Regrouper(index.Nombre(), [&](const auto& ranger) {
-              for (int32_t i = 0; i < index.Nombre(); ++i) {
-                  for (const int32_t cible : successeurs[i])
-                      ranger(cible, index.Porteur(i));
-              }
-          })),
-          porteursDuNom(Regrouper(index.Nombre(), [&](const auto& ranger) {
-              for (int32_t i = 0; i < index.Nombre(); ++i)
-                  ranger(index.Porteur(i), i);
-          })),
+        : parCible(Regrouper(index.Nombre(),
+                             [&](const auto& ranger) {
+                                 for (int32_t i = 0; i < index.Nombre(); ++i) {
+                                     for (const int32_t cible : successeurs[i])
+                                         ranger(cible, index.Porteur(i));
+                                 }
+                             })),
+          porteursDuNom(Regrouper(index.Nombre(),
+                                  [&](const auto& ranger) {
+                                      for (int32_t i = 0; i < index.Nombre(); ++i)
+                                          ranger(index.Porteur(i), i);
+                                  })),
           nomAtteint(size_t(index.Nombre()), false)
     {
     }

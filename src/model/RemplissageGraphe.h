@@ -30,7 +30,7 @@ private:
     };
 
     TGraphe& graphe;
-    TableNoms numeros{0};            // name to its place in `porteurs`
+    TableNoms numeros{0};  // name to its place in `porteurs`
     std::vector<Porteurs> porteurs;
     std::unordered_map<const Sommet*, Arc*> finsDeChaine;
     Sommet* dernierSommet = nullptr;
