@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 // A vertex name: Windows-1252 bytes, at most 19, NUL-terminated, so that
@@ -10,7 +11,7 @@ constexpr int kLongueurNomMax = kTailleNom - 1;
 // One record type for vertices and arcs. A vertex's chain of outgoing arcs
 // starts at the vertex record itself; an arc carries a copy of its target's
 // name and position.
-struct Sommet {
+struct Sommet final {
     char nom[kTailleNom] = {};
     int32_t x = 0;
     int32_t y = 0;
@@ -19,6 +20,11 @@ struct Sommet {
     bool marque = false;
     Sommet* arcSuivant = nullptr;
     Sommet* sommetSuivant = nullptr;
+
+    // Records made with `new` come from their own reserve
+    // (model/ReserveEnregistrements.h).
+    static void* operator new(std::size_t taille);
+    static void operator delete(void* enregistrement) noexcept;
 };
 using Arc = Sommet;
 
