@@ -7,7 +7,7 @@
 #include <unordered_map>
 
 // First-in first-out list of vertex names, never holding a name twice; the
-// algorithms use it as their queue (and Dijkstra as a set). It always ends in
+// cycle test of the spanning trees uses it as its queue. It always ends in
 // an empty node, so the empty name counts as contained and is never inserted.
 class ListeNoms {
 public:
