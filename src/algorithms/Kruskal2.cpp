@@ -2,6 +2,7 @@
 #include "algorithms/EtapesKruskal.h"
 #include "algorithms/IndexSommets.h"
 #include "algorithms/Kruskal.h"
+#include "algorithms/Miroirs.h"
 #include "algorithms/Partition.h"
 #include "algorithms/Structure.h"
 #include "model/Avancement.h"
@@ -9,9 +10,7 @@
 
 #include <algorithm>
 #include <array>
-#include <map>
-#include <string_view>
-#include <tuple>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -59,37 +58,11 @@ struct Plan {
     }
 };
 
-// The records of one chain that name one vertex with one weight, in chain
-// order; those before `libre` have all been taken.
-using CleMiroir = std::tuple<const Sommet*, std::string_view, int32_t>;
-struct Miroirs {
-    std::vector<int> arcs;
-    size_t libre = 0;
-};
-
-// The mirror of a non-oriented graph's arc is the first record not yet taken
-// in its target's chain back to its origin with its weight: taking only that
-// one lets a bundle of parallel edges be thinned one edge at a time.
-int PrendreMiroir(std::map<CleMiroir, Miroirs>& miroirs, const CleMiroir& cle, const std::vector<int>& etapeDe)
-{
-    const auto trouve = miroirs.find(cle);
-    if (trouve == miroirs.end())
-        return -1;
-    Miroirs& m = trouve->second;
-    while (m.libre < m.arcs.size() && etapeDe[m.arcs[m.libre]] >= 0)
-        ++m.libre;
-    return m.libre < m.arcs.size() ? m.arcs[m.libre] : -1;
-}
-
 void Decouper(Plan& plan, bool oriente, Avancement avancement)
 {
-    std::map<CleMiroir, Miroirs> miroirs;
-    if (!oriente) {
-        for (int i = 0; i < static_cast<int>(plan.arcs.size()); ++i) {
-            const ArcDuGraphe& a = plan.arcs[i];
-            miroirs[{a.origine, a.arc->nom, a.arc->valeur}].arcs.push_back(i);
-        }
-    }
+    std::optional<Miroirs> miroirs;
+    if (!oriente)
+        miroirs.emplace(plan.arcs, plan.sommets);
 
     // Arcs taken before are left alone, so that each arc is considered once
     // and the removal never takes back what a step put back.
@@ -102,8 +75,10 @@ void Decouper(Plan& plan, bool oriente, Avancement avancement)
         Etape etape{plan.bouts[choisi].first, plan.bouts[choisi].second, ArcsDeLEtape(choisi)};
         plan.etapeDe[choisi] = numero;
         if (!oriente && etape.cible >= 0) {
-            const CleMiroir cle{&plan.sommets[etape.cible], a.origine->nom, a.arc->valeur};
-            const int miroir = PrendreMiroir(miroirs, cle, plan.etapeDe);
+            // The mirror is the first record not yet taken in the target's
+            // chain back to the origin with the same weight: taking only that
+            // one lets a bundle of parallel edges be thinned one at a time.
+            const int miroir = miroirs->Prendre(etape.cible, a.origine->nom, a.arc->valeur, plan.etapeDe);
             if (miroir >= 0) {
                 plan.etapeDe[miroir] = numero;
                 etape.arcs.Ajouter(miroir);

@@ -4,7 +4,8 @@
 
 #include <new>
 
-// GCC says so with a macro, clang through __has_feature.
+// Whether the address sanitizer is on: GCC says so with a macro, clang
+// through __has_feature.
 #if defined(__SANITIZE_ADDRESS__)
 #define QUORVALENT_ASAN 1
 #elif defined(__has_feature)
