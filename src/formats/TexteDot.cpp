@@ -133,7 +133,10 @@ std::string TexteDot(const GrapheEchange& graphe)
         texte += "  " + Citer(ids[a.origine]) + fleche + Citer(ids[a.cible]);
         if (a.poids) {
             const std::string poids = EcrireReel(*a.poids);
-            texte += " [weight=" + poids + ", label=\"" + poids + "\"]";
+            // A DOT numeral has no exponent: 1e+20 is read as "1e", then a
+            // syntax error. Written in quotes, it reads back the same.
+            const bool numeral = poids.find_first_not_of("-.0123456789") == std::string::npos;
+            texte += " [weight=" + (numeral ? poids : "\"" + poids + "\"") + ", label=\"" + poids + "\"]";
         }
         texte += ";\n";
     }

@@ -29,16 +29,18 @@ TEST(Dot, EcrireRelire_rendLaMemeStructure_surDesGraphesAuHasard)
     }
 }
 
-// Names Graphviz's quoting cannot carry as they are, and names that collide
-// with the node names the writer makes up for homonyms.
-TEST(Dot, EcrireRelire_gardeLesNomsDifficiles)
+// Names Graphviz's quoting cannot carry as they are, names that collide
+// with the node names the writer makes up for homonyms, and weights that
+// print with an exponent, which no DOT numeral has.
+TEST(Dot, EcrireRelire_gardeLesNomsEtPoidsDifficiles)
 {
     GrapheEchange g;
     g.oriente = false;
     for (const char* nom : {"C:\\", "a\\\"b", "\\N", "x\\\n", "\n", "\"\n\\", "", "", "A", "A", "A~2", "%1", "_%1",
                             "%1", "<b>", "<\\", "x\\\"->\n\\", "\xF0\x9F\x98\x80"})
         g.sommets.push_back({nom, 1.0, 2.0, std::nullopt});
-    g.arcs.push_back({0, 1, 7.0});
+    for (const double poids : {7.0, -2.5, 7.777777777777777e+123, 1e-7, -1e21})
+        g.arcs.push_back({0, 1, poids});
     EXPECT_EQ(PhotoEchange(Lire(TexteDot(g))), PhotoEchange(g)) << TexteDot(g);
 
     // The one name that comes back changed: a second "\N", suffixed.
