@@ -42,8 +42,15 @@ std::optional<int32_t> LireEntier32(std::string_view texte)
 
 std::string EcrireReel(double valeur)
 {
+    // A whole number as people write it: the shortest form of 100000 is
+    // 1e+05. Below 2^53 every whole double is exact as an integer; -0
+    // keeps its sign through the general form.
+    constexpr double kEntiersExacts = 9007199254740992.0;
     char tampon[32];
-    const auto fin = std::to_chars(tampon, tampon + sizeof tampon, valeur).ptr;
+    const bool entier =
+        std::trunc(valeur) == valeur && std::fabs(valeur) < kEntiersExacts && !(valeur == 0 && std::signbit(valeur));
+    const auto fin = entier ? std::to_chars(tampon, tampon + sizeof tampon, static_cast<int64_t>(valeur)).ptr
+                            : std::to_chars(tampon, tampon + sizeof tampon, valeur).ptr;
     return std::string(tampon, fin);
 }
 

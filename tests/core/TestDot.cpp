@@ -39,9 +39,10 @@ TEST(Dot, EcrireRelire_gardeLesNomsEtPoidsDifficiles)
     for (const char* nom : {"C:\\", "a\\\"b", "\\N", "x\\\n", "\n", "\"\n\\", "", "", "A", "A", "A~2", "%1", "_%1",
                             "%1", "<b>", "<\\", "x\\\"->\n\\", "\xF0\x9F\x98\x80"})
         g.sommets.push_back({nom, 1.0, 2.0, std::nullopt});
-    for (const double poids : {7.0, -2.5, 7.777777777777777e+123, 1e-7, -1e21})
+    for (const double poids : {7.0, -2.5, 7.777777777777777e+123, 1e-7, -1e21, -300000.0})
         g.arcs.push_back({0, 1, poids});
     EXPECT_EQ(PhotoEchange(Lire(TexteDot(g))), PhotoEchange(g)) << TexteDot(g);
+    EXPECT_NE(TexteDot(g).find("[weight=-300000, label=\"-300000\"]"), std::string::npos) << "written as typed";
 
     // The one name that comes back changed: a second "\N", suffixed.
     GrapheEchange changes;
