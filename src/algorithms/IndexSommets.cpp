@@ -10,7 +10,7 @@ IndexSommets::IndexSommets(Sommet* premierSommet)
     for (const Sommet* s : sommets) {
         const auto position = static_cast<int32_t>(porteurs.size());
         // The table keeps the first bearer when a file repeats a name.
-        porteurs.push_back(positions.Ajouter(s->nom, position) ? position : *positions.Chercher(s->nom));
+        porteurs.push_back(positions.Garder(s->nom, position));
     }
 }
 

@@ -38,11 +38,10 @@ NomsNumerotes NumeroterNoms(const std::vector<ArcDuGraphe>& arcs, int32_t nombre
     noms.parArc.reserve(arcs.size());
     TableNoms table(size_t(std::max(nombreSommets, 0)));
     const auto numero = [&](const char(&nom)[kTailleNom]) {
-        const int32_t* connu = table.Chercher(nom);
-        if (connu != nullptr)
-            return *connu;
-        table.Ajouter(nom, noms.nombre);
-        return noms.nombre++;
+        const int32_t donne = table.Garder(nom, noms.nombre);
+        if (donne == noms.nombre)
+            ++noms.nombre;
+        return donne;
     };
     const Sommet* origine = nullptr;
     int32_t numeroOrigine = -1;

@@ -13,9 +13,10 @@ Miroirs::Miroirs(const std::vector<ArcDuGraphe>& arcs, const IndexSommets& somme
         while (&sommets[proprietaire] != arcs[i].origine)
             ++proprietaire;
         const Arc& arc = *arcs[i].arc;
-        if (noms.Ajouter(arc.nom, prochainNom))
+        const int32_t nom = noms.Garder(arc.nom, prochainNom);
+        if (nom == prochainNom)
             ++prochainNom;
-        entrees.push_back({proprietaire, *noms.Chercher(arc.nom), arc.valeur, static_cast<int32_t>(i)});
+        entrees.push_back({proprietaire, nom, arc.valeur, static_cast<int32_t>(i)});
     }
     std::sort(entrees.begin(), entrees.end());
     std::iota(libres.begin(), libres.end(), 0);

@@ -12,10 +12,12 @@ void RemplissageGraphe::Indexer(Sommet* sommet)
 {
     // A file may repeat a name: the later vertex becomes that name's last
     // bearer, as the store's own walks would find it.
-    if (numeros.Ajouter(sommet->nom, static_cast<int32_t>(porteurs.size())))
+    const auto nouveau = static_cast<int32_t>(porteurs.size());
+    const int32_t numero = numeros.Garder(sommet->nom, nouveau);
+    if (numero == nouveau)
         porteurs.push_back({sommet, sommet});
     else
-        porteurs[size_t(*numeros.Chercher(sommet->nom))].dernier = sommet;
+        porteurs[size_t(numero)].dernier = sommet;
     dernierSommet = sommet;
 }
 

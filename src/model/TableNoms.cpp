@@ -61,16 +61,16 @@ size_t TableNoms::Place(const Cle& cle) const
     }
 }
 
-bool TableNoms::Ajouter(const char (&nom)[kTailleNom], int32_t valeur)
+TableNoms::Insertion TableNoms::Inserer(const char (&nom)[kTailleNom], int32_t valeur)
 {
     const Cle cle = CleDe(nom);
     Case& c = cases[Place(cle)];
     if (!c.Vide())
-        return false;
+        return {c.valeur, false};
     c = {{cle.debut[0], cle.debut[1]}, cle.fin, valeur};
     if (3 * ++nombre > 2 * cases.size())
         Agrandir();
-    return true;
+    return {valeur, true};
 }
 
 const int32_t* TableNoms::Chercher(const char (&nom)[kTailleNom]) const

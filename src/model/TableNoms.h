@@ -20,7 +20,10 @@ public:
     // Gives `nom` its value unless it holds one already: the first entry of
     // a name stays, as lookups by name answer with the first bearer. True
     // when the name was new.
-    bool Ajouter(const char (&nom)[kTailleNom], int32_t valeur);
+    bool Ajouter(const char (&nom)[kTailleNom], int32_t valeur) { return Inserer(nom, valeur).nouveau; }
+    // The value of `nom`, given `valeur` first if the name was new: one
+    // probe where Chercher then Ajouter would take two.
+    int32_t Garder(const char (&nom)[kTailleNom], int32_t valeur) { return Inserer(nom, valeur).valeur; }
     // The value of `nom`, or null when the table does not hold it.
     const int32_t* Chercher(const char (&nom)[kTailleNom]) const;
 
@@ -48,6 +51,12 @@ private:
     std::vector<Case> cases;
     size_t nombre = 0;
 
+    struct Insertion {
+        int32_t valeur;  // the name's, old or new
+        bool nouveau;
+    };
+
+    Insertion Inserer(const char (&nom)[kTailleNom], int32_t valeur);
     static Cle CleDe(const char (&nom)[kTailleNom]);
     // The case holding the key, or the empty case where it would go.
     size_t Place(const Cle& cle) const;

@@ -82,6 +82,7 @@ TEST(TableNoms, GardeLePremierPorteur_leNomVideCompris_etGrandit)
     EXPECT_EQ(table.Chercher(vide.octets), nullptr);
     EXPECT_TRUE(table.Ajouter(vide.octets, 5));
     EXPECT_FALSE(table.Ajouter(Champ("", alea).octets, 6));
+    EXPECT_EQ(table.Garder(Champ("", alea).octets, 7), 5) << "the first value stays";
     // Names alike but for the bytes a weak hash would drop.
     std::vector<Nom> noms;
     for (int i = 0; i < 5000; ++i)
